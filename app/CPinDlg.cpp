@@ -1,0 +1,315 @@
+#include "CPinDlg.h"
+
+#include <string>
+
+#include "CAboutDlg.h"
+#include "CDC.h"
+#include "CDataExchange.h"
+#include "CWinApp.h"
+#include "HotkeyFlags.h"
+#include "InstanceMarker.h"
+#include "ModuleResource.h"
+#include "resource.h"
+
+int g_hotkeyLocked = 1;
+
+namespace {
+const wchar_t kHotkeyActive[] = L"热键置顶";
+const wchar_t kHotkeyInvalid[] = L"热键无效";
+const wchar_t kSetText[] = L"设定";
+const wchar_t kLockText[] = L"锁定";
+const wchar_t kMakerTip[] = L"Press F1 for help";
+// The first, 88-byte form of the tray record: understood by every shell.
+constexpr DWORD kTrayRecordSize = NOTIFYICONDATAA_V1_SIZE;
+static_assert(sizeof(void*) != 4 || kTrayRecordSize == 88, "the tray record of a 32-bit build is 88 bytes");
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CPinDlg, CDialog)
+    ON_WM_SYSCOMMAND()
+    ON_WM_PAINT()
+    ON_WM_QUERYDRAGICON()
+    ON_WM_SIZE()
+    ON_COMMAND(ID_TRAY_SHOW, OnTrayShow)
+    ON_COMMAND(ID_TRAY_ABOUT, OnTrayAbout)
+    ON_COMMAND(ID_TRAY_EXIT, OnTrayExit)
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONUP()
+    ON_BN_CLICKED(IDC_SET_LOCK, OnSetLock)
+    ON_WM_HELPINFO()
+    ON_MESSAGE(WM_HOTKEY, OnHotKey)
+    ON_MESSAGE(WM_TRAY_NOTIFY, OnTrayNotify)
+END_MESSAGE_MAP()
+
+CPinDlg::CPinDlg(CWnd* parent) : CDialog(IDD_ZORVANE_DIALOG, parent) {
+    m_hIcon = ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_APP));
+    m_bShown = 0;
+    m_hFinderCursor = ::LoadCursorW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDCUR_FINDER));
+    // A missing or short resource keeps the shipped F7 (see HotkeySetting.h).
+    ReadDwordResource(IDR_HOTKEY_MODIFIERS, "HOTKEY", &m_hotkey.modifiers);
+    ReadDwordResource(IDR_HOTKEY_VIRTUAL_KEY, "HOTKEY", &m_hotkey.virtualKey);
+    m_savedHotkey = m_hotkey;
+    m_updaterName = "Brisklet.exe";
+}
+
+void CPinDlg::DoDataExchange(CDataExchange* dx) {
+    CDialog::DoDataExchange(dx);
+    DDX_Control(dx, IDC_SET_LOCK, m_btnSetLock);
+    DDX_Control(dx, IDC_HOTKEY, m_hotkeyCtrl);
+    DDX_Control(dx, IDCANCEL, m_btnExit);
+}
+
+CString CPinDlg::GetModulePath(unsigned flags) const {
+    char path[MAX_PATH + 1] = {};
+    DWORD length = ::GetModuleFileNameA(AfxGetInstanceHandle(), path, MAX_PATH);
+    return CString(ModulePathPart(std::string(path, length), flags).c_str());
+}
+
+bool CPinDlg::ReadDwordResource(UINT id, const char* type, std::uint32_t* out) {
+    return ReadModuleDword(AfxGetResourceHandle(), id, type, out);
+}
+
+BOOL CPinDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    AddAboutToSystemMenu();
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    SetUpHotkey();
+    AddTrayIcon();
+
+    m_trayMenu.Attach(::LoadMenuW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_TRAY_MENU)));
+    m_pTrayPopup = CMenu::FromHandle(::GetSubMenu(m_trayMenu, 0));
+
+    SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+
+    m_btnExit.SetButtonIcon(IDI_EXIT, 0);
+    m_btnExit.ShiftStateColor(ColorBackHover, 30, true);
+    m_btnExit.SetStateColor(ColorTextHover, RGB(231, 77, 33), true);
+
+    EnableToolTips(TRUE);
+    m_tooltip.Create(this, 0);
+    m_tooltip.Activate(TRUE);
+    m_tooltip.AddTool(GetDlgItem(IDC_MAKER), kMakerTip);
+
+    ::SetPropA(m_hWnd, g_propName, g_propValue);
+    return TRUE;
+}
+
+void CPinDlg::AddAboutToSystemMenu() {
+    HMENU systemMenu = ::GetSystemMenu(m_hWnd, FALSE);  // borrowed: owned by the window
+    if (systemMenu == nullptr) return;
+    const wchar_t* text = nullptr;
+    int length = ::LoadStringW(AfxGetResourceHandle(), IDS_ABOUTBOX, reinterpret_cast<LPWSTR>(&text), 0);
+    if (length <= 0) return;
+    std::wstring caption(text, static_cast<size_t>(length));
+    ::AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(systemMenu, MF_STRING, IDM_ABOUTBOX, caption.c_str());
+}
+
+void CPinDlg::SetUpHotkey() {
+    m_hotkeyCtrl.SendMessage(HKM_SETHOTKEY, (m_hotkey.modifiers & 0xFF) * 256 + (m_hotkey.virtualKey & 0xFF));
+    if (!RegisterPinHotkey(kPinHotkeyId, m_hotkey.modifiers, m_hotkey.virtualKey)) ShowHotkeyStatus(false);
+    m_hotkeyCtrl.EnableWindow(FALSE);
+}
+
+void CPinDlg::ShowHotkeyStatus(bool registered) {
+    HWND group = ::GetDlgItem(m_hWnd, IDC_HOTKEY_GROUP);
+    ::SetWindowTextW(group, registered ? kHotkeyActive : kHotkeyInvalid);
+    ::EnableWindow(group, registered ? TRUE : FALSE);
+}
+
+void CPinDlg::AddTrayIcon() {
+    m_nid.cbSize = kTrayRecordSize;
+    m_nid.hWnd = m_hWnd;
+    m_nid.uID = kTrayIconId;
+    m_nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    m_nid.uCallbackMessage = WM_TRAY_NOTIFY;
+    m_nid.hIcon = ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_APP));
+    lstrcpynA(m_nid.szTip, "Quellbrand", sizeof(m_nid.szTip));
+    ::Shell_NotifyIconA(NIM_ADD, &m_nid);
+}
+
+void CPinDlg::RemoveTrayIcon() {
+    NOTIFYICONDATAA record = {};
+    record.cbSize = kTrayRecordSize;
+    record.hWnd = m_hWnd;
+    record.uID = kTrayIconId;
+    ::Shell_NotifyIconA(NIM_DELETE, &record);
+}
+
+void CPinDlg::OnSysCommand(UINT id, LPARAM) {
+    if ((id & 0xFFF0) == IDM_ABOUTBOX) ShowAboutBox();
+    else Default();
+}
+
+void CPinDlg::ShowAboutBox() {
+    CAboutDlg about(nullptr);
+    about.DoModal();
+}
+
+void CPinDlg::OnPaint() {
+    if (!IsIconic()) {
+        Default();
+        return;
+    }
+    CPaintDC dc(m_hWnd);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+    int cx = ::GetSystemMetrics(SM_CXICON);
+    int cy = ::GetSystemMetrics(SM_CYICON);
+    CRect client;
+    GetClientRect(&client);
+    ::DrawIcon(dc, (client.Width() - cx + 1) / 2, (client.Height() - cy + 1) / 2, m_hIcon);
+}
+
+HCURSOR CPinDlg::OnQueryDragIcon() { return m_hIcon; }
+
+LRESULT CPinDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Closing only minimises, which hides the dialog to the tray.
+    if (message == WM_CLOSE) {
+        ShowWindow(SW_SHOWMINIMIZED);
+        return 1;
+    }
+    return CDialog::WindowProc(message, wParam, lParam);
+}
+
+void CPinDlg::OnSize(UINT type, int, int) {
+    Default();
+    if (type == SIZE_MINIMIZED) HideToTray();
+}
+
+void CPinDlg::HideToTray() {
+    ShowWindow(SW_HIDE);
+    m_bShown = 0;
+}
+
+void CPinDlg::RestoreFromTray() {
+    ShowWindow(SW_RESTORE);
+    SetForegroundWindow();
+    m_bShown = 1;
+}
+
+LRESULT CPinDlg::OnTrayNotify(WPARAM wParam, LPARAM lParam) {
+    if (wParam != kTrayIconId) return 0;
+    if (lParam == WM_LBUTTONUP) {
+        RestoreFromTray();
+    } else if (lParam == WM_RBUTTONUP && m_pTrayPopup != nullptr) {
+        POINT pointer = {};
+        ::GetCursorPos(&pointer);
+        m_pTrayPopup->SetDefaultItem(0, TRUE);
+        ::SetForegroundWindow(m_nid.hWnd);
+        m_pTrayPopup->EnableMenuItem(ID_TRAY_SHOW, MF_BYCOMMAND | (m_bShown ? MF_GRAYED : MF_ENABLED));
+        m_pTrayPopup->TrackPopupMenu(0, pointer.x, pointer.y, this);
+    }
+    return 0;
+}
+
+void CPinDlg::OnTrayShow() { RestoreFromTray(); }
+void CPinDlg::OnTrayAbout() { ShowAboutBox(); }
+void CPinDlg::OnTrayExit() { OnCancel(); }
+
+BOOL CPinDlg::OnHelpInfo(HELPINFO*) {
+    ShowAboutBox();
+    return TRUE;
+}
+
+void CPinDlg::OnCancel() {
+    UnregisterPinHotkey(kPinHotkeyId);
+    RemoveTrayIcon();
+    if (HotkeyChanged()) RunSaveFlow();
+    CDialog::OnCancel();
+}
+
+bool CPinDlg::HotkeyChanged() const { return m_hotkey != m_savedHotkey; }
+
+// Pinning ------------------------------------------------------------------
+
+void CPinDlg::ToggleTopmost(HWND hwnd) {
+    if (hwnd == nullptr) return;
+    bool topmost = (::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    ::SetWindowPos(hwnd, topmost ? HWND_NOTOPMOST : HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+BOOL CPinDlg::RegisterPinHotkey(int id, UINT modifiers, UINT virtualKey) {
+    return ::RegisterHotKey(m_hWnd, id, HotkeyFlagsToModifiers(modifiers), virtualKey);
+}
+
+BOOL CPinDlg::UnregisterPinHotkey(int id) { return ::UnregisterHotKey(m_hWnd, id); }
+
+LRESULT CPinDlg::OnHotKey(WPARAM wParam, LPARAM) {
+    if (wParam == kPinHotkeyId) ToggleTopmost(::GetForegroundWindow());
+    return 0;
+}
+
+void CPinDlg::OnSetLock() {
+    m_hotkeyCtrl.EnableWindow(g_hotkeyLocked == 1 ? TRUE : FALSE);
+    if (g_hotkeyLocked == 1) {
+        m_hotkeyCtrl.SetFocus();
+        m_btnSetLock.SetWindowText(kLockText);
+    } else {
+        m_btnSetLock.SetWindowText(kSetText);
+    }
+    g_hotkeyLocked = !g_hotkeyLocked;
+}
+
+void CPinDlg::ApplyEditedHotkey() {
+    UnregisterPinHotkey(kPinHotkeyId);
+    DWORD value = m_hotkeyCtrl.GetHotKey();
+    UINT virtualKey = LOBYTE(LOWORD(value));
+    UINT modifiers = HIBYTE(LOWORD(value));
+    if (RegisterPinHotkey(kPinHotkeyId, modifiers, virtualKey)) {
+        m_hotkey = {modifiers, virtualKey};
+        ShowHotkeyStatus(true);
+    } else {
+        // The old hotkey stays released: nothing toggles until a combination
+        // registers.
+        ShowHotkeyStatus(false);
+    }
+}
+
+BOOL CPinDlg::PreTranslateMessage(MSG* msg) {
+    if (m_tooltip.m_hWnd != nullptr) m_tooltip.RelayEvent(msg);
+
+    if (msg->message == WM_KEYUP && msg->hwnd == m_hotkeyCtrl.m_hWnd) ApplyEditedHotkey();
+
+    if (msg->message == WM_KEYDOWN) {
+        switch (msg->wParam) {
+        case VK_ESCAPE:
+            ShowWindow(SW_SHOWMINIMIZED);
+            return TRUE;
+        case VK_RETURN:
+        case VK_SPACE:
+        case VK_F1:
+            return TRUE;
+        default:
+            break;
+        }
+    }
+    return CDialog::PreTranslateMessage(msg);
+}
+
+// Window finder -------------------------------------------------------------
+
+void CPinDlg::OnLButtonDown(UINT, CPoint point) {
+    HWND finder = ::GetDlgItem(m_hWnd, IDC_FINDER);
+    CRect area;
+    ::GetClientRect(finder, &area);
+    ::MapWindowPoints(finder, m_hWnd, reinterpret_cast<POINT*>(&area), 2);
+    if (area.PtInRect(point)) {
+        ::SetCursor(m_hFinderCursor);
+        ::SetCapture(m_hWnd);
+    }
+    Default();
+}
+
+void CPinDlg::OnLButtonUp(UINT, CPoint point) {
+    ::ReleaseCapture();
+    ClientToScreen(&point);
+    HWND target = ::WindowFromPoint(point);
+    if (target != nullptr) ToggleTopmost(target);
+    Default();
+}
+
+// Saving -----------------------------------------------------------------------
+
+void CPinDlg::RunSaveFlow() {
+    // Filled in by the save flow; nothing is written while it is absent.
+}

@@ -1,0 +1,86 @@
+// The main dialog: tray icon and menu, the global pinning hotkey and its
+// editor, the window finder, and the way out through the save flow.
+#pragma once
+#include "CDialog.h"
+#include "CFlatButton.h"
+#include "CHotKeyCtrl.h"
+#include "CMenu.h"
+#include "CString.h"
+#include "CToolTipCtrl.h"
+#include "HotkeySetting.h"
+#include "ModulePath.h"
+
+// 1 while the hotkey control is locked (disabled); the next click on the
+// Set/Lock button unlocks it.
+extern int g_hotkeyLocked;
+
+constexpr int kPinHotkeyId = 1001;
+constexpr UINT kTrayIconId = 128;
+constexpr UINT WM_TRAY_NOTIFY = 2025;
+
+class CPinDlg : public CDialog {
+    DECLARE_MESSAGE_MAP()
+public:
+    explicit CPinDlg(CWnd* parent = nullptr);
+
+    BOOL PreTranslateMessage(MSG* msg) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL OnInitDialog() override;
+    void OnCancel() override;
+
+    void HideToTray();
+    void RestoreFromTray();
+    void ToggleTopmost(HWND hwnd);
+    BOOL RegisterPinHotkey(int id, UINT modifiers, UINT virtualKey);
+    BOOL UnregisterPinHotkey(int id);
+    bool HotkeyChanged() const;
+
+    CString GetModulePath(unsigned flags) const;
+    // The first 4 bytes of resource (type, id) of the executable; false, and
+    // out unchanged, when it is missing or shorter than 4 bytes.
+    static bool ReadDwordResource(UINT id, const char* type, std::uint32_t* out);
+
+    const CString& UpdaterName() const { return m_updaterName; }
+    const HotkeySetting& Hotkey() const { return m_hotkey; }
+    BOOL IsShown() const { return m_bShown; }
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
+
+    void OnSysCommand(UINT id, LPARAM lParam);
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    void OnSize(UINT type, int cx, int cy);
+    void OnTrayShow();
+    void OnTrayAbout();
+    void OnTrayExit();
+    void OnLButtonDown(UINT flags, CPoint point);
+    void OnLButtonUp(UINT flags, CPoint point);
+    void OnSetLock();
+    BOOL OnHelpInfo(HELPINFO* info);
+    LRESULT OnHotKey(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
+
+    void AddAboutToSystemMenu();
+    void SetUpHotkey();
+    void AddTrayIcon();
+    void RemoveTrayIcon();
+    void ShowHotkeyStatus(bool registered);
+    void ApplyEditedHotkey();
+    void ShowAboutBox();
+    void RunSaveFlow();
+
+    CMenu m_trayMenu;
+    CMenu* m_pTrayPopup = nullptr;  // borrowed: a level of m_trayMenu, valid while it lives
+    NOTIFYICONDATAA m_nid = {};
+    int m_bShown = 0;
+    HCURSOR m_hFinderCursor = nullptr;  // borrowed: shared resource cursor
+    HotkeySetting m_hotkey = kShippedHotkey;
+    HotkeySetting m_savedHotkey = kShippedHotkey;
+    CString m_updaterName;
+    CToolTipCtrl m_tooltip;
+    CHotKeyCtrl m_hotkeyCtrl;
+    HICON m_hIcon = nullptr;  // borrowed: shared resource icon
+    CFlatButton m_btnExit;
+    CFlatButton m_btnSetLock;
+};

@@ -1,0 +1,3 @@
+#include "CHotKeyCtrl.h"
+
+IMPLEMENT_DYNAMIC(CHotKeyCtrl, CWnd)

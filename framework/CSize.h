@@ -1,0 +1,11 @@
+#pragma once
+#include "Afx.h"
+
+class CSize : public SIZE {
+public:
+    CSize() : SIZE{0, 0} {}
+    CSize(int w, int h) : SIZE{w, h} {}
+    CSize(SIZE s) : SIZE(s) {}
+    bool operator==(const CSize& o) const { return cx == o.cx && cy == o.cy; }
+    bool operator!=(const CSize& o) const { return !(*this == o); }
+};

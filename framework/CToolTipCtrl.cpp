@@ -1,0 +1,28 @@
+#include "CToolTipCtrl.h"
+
+IMPLEMENT_DYNAMIC(CToolTipCtrl, CWnd)
+
+CToolTipCtrl::~CToolTipCtrl() {
+    // The tool tip is a popup window this object created: it goes with it.
+    if (m_hWnd != nullptr) ::DestroyWindow(Detach());
+}
+
+BOOL CToolTipCtrl::Create(CWnd* parent, DWORD style) {
+    if (m_hWnd != nullptr) return FALSE;
+    HWND hwnd = ::CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | style, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, parent ? parent->m_hWnd : nullptr, nullptr,
+                                  AfxGetInstanceHandle(), nullptr);
+    return hwnd != nullptr && Attach(hwnd);
+}
+
+BOOL CToolTipCtrl::AddTool(CWnd* tool, const wchar_t* text) {
+    if (m_hWnd == nullptr || tool == nullptr || tool->m_hWnd == nullptr) return FALSE;
+    TTTOOLINFOW info = {};
+    info.cbSize = TTTOOLINFOW_V2_SIZE;
+    info.uFlags = TTF_IDISHWND;
+    info.hwnd = ::GetParent(tool->m_hWnd);
+    info.uId = reinterpret_cast<UINT_PTR>(tool->m_hWnd);
+    info.hinst = AfxGetInstanceHandle();
+    info.lpszText = const_cast<wchar_t*>(text);
+    return static_cast<BOOL>(::SendMessageW(m_hWnd, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)));
+}

@@ -1,0 +1,18 @@
+// Tool tip control. Owners relay mouse messages to it themselves
+// (RelayEvent), so tools are added without subclassing.
+#pragma once
+#include "CWnd.h"
+
+class CToolTipCtrl : public CWnd {
+    DECLARE_DYNAMIC(CToolTipCtrl)
+public:
+    ~CToolTipCtrl() override;
+
+    BOOL Create(CWnd* parent, DWORD style = 0);
+    void Activate(BOOL activate) { ::SendMessageW(m_hWnd, TTM_ACTIVATE, activate, 0); }
+    // Adds a tool identified by the tool window's handle, covering that window.
+    BOOL AddTool(CWnd* tool, const wchar_t* text);
+    void RelayEvent(MSG* msg) { ::SendMessageW(m_hWnd, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(msg)); }
+    void SetMaxTipWidth(int width) { ::SendMessageW(m_hWnd, TTM_SETMAXTIPWIDTH, 0, width); }
+    int GetToolCount() const { return static_cast<int>(::SendMessageW(m_hWnd, TTM_GETTOOLCOUNT, 0, 0)); }
+};

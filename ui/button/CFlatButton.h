@@ -1,0 +1,144 @@
+// A flat owner-drawn push button with an icon, six state colours and a hover
+// highlight. Dialogs bind it to an ordinary push button of their template;
+// subclassing turns the control owner-drawn.
+#pragma once
+#include "CBitmap.h"
+#include "CButton.h"
+#include "CCursor.h"
+#include "CDC.h"
+#include "CIcon.h"
+#include "CMenu.h"
+#include "CToolTipCtrl.h"
+
+// Indices of the colour slots.
+enum FlatColorSlot : BYTE {
+    ColorBackHover = 0,
+    ColorTextHover = 1,
+    ColorBackNormal = 2,
+    ColorTextNormal = 3,
+    ColorBackFocus = 4,
+    ColorTextFocus = 5,
+};
+
+// Result codes of the setters.
+enum FlatResult : int {
+    FlatOk = 0,
+    FlatIconUnreadable = 1,
+    FlatBadColorIndex = 3,
+    FlatShiftOutOfRange = 5,
+    FlatBadPushMode = 6,
+};
+
+enum FlatImageAlign : BYTE { ImageLeft = 0, ImageAbove = 1, ImageRight = 2 };
+enum FlatPushOffsetMode : BYTE { PushOffsetDiagonal = 0, PushOffsetDown = 1 };
+
+// The icon argument of SetButtonIcon/SetButtonIconHandles that asks for a grey
+// copy of the hover icon as the normal icon.
+constexpr int kGrayNormalIcon = -2;
+
+struct ButtonIcon {
+    CIcon icon;  // owned
+    DWORD width = 0;
+    DWORD height = 0;
+};
+
+struct ButtonBitmap {
+    CBitmap bitmap;  // owned
+    DWORD width = 0;
+    DWORD height = 0;
+    CBitmap mask;    // owned
+};
+
+struct MenuNotify {
+    HWND target = nullptr;  // borrowed: a window of the application
+    UINT message = 0;
+    LPARAM value = 0;
+};
+
+struct SoundSpec {
+    char name[MAX_PATH] = {};
+    const char* sound = nullptr;  // what PlaySoundA gets; null = no sound
+    HMODULE module = nullptr;     // borrowed: a module of the process
+    DWORD flags = 0;
+};
+
+class CFlatButton : public CButton {
+    DECLARE_DYNAMIC(CFlatButton)
+    DECLARE_MESSAGE_MAP()
+public:
+    CFlatButton();
+    ~CFlatButton() override;
+
+    // Icons by resource id of the application: iconNormal 0 = none,
+    // kGrayNormalIcon = grey copy of the hover icon.
+    int SetButtonIcon(UINT iconHover, int iconNormal);
+    // The button takes ownership of both handles; normal may be
+    // reinterpret_cast<HICON>(kGrayNormalIcon).
+    int SetButtonIconHandles(HICON hover, HICON normal);
+    // A grey copy of icon (same mask), or null; the caller owns it.
+    static HICON MakeGrayIcon(HICON icon);
+    void ReleaseImages(bool destroy);
+
+    int SetStateColor(BYTE index, COLORREF color, bool repaint);
+    int ShiftStateColor(BYTE index, short shift, bool repaint);
+    int ResetStateColors(bool repaint);
+    COLORREF GetStateColor(BYTE index) const { return index <= 5 ? m_colors[index] : CLR_INVALID; }
+    int SetPushOffsetMode(BYTE mode, bool repaint);
+    int SetCheckState(bool checked, bool repaint);
+    BOOL GetCheckState() const { return m_checked; }
+    int SetLinkTarget(const char* text);
+
+    // Read access for drawing and tests.
+    const ButtonIcon& Icon(int index) const { return m_icons[index]; }
+    BOOL IsDefault() const { return m_isDefault; }
+    BOOL IsCheckBox() const { return m_isCheckBox; }
+    DWORD ButtonType() const { return m_buttonType; }
+    POINT PushOffset() const { return POINT{m_pushOffsetX, m_pushOffsetY}; }
+    const char* LinkTarget() const { return m_linkTarget; }
+
+    void PreSubclassWindow() override;
+    void DrawItem(LPDRAWITEMSTRUCT dis) override;
+
+protected:
+    LRESULT OnSetStyle(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetCheck(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetCheck(WPARAM wParam, LPARAM lParam);
+    void OnSysColorChange();
+
+    void Repaint(bool repaint);
+
+    BOOL m_grayDisabledBitmap = TRUE;
+    int m_imageMarginX = 3;
+    int m_imageMarginY = 3;
+    int m_pushOffsetX = 1;
+    int m_pushOffsetY = 1;
+    BOOL m_isFlat = TRUE;
+    BOOL m_pointerOver = FALSE;
+    BOOL m_useParentBackground = FALSE;
+    BOOL m_isPressed = FALSE;
+    BOOL m_hasFocus = FALSE;
+    BOOL m_isDisabled = FALSE;
+    BOOL m_isDefault = FALSE;
+    BOOL m_isCheckBox = FALSE;
+    BYTE m_imageAlign = ImageLeft;
+    BOOL m_drawBorder = TRUE;
+    BOOL m_flatFocusRect = FALSE;
+    COLORREF m_colors[6] = {};
+    HWND m_menuTarget = nullptr;  // borrowed: receives the drop-down's command
+    BOOL m_menuShown = FALSE;
+    CMenu m_dropMenu;
+    CCursor m_cursor;
+    CToolTipCtrl m_toolTip;
+    CDC m_bgDC;
+    CBitmap m_bgBitmap;
+    HGDIOBJ m_bgOldBitmap = nullptr;  // borrowed: was selected in m_bgDC before the snapshot
+    BOOL m_hoverAlways = TRUE;
+    BOOL m_checked = FALSE;
+    DWORD m_buttonType = 0x1F;
+    char m_linkTarget[MAX_PATH] = {};
+    ButtonIcon m_icons[2];
+    ButtonBitmap m_bitmaps[2];
+    MenuNotify m_menuNotify;
+    SoundSpec m_hoverSound;
+    SoundSpec m_clickSound;
+};
