@@ -1,0 +1,92 @@
+// The pure and resource-reading pieces of the main dialog.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "CPinDlg.h"
+#include "HotkeyFlags.h"
+#include "ModulePath.h"
+#include "ModuleResource.h"
+
+namespace {
+
+TEST(ModulePath, EachFlagSelectsItsPart) {
+    const std::string path = "C:\\Tools\\Zorvane.exe";
+    EXPECT_EQ(ModulePathPart(path, ModulePathDirectory), "C:\\Tools\\");
+    EXPECT_EQ(ModulePathPart(path, ModulePathFileName), "Zorvane.exe");
+    EXPECT_EQ(ModulePathPart(path, ModulePathFull), path);
+    EXPECT_EQ(ModulePathPart(path, 0), "C:\\Tools\\") << "no bit: the directory";
+    EXPECT_EQ(ModulePathPart(path, 8), "C:\\Tools\\") << "unknown bits only: the directory";
+}
+
+TEST(ModulePath, DirectoryWinsOverFileNameWhichWinsOverFullPath) {
+    const std::string path = "D:\\a b\\c.d\\Zorvane.exe";
+    for (unsigned flags = 0; flags < 16; ++flags) {
+        std::string expected = (flags & 1) ? "D:\\a b\\c.d\\"
+                               : (flags & 2) ? "Zorvane.exe"
+                               : (flags & 4) ? path
+                                             : "D:\\a b\\c.d\\";
+        EXPECT_EQ(ModulePathPart(path, flags), expected) << "flags " << flags;
+    }
+}
+
+TEST(ModulePath, OddPathsStillGiveADirectoryEndingInABackslash) {
+    EXPECT_EQ(ModulePathPart("C:\\Zorvane.exe", ModulePathDirectory), "C:\\");
+    EXPECT_EQ(ModulePathPart("C:Zorvane.exe", ModulePathDirectory), "C:\\");
+    EXPECT_EQ(ModulePathPart("C:Zorvane.exe", ModulePathFileName), "Zorvane.exe");
+    EXPECT_EQ(ModulePathPart("Zorvane.exe", ModulePathFull), "\\Zorvane.exe");
+    EXPECT_EQ(ModulePathPart("\\\\server\\share\\Zorvane", ModulePathFileName), "Zorvane");
+    EXPECT_EQ(ModulePathPart("", ModulePathDirectory), "\\");
+}
+
+TEST(HotkeyFlags, EveryCombinationOfTheFourFlags) {
+    for (unsigned flags = 0; flags < 16; ++flags) {
+        unsigned expected = ((flags & HOTKEYF_SHIFT) ? MOD_SHIFT : 0u) | ((flags & HOTKEYF_CONTROL) ? MOD_CONTROL : 0u) |
+                            ((flags & HOTKEYF_ALT) ? MOD_ALT : 0u);
+        EXPECT_EQ(HotkeyFlagsToModifiers(flags), expected) << "flags " << flags;
+    }
+    EXPECT_EQ(HotkeyFlagsToModifiers(0x01), 0x0004u);
+    EXPECT_EQ(HotkeyFlagsToModifiers(0x02), 0x0002u);
+    EXPECT_EQ(HotkeyFlagsToModifiers(0x04), 0x0001u);
+    EXPECT_EQ(HotkeyFlagsToModifiers(0x08), 0x0000u) << "the extended-key flag is not a modifier";
+    EXPECT_EQ(HotkeyFlagsToModifiers(0xF0), 0x0000u);
+}
+
+TEST(ReadDwordResource, ReadsFourLittleEndianBytes) {
+    std::uint32_t value = 0;
+    EXPECT_TRUE(CPinDlg::ReadDwordResource(141, "HOTKEY", &value));
+    EXPECT_EQ(value, 5u);
+    EXPECT_TRUE(CPinDlg::ReadDwordResource(150, "HOTKEY", &value));
+    EXPECT_EQ(value, 0x12345678u) << "only the first four bytes";
+}
+
+TEST(ReadDwordResource, MissingOrShortResourcesLeaveTheValueAlone) {
+    std::uint32_t value = 0xCAFEu;
+    EXPECT_FALSE(CPinDlg::ReadDwordResource(999, "HOTKEY", &value));
+    EXPECT_EQ(value, 0xCAFEu);
+    EXPECT_FALSE(CPinDlg::ReadDwordResource(143, "HOTKEY", &value)) << "two bytes are not a value";
+    EXPECT_EQ(value, 0xCAFEu);
+    EXPECT_FALSE(CPinDlg::ReadDwordResource(141, "NOSUCHTYPE", &value));
+    EXPECT_EQ(value, 0xCAFEu);
+}
+
+TEST(MainDialogConstruction, AShortResourceKeepsTheShippedKey) {
+    CPinDlg dialog(nullptr);
+    EXPECT_EQ(dialog.Hotkey().modifiers, 5u) << "read from the complete resource";
+    EXPECT_EQ(dialog.Hotkey().virtualKey, kShippedHotkey.virtualKey) << "the short one falls back to F7";
+    EXPECT_FALSE(dialog.HotkeyChanged());
+    EXPECT_STREQ(dialog.UpdaterName(), "Brisklet.exe");
+    EXPECT_FALSE(dialog.IsShown());
+}
+
+TEST(MainDialogConstruction, ModulePathIsThisExecutable) {
+    CPinDlg dialog(nullptr);
+    char self[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, self, MAX_PATH);
+    EXPECT_STREQ(dialog.GetModulePath(ModulePathFull), self);
+    CString directory = dialog.GetModulePath(ModulePathDirectory);
+    EXPECT_STREQ(directory + dialog.GetModulePath(ModulePathFileName), self);
+    EXPECT_EQ(directory.GetAt(directory.GetLength() - 1), '\\');
+}
+
+}  // namespace

@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "CFileFind.h"
+#include "CString.h"
+#include "framework_test_ids.h"
+
+namespace {
+
+TEST(CStringTest, SlicesClampToTheString) {
+    CString s("C:\\Tools\\Zorvane.exe");
+    EXPECT_EQ(s.ReverseFind('\\'), 8);
+    EXPECT_STREQ(s.Left(2), "C:");
+    EXPECT_STREQ(s.Mid(9), "Zorvane.exe");
+    EXPECT_STREQ(s.Mid(9, 7), "Zorvane");
+    EXPECT_STREQ(s.Left(-3), "");
+    EXPECT_STREQ(s.Left(99), s);
+    EXPECT_STREQ(s.Mid(99), "");
+    EXPECT_STREQ(s.Mid(3, -1), "");
+    EXPECT_EQ(s.ReverseFind('#'), -1);
+    EXPECT_EQ(s.Find('\\', 3), 8);
+    EXPECT_EQ(s.Find('\\', 99), -1);
+}
+
+TEST(CStringTest, LoadsChineseStringsInTheAnsiCodePage) {
+    CString s;
+    ASSERT_TRUE(s.LoadString(IDS_TEST_CHINESE));
+    wchar_t wide[16] = {};
+    ::MultiByteToWideChar(CP_ACP, 0, s, -1, wide, 16);
+    EXPECT_STREQ(wide, L"热键置顶");
+    ASSERT_EQ(::GetACP(), 936u) << "tests run with the Chinese ANSI code page";
+    EXPECT_EQ(s.GetLength(), 8) << "four double-byte characters";
+    CString missing("keep");
+    EXPECT_FALSE(missing.LoadString(9999));
+    EXPECT_TRUE(missing.IsEmpty());
+}
+
+TEST(FileFindTest, FindsExistingFilesOnly) {
+    char temp[MAX_PATH];
+    ASSERT_GT(::GetTempPathA(MAX_PATH, temp), 0u);
+    std::string path = std::string(temp) + "zv_filefind_probe.txt";
+    ::DeleteFileA(path.c_str());
+    CFileFind finder;
+    EXPECT_FALSE(finder.FindFile(path.c_str()));
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    ::CloseHandle(file);
+    EXPECT_TRUE(finder.FindFile(path.c_str()));
+    EXPECT_STREQ(finder.GetFileName(), "zv_filefind_probe.txt");
+    EXPECT_FALSE(finder.IsDirectory());
+    EXPECT_FALSE(finder.FindNextFile());
+    finder.Close();
+    ::DeleteFileA(path.c_str());
+    EXPECT_FALSE(finder.FindFile(""));
+}
+
+}  // namespace

@@ -1,0 +1,5 @@
+#pragma once
+#define IDD_TEST_DIALOG 200
+#define IDC_TEST_EDIT 201
+#define IDC_TEST_BUTTON 202
+#define IDS_TEST_CHINESE 203
