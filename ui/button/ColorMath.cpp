@@ -15,9 +15,14 @@ COLORREF ShiftColor(COLORREF color, int shift) {
 }
 
 BYTE GrayLevel(COLORREF color) {
-    double sum = GetGValue(color) * 0.587;
-    sum += GetBValue(color) * 0.114;
-    sum += GetRValue(color) * 0.299;
+    // Every step is stored as a double: x87 code would otherwise keep the
+    // sum in extended precision, where it falls just short of whole values
+    // (white came out 254 in an optimised 32-bit build).
+    volatile double sum = GetGValue(color) * 0.587;
+    volatile double term = GetBValue(color) * 0.114;
+    sum = sum + term;
+    term = GetRValue(color) * 0.299;
+    sum = sum + term;
     return static_cast<BYTE>(sum);
 }
 
