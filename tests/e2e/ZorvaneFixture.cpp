@@ -1,0 +1,65 @@
+#include "ZorvaneFixture.h"
+
+#include "E2eConfig.h"
+#include "InstanceMarker.h"
+#include "ProcessProbe.h"
+#include "WaitUntil.h"
+#include "WindowProbe.h"
+
+using namespace e2e;
+
+namespace {
+
+std::string Narrow(const std::wstring& text) {
+    std::string narrow;
+    for (wchar_t c : text) narrow.push_back(c < 128 ? static_cast<char>(c) : '?');
+    return narrow;
+}
+
+}  // namespace
+
+void ZorvaneTest::SetUp() {
+    const std::wstring& source = E2eConfig::AppPath();
+    // A missing program is a failure of the suite, never a skip.
+    ASSERT_NE(GetFileAttributesW(source.c_str()), INVALID_FILE_ATTRIBUTES)
+        << "the program under test is missing: " << Narrow(source)
+        << " (build the Zorvane target, or pass --zorvane=PATH)";
+    ASSERT_TRUE(m_folder.Valid()) << "cannot create a test folder";
+    ASSERT_TRUE(m_folder.CopyIn(source, kAppName)) << "cannot copy " << Narrow(source);
+    // Copies left by an earlier test would answer for the one under test.
+    ASSERT_TRUE(InstanceMarker::MarkedWindows().empty()) << "a marked window is already open";
+    ASSERT_TRUE(ProcessProbe::Named(kAppName).empty()) << "a copy of the program is already running";
+}
+
+void ZorvaneTest::TearDown() {
+    EXPECT_TRUE(m_folder.Remove(kActionTimeoutMs)) << "test folder stays locked";
+}
+
+AppInstance ZorvaneTest::StartApp() const {
+    AppInstance app = AppInstance::Start(AppPath());
+    EXPECT_TRUE(app.Started()) << "CreateProcess failed with error " << app.StartError();
+    return app;
+}
+
+HWND ZorvaneTest::StartAndWaitForDialog(AppInstance& app) const {
+    app = StartApp();
+    if (!app.Started()) return nullptr;
+    HWND dialog = app.WaitForMainWindow(kActionTimeoutMs);
+    EXPECT_NE(dialog, nullptr) << "no marked dialog appeared";
+    if (!dialog) return nullptr;
+    const bool visible = WaitUntil([&] { return IsWindowVisible(dialog) != FALSE; }, kActionTimeoutMs);
+    EXPECT_TRUE(visible) << "the dialog did not become visible";
+    return visible ? dialog : nullptr;
+}
+
+bool ZorvaneTest::HideToTray(HWND dialog) {
+    PostMessageW(dialog, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    return WaitUntil([&] { return !IsWindowVisible(dialog); }, kActionTimeoutMs);
+}
+
+bool ZorvaneTest::HotkeyTaken(UINT modifiers, UINT virtualKey) {
+    constexpr int kProbeId = 0x7A11;
+    if (!RegisterHotKey(nullptr, kProbeId, modifiers, virtualKey)) return true;
+    UnregisterHotKey(nullptr, kProbeId);
+    return false;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "AppInstance.h"
+#include "TestFolder.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+// Every test gets a fresh folder with its own copy of Zorvane.exe and a
+// system with no copy of the program running.
+class ZorvaneTest : public ::testing::Test {
+protected:
+    static constexpr int kHotkeyCtrl = 1004;
+    static constexpr int kHotkeyGroup = 1006;
+    static constexpr int kExitButton = IDCANCEL;
+    static constexpr UINT kTrayIconId = 128;
+    static constexpr UINT kTrayCallback = 2025;
+    static constexpr UINT kTrayShowCommand = 32774;
+    static constexpr UINT kTrayExitCommand = 32771;
+    static constexpr const wchar_t* kUpdaterName = L"Brisklet.exe";
+    static constexpr const wchar_t* kAppName = L"Zorvane.exe";
+
+    void SetUp() override;
+    void TearDown() override;
+
+    std::wstring AppPath() const { return m_folder.File(kAppName); }
+    e2e::AppInstance StartApp() const;
+
+    // Starts the program and waits until its marked dialog is visible;
+    // null (with a test failure) otherwise.
+    HWND StartAndWaitForDialog(e2e::AppInstance& app) const;
+
+    // Hides the dialog the way the minimise box does and waits until it is.
+    static bool HideToTray(HWND dialog);
+
+    // The global hotkey is taken when this process cannot register it.
+    static bool HotkeyTaken(UINT modifiers, UINT virtualKey);
+
+    e2e::TestFolder m_folder;
+};

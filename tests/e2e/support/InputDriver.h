@@ -1,0 +1,40 @@
+#pragma once
+
+#include <windows.h>
+
+#include <initializer_list>
+#include <optional>
+
+namespace e2e {
+
+// Real keyboard and mouse input through SendInput, as a person gives it.
+// Foreground changes settle asynchronously under Wine, and input sent before
+// they have is lost; so every action first waits until the target window is
+// the active window of its thread.
+class InputDriver {
+public:
+    // Makes the window the foreground window and waits until its thread
+    // reports it active.
+    static bool BringToForeground(HWND window, DWORD timeoutMs);
+    static bool WaitUntilActive(HWND window, DWORD timeoutMs);
+
+    // Presses the keys in order and releases them in reverse: a chord such
+    // as {VK_MENU, VK_F4}.
+    static bool PressChord(std::initializer_list<WORD> keys);
+
+    // Moves the pointer there, waits until it has arrived, then clicks the
+    // left button.
+    static bool ClickAt(POINT screenPoint, DWORD timeoutMs);
+
+    // Activates the window, then clicks the centre of its child control.
+    static bool ClickItem(HWND dialog, int id, DWORD timeoutMs);
+
+    // Activates the window, then clicks the middle of the non-client part
+    // that answers WM_NCHITTEST with hitCode (HTCLOSE, HTMINBUTTON, ...).
+    static bool ClickNonClient(HWND window, int hitCode, DWORD timeoutMs);
+
+    // Middle of the area of the window's frame that hit-tests as hitCode.
+    static std::optional<POINT> FindNonClientPoint(HWND window, int hitCode);
+};
+
+}  // namespace e2e

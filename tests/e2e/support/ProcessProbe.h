@@ -1,0 +1,21 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// Looks at the processes of the running system (under Wine: of the prefix's
+// server).
+class ProcessProbe {
+public:
+    // Ids of the processes whose executable has this file name (any case).
+    static std::vector<DWORD> Named(const std::wstring& exeName);
+
+    static bool WaitForEnd(HANDLE process, DWORD timeoutMs);
+    static bool Running(HANDLE process);
+};
+
+}  // namespace e2e

@@ -1,0 +1,121 @@
+# Wine environment for the run and test commands. Source this file, then:
+#
+#   zv_env_start BUILD_DIR   X display, Wine prefix in BUILD_DIR/wineprefix,
+#                            persistent wineserver; stopped again on exit
+#   zv_env_stop              stops what zv_env_start started (idempotent)
+#
+# ZORVANE_DISPLAY_FROM picks the first display number tried (default 90);
+# ZORVANE_XVFB_SCREEN the screen geometry (default 1280x1024x24).
+
+# The ANSI code page must be 936, the one the program's texts are written in.
+# Wine derives it from the locale name alone; the glibc locale need not be
+# generated, so bash's complaint about it is silenced.
+export LC_ALL=zh_CN.UTF-8 2>/dev/null
+export WINEDEBUG=-all
+# Keeps Wine from offering to install Mono and Gecko on a fresh prefix.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+_zv_xvfb_pid=""
+_zv_server_started=""
+
+_zv_log() { printf 'wine-env: %s\n' "$*" >&2; }
+
+# Polls until COMMAND succeeds or LIMIT seconds have passed.
+_zv_wait_for() {
+    local limit=$1; shift
+    local deadline=$((SECONDS + limit))
+    until "$@" >/dev/null 2>&1; do
+        if ((SECONDS >= deadline)); then return 1; fi
+        sleep 0.1
+    done
+}
+
+_zv_display_answers() { xdpyinfo -display ":$1"; }
+
+# Starts Xvfb on the first free display from ZORVANE_DISPLAY_FROM upwards.
+# Another server may claim the same number between our look and its start, so
+# a server that dies at once moves us on to the next number.
+_zv_start_xvfb() {
+    local n=${ZORVANE_DISPLAY_FROM:-90}
+    local last=$((n + 200))
+    local screen=${ZORVANE_XVFB_SCREEN:-1280x1024x24}
+    mkdir -p "$ZV_BUILD_DIR"
+    for (( ; n < last; n++)); do
+        if [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]]; then continue; fi
+        Xvfb ":$n" -screen 0 "$screen" -nolisten tcp >"$ZV_BUILD_DIR/xvfb.log" 2>&1 </dev/null &
+        local pid=$!
+        local deadline=$((SECONDS + 20))
+        while kill -0 "$pid" 2>/dev/null; do
+            if _zv_display_answers "$n" >/dev/null 2>&1; then
+                _zv_xvfb_pid=$pid
+                export DISPLAY=":$n"
+                return 0
+            fi
+            if ((SECONDS >= deadline)); then
+                kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
+                _zv_log "Xvfb on :$n did not answer within 20 s"
+                break
+            fi
+            sleep 0.1
+        done
+        wait "$pid" 2>/dev/null
+    done
+    _zv_log "could not start Xvfb (see $ZV_BUILD_DIR/xvfb.log)"
+    return 1
+}
+
+# True when DISPLAY names an X server that answers.
+zv_display_reachable() {
+    [[ -n "${DISPLAY:-}" ]] && xdpyinfo -display "$DISPLAY" >/dev/null 2>&1
+}
+
+zv_env_start() {
+    ZV_BUILD_DIR=$(cd "$1" && pwd) || return 1
+    export WINEPREFIX="$ZV_BUILD_DIR/wineprefix"
+    trap zv_env_stop EXIT
+    trap 'zv_env_stop; exit 130' INT
+    trap 'zv_env_stop; exit 143' TERM
+
+    if [[ "${ZORVANE_USE_DISPLAY:-}" == 1 ]] && zv_display_reachable; then
+        : # the caller asked for its own display
+    else
+        _zv_start_xvfb || return 1
+    fi
+
+    # The first boot of a prefix runs on a server of its own, which then
+    # writes the registry out when it ends; the marker is set only after that.
+    if [[ ! -f "$WINEPREFIX/.zorvane-prefix-v1" ]]; then
+        _zv_log "initialising Wine prefix $WINEPREFIX"
+        mkdir -p "$WINEPREFIX"
+        wineboot -i </dev/null >"$ZV_BUILD_DIR/wineboot.log" 2>&1 || {
+            _zv_log "wineboot failed (see $ZV_BUILD_DIR/wineboot.log)"; return 1; }
+        # With no window manager on the display, Wine must draw the caption
+        # itself, or the caption buttons tests click would not exist.
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f \
+            </dev/null >>"$ZV_BUILD_DIR/wineboot.log" 2>&1 || {
+            _zv_log "cannot configure the Wine prefix"; return 1; }
+        wineserver -w
+        touch "$WINEPREFIX/.zorvane-prefix-v1"
+    fi
+
+    wineserver -p </dev/null || return 1
+    _zv_server_started=1
+    # The first client after the server start also brings up the prefix's
+    # services; a trivial command does it before any timed test runs.
+    wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
+
+zv_env_stop() {
+    if [[ -n "$_zv_server_started" ]]; then
+        wineserver -k 2>/dev/null || true
+        # -k only signals; wait until this prefix's server is gone so that
+        # no client of the prefix outlives us.
+        timeout 30 wineserver -w 2>/dev/null || true
+        _zv_server_started=""
+    fi
+    if [[ -n "$_zv_xvfb_pid" ]]; then
+        kill "$_zv_xvfb_pid" 2>/dev/null || true
+        wait "$_zv_xvfb_pid" 2>/dev/null || true
+        _zv_xvfb_pid=""
+    fi
+}
