@@ -1,14 +1,32 @@
 #include "CFlatButton.h"
 
-#include <cstring>
+#include <mmsystem.h>
 
+#include <cstring>
+#include <string>
+
+#include "ButtonLayout.h"
+#include "CBrush.h"
+#include "CPen.h"
 #include "ColorMath.h"
 
 IMPLEMENT_DYNAMIC(CFlatButton, CButton)
 
 BEGIN_MESSAGE_MAP(CFlatButton, CButton)
+    ON_WM_SETCURSOR()
+    ON_WM_KILLFOCUS()
+    ON_WM_MOUSEMOVE()
     ON_WM_SYSCOLORCHANGE()
+    ON_CONTROL_REFLECT_EX(BN_CLICKED, OnClickedReflect)
+    ON_WM_ACTIVATE()
+    ON_WM_ENABLE()
+    ON_WM_CANCELMODE()
+    ON_WM_GETDLGCODE()
+    ON_WM_CTLCOLOR_REFLECT()
+    ON_WM_MENUCHAR()
+    ON_WM_MEASUREITEM()
     ON_MESSAGE(BM_SETSTYLE, OnSetStyle)
+    ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
     ON_MESSAGE(BM_SETCHECK, OnSetCheck)
     ON_MESSAGE(BM_GETCHECK, OnGetCheck)
 END_MESSAGE_MAP()
@@ -238,16 +256,401 @@ void CFlatButton::OnSysColorChange() {
     ResetStateColors(true);
 }
 
+// ---- Drawing ---------------------------------------------------------------
+
+namespace {
+
+std::wstring WindowText(HWND hwnd) {
+    if (hwnd == nullptr) return std::wstring();
+    int length = ::GetWindowTextLengthW(hwnd);
+    if (length <= 0) return std::wstring();
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    int copied = ::GetWindowTextW(hwnd, &text[0], length + 1);
+    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+    return text;
+}
+
+// One 1-pixel line of the classic raised frame: from, then two corners.
+void FrameLine(HDC dc, int colorIndex, POINT from, POINT corner, POINT end) {
+    CPen pen(PS_SOLID, 1, ::GetSysColor(colorIndex));
+    CSelectGuard selected(dc, pen);
+    ::MoveToEx(dc, from.x, from.y, nullptr);
+    ::LineTo(dc, corner.x, corner.y);
+    ::LineTo(dc, end.x, end.y);
+}
+
+void DrawRaisedFrame(HDC dc, const RECT& r) {
+    const LONG L = r.left, T = r.top, R = r.right, B = r.bottom;
+    FrameLine(dc, COLOR_BTNHIGHLIGHT, {L, B - 1}, {L, T}, {R, T});
+    FrameLine(dc, COLOR_3DLIGHT, {L + 1, B - 1}, {L + 1, T + 1}, {R, T + 1});
+    FrameLine(dc, COLOR_3DDKSHADOW, {L, B - 1}, {R - 1, B - 1}, {R - 1, T - 1});
+    FrameLine(dc, COLOR_BTNSHADOW, {L + 1, B - 2}, {R - 2, B - 2}, {R - 2, T});
+}
+
+void FrameWithColor(HDC dc, const RECT& r, COLORREF color) {
+    CBrush brush(color);
+    ::FrameRect(dc, &r, brush);
+}
+
+}  // namespace
+
 void CFlatButton::DrawItem(LPDRAWITEMSTRUCT dis) {
-    // Plain face and caption until the flat look is drawn.
+    if (dis == nullptr || dis->hDC == nullptr) return;
     CDC dc;
     dc.Attach(dis->hDC);  // borrowed from the owner-draw message
+
+    const bool selected = (dis->itemState & ODS_SELECTED) != 0;
+    if (m_isCheckBox) {
+        m_isPressed = selected || m_checked ? TRUE : FALSE;
+    } else {
+        m_isPressed = selected ? TRUE : FALSE;
+        // An open drop-down menu holds the button down.
+        if (m_dropMenu.GetSafeHmenu() != nullptr && m_menuShown) m_isPressed = TRUE;
+    }
+    m_hasFocus = (dis->itemState & ODS_FOCUS) != 0 ? TRUE : FALSE;
+    m_isDisabled = (dis->itemState & ODS_DISABLED) != 0 ? TRUE : FALSE;
+
     CRect rect(dis->rcItem);
-    dc.FillSolidRect(rect, m_colors[ColorBackNormal]);
-    wchar_t text[256] = {};
-    ::GetWindowTextW(m_hWnd, text, 256);
     dc.SetBkMode(TRANSPARENT);
-    dc.SetTextColor(m_colors[ColorTextNormal]);
-    dc.DrawText(text, -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+
+    if (!m_isFlat && (m_hasFocus || m_isDefault)) {
+        FrameWithColor(dc, rect, RGB(0, 0, 0));
+        rect.DeflateRect(1, 1);
+    }
+
+    if (m_useParentBackground) PaintParentBackground(&dc);
+    else PaintBackground(&dc, &rect);
+
+    if (m_isPressed) {
+        if (m_isFlat) {
+            if (m_drawBorder) PaintBorder(&dc, &rect);
+        } else {
+            FrameWithColor(dc, rect, ::GetSysColor(COLOR_BTNSHADOW));
+        }
+    } else if (m_isFlat) {
+        if (m_pointerOver && m_drawBorder) PaintBorder(&dc, &rect);
+    } else {
+        DrawRaisedFrame(dc, rect);
+    }
+
+    const std::wstring text = WindowText(m_hWnd);
+    CRect caption(dis->rcItem);
+    const BOOL hasCaption = text.empty() ? FALSE : TRUE;
+
+    if (m_icons[0].icon) PaintIcon(&dc, hasCaption, &dis->rcItem, &caption, m_isPressed, m_isDisabled);
+    if (!m_bitmaps[0].bitmap.IsNull()) {
+        dc.SetBkColor(RGB(255, 255, 255));
+        PaintBitmap(&dc, hasCaption, &dis->rcItem, &caption, m_isPressed, m_isDisabled);
+    }
+    if (hasCaption) PaintCaption(&dc, text.c_str(), &dis->rcItem, &caption, m_isPressed, m_isDisabled);
+
+    if ((!m_isFlat || m_flatFocusRect) && m_hasFocus) {
+        CRect focus(rect);
+        focus.DeflateRect(3, 3);
+        dc.DrawFocusRect(focus);
+    }
     dc.Detach();
+}
+
+void CFlatButton::PaintBackground(CDC* dc, const RECT* rect) {
+    COLORREF color = m_colors[ColorBackNormal];
+    if (m_pointerOver || m_isPressed) color = m_colors[ColorBackHover];
+    else if (m_hasFocus) color = m_colors[ColorBackFocus];
+    CBrush brush(color);
+    ::FillRect(*dc, rect, brush);
+}
+
+void CFlatButton::PaintBorder(CDC* dc, const RECT* rect) {
+    const COLORREF shadow = ::GetSysColor(COLOR_BTNSHADOW);
+    const COLORREF highlight = ::GetSysColor(COLOR_BTNHIGHLIGHT);
+    if (m_isPressed) dc->Draw3dRect(*rect, shadow, highlight);
+    else dc->Draw3dRect(*rect, highlight, shadow);
+}
+
+int CFlatButton::ImageIndex(bool hasNormalImage, BOOL pressed) const {
+    const bool hoverLook = m_isCheckBox ? pressed != FALSE : (pressed || m_pointerOver);
+    if (hoverLook) return 0;
+    return hasNormalImage ? 1 : 0;
+}
+
+void CFlatButton::PlaceImage(BOOL hasCaption, const RECT* item, RECT* caption, BOOL pressed, DWORD width,
+                             DWORD height, RECT* image) const {
+    flatbutton::ImageLayout layout;
+    layout.align = m_imageAlign;
+    layout.marginX = m_imageMarginX;
+    layout.marginY = m_imageMarginY;
+    layout.pushOffset = POINT{m_pushOffsetX, m_pushOffsetY};
+    layout.checkStyle = m_isCheckBox != FALSE;
+    CRect client;
+    if (m_hWnd != nullptr) ::GetClientRect(m_hWnd, &client);
+    *image = flatbutton::PlaceImage(layout, hasCaption != FALSE, *item, client, caption, pressed != FALSE, width,
+                                    height);
+}
+
+void CFlatButton::PaintIcon(CDC* dc, BOOL hasCaption, const RECT* item, RECT* caption, BOOL pressed,
+                            BOOL disabled) {
+    const ButtonIcon& icon = m_icons[ImageIndex(static_cast<bool>(m_icons[1].icon), pressed)];
+    RECT image;
+    PlaceImage(hasCaption, item, caption, pressed, icon.width, icon.height, &image);
+    ::DrawStateA(*dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon.icon.Get()), 0, image.left, image.top,
+                 image.right - image.left, image.bottom - image.top,
+                 DST_ICON | (disabled ? DSS_DISABLED : DSS_NORMAL));
+}
+
+void CFlatButton::PaintBitmap(CDC* dc, BOOL hasCaption, const RECT* item, RECT* caption, BOOL pressed,
+                              BOOL disabled) {
+    const ButtonBitmap& bitmap = m_bitmaps[ImageIndex(!m_bitmaps[1].bitmap.IsNull(), pressed)];
+    RECT image;
+    PlaceImage(hasCaption, item, caption, pressed, bitmap.width, bitmap.height, &image);
+    const int w = static_cast<int>(bitmap.width);
+    const int h = static_cast<int>(bitmap.height);
+
+    CDC source, mask;
+    if (!source.CreateCompatibleDC(*dc) || !mask.CreateCompatibleDC(*dc)) return;
+    CSelectGuard sourceBitmap(source, bitmap.bitmap);
+    CSelectGuard maskBitmap(mask, bitmap.mask);
+    // A bitmap without a mask has nothing transparent.
+    const bool masked = !bitmap.mask.IsNull() && maskBitmap.Selected();
+
+    if (disabled && m_grayDisabledBitmap) {
+        CBitmap work;
+        if (!work.CreateCompatibleBitmap(*dc, w, h)) return;
+        {
+            CDC workDC;
+            if (!workDC.CreateCompatibleDC(*dc)) return;
+            CSelectGuard workBitmap(workDC, work);
+            workDC.FillSolidRect(CRect(0, 0, w, h), RGB(255, 255, 255));
+            if (masked) workDC.BitBlt(0, 0, w, h, mask, 0, 0, SRCAND);
+            workDC.BitBlt(0, 0, w, h, source, 0, 0, masked ? SRCPAINT : SRCCOPY);
+        }
+        // DrawState selects the work bitmap into a DC of its own, so it is
+        // out of workDC by now.
+        ::DrawStateA(*dc, nullptr, nullptr, reinterpret_cast<LPARAM>(static_cast<HBITMAP>(work)), 0, image.left,
+                     image.top, w, h, DST_BITMAP | DSS_DISABLED);
+    } else {
+        if (masked) dc->BitBlt(image.left, image.top, w, h, mask, 0, 0, SRCAND);
+        dc->BitBlt(image.left, image.top, w, h, source, 0, 0, masked ? SRCPAINT : SRCCOPY);
+    }
+}
+
+void CFlatButton::PaintCaption(CDC* dc, const wchar_t* text, const RECT*, RECT* caption, BOOL, BOOL) {
+    flatbutton::ImageLayout layout;
+    layout.pushOffset = POINT{m_pushOffsetX, m_pushOffsetY};
+    layout.checkStyle = m_isCheckBox != FALSE;
+    const RECT area = flatbutton::PressCaption(layout, *caption, m_isPressed != FALSE);
+    RECT extent = area;
+    dc->DrawText(text, -1, &extent, DT_WORDBREAK | DT_CENTER | DT_CALCRECT);
+    *caption = flatbutton::CentreCaption(area, extent);
+
+    dc->SetBkMode(TRANSPARENT);
+    if (m_isDisabled) {
+        // Embossed: a highlight copy one pixel down-right under the shadow.
+        CRect raised(*caption);
+        raised.OffsetRect(1, 1);
+        dc->SetTextColor(::GetSysColor(COLOR_BTNHIGHLIGHT));
+        dc->DrawText(text, -1, &raised, DT_WORDBREAK | DT_CENTER);
+        dc->SetTextColor(::GetSysColor(COLOR_BTNSHADOW));
+        dc->DrawText(text, -1, caption, DT_WORDBREAK | DT_CENTER);
+        return;
+    }
+    if (m_pointerOver || m_isPressed) {
+        dc->SetTextColor(m_colors[ColorTextHover]);
+        dc->SetBkColor(m_colors[ColorBackHover]);
+    } else {
+        dc->SetTextColor(m_colors[ColorTextNormal]);
+        dc->SetBkColor(m_colors[ColorBackNormal]);
+    }
+    dc->DrawText(text, -1, caption, DT_WORDBREAK | DT_CENTER);
+}
+
+void CFlatButton::PaintParentBackground(CDC* dc) {
+    HWND parent = m_hWnd != nullptr ? ::GetParent(m_hWnd) : nullptr;
+    if (parent == nullptr) return;
+    CClientDC parentDC(parent);
+    if (parentDC.GetSafeHdc() == nullptr) return;
+    CRect client;
+    GetClientRect(&client);
+    CRect window;
+    GetWindowRect(&window);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&window), 2);
+    const int w = client.Width(), h = client.Height();
+
+    if (m_bgDC.GetSafeHdc() == nullptr) {
+        if (!m_bgDC.CreateCompatibleDC(parentDC)) return;
+        m_bgBitmap.DeleteObject();
+        if (!m_bgBitmap.CreateCompatibleBitmap(parentDC, w, h)) {
+            m_bgDC.DeleteDC();
+            return;
+        }
+        m_bgOldBitmap = ::SelectObject(m_bgDC, m_bgBitmap);
+        m_bgDC.BitBlt(0, 0, w, h, parentDC, window.left, window.top, SRCCOPY);
+    }
+    dc->BitBlt(0, 0, w, h, m_bgDC, 0, 0, SRCCOPY);
+}
+
+// ---- Behaviour -------------------------------------------------------------
+
+void CFlatButton::CancelHover() {
+    if (m_isFlat && m_pointerOver) {
+        m_pointerOver = FALSE;
+        Invalidate(TRUE);
+    }
+}
+
+void CFlatButton::EnsureToolTip() {
+    if (m_toolTip.m_hWnd != nullptr) return;
+    if (!m_toolTip.Create(this, 0)) return;
+    m_toolTip.Activate(FALSE);
+    m_toolTip.SetMaxTipWidth(400);
+}
+
+BOOL CFlatButton::PreTranslateMessage(MSG* msg) {
+    EnsureToolTip();
+    if (m_toolTip.m_hWnd != nullptr) m_toolTip.RelayEvent(msg);
+    // An owner-drawn button reports a double click instead of pressing;
+    // as a press, a fast double click makes two clicks.
+    if (msg->message == WM_LBUTTONDBLCLK) msg->message = WM_LBUTTONDOWN;
+    return CButton::PreTranslateMessage(msg);
+}
+
+BOOL CFlatButton::OnSetCursor(HWND, UINT, UINT) {
+    if (m_cursor) {
+        ::SetCursor(m_cursor.Get());
+        return TRUE;
+    }
+    return static_cast<BOOL>(Default());
+}
+
+void CFlatButton::OnKillFocus(HWND) {
+    Default();
+    CancelHover();
+}
+
+void CFlatButton::OnMouseMove(UINT flags, CPoint point) {
+    Default();
+    CPoint screen = point;
+    ClientToScreen(&screen);
+    HWND under = ::WindowFromPoint(screen);
+
+    // Dragging onto the button does not light it.
+    if ((flags & MK_LBUTTON) && !m_pointerOver) return;
+    if (!m_isFlat) return;
+
+    const bool activeEnough = m_hoverAlways || ::GetActiveWindow() != nullptr;
+    if (under == m_hWnd && activeEnough) {
+        if (m_pointerOver) return;
+        m_pointerOver = TRUE;
+        Invalidate(TRUE);
+        if (m_hoverSound.sound != nullptr) ::PlaySoundA(m_hoverSound.sound, m_hoverSound.module, m_hoverSound.flags);
+        TRACKMOUSEEVENT track = {};
+        track.cbSize = sizeof(track);
+        track.dwFlags = TME_LEAVE;
+        track.hwndTrack = m_hWnd;
+        ::_TrackMouseEvent(&track);
+        return;
+    }
+    CancelHover();
+}
+
+BOOL CFlatButton::OnClickedReflect() {
+    ::SetFocus(m_hWnd);
+    if (m_clickSound.sound != nullptr) ::PlaySoundA(m_clickSound.sound, m_clickSound.module, m_clickSound.flags);
+
+    if (m_isCheckBox) {
+        m_checked = m_checked ? FALSE : TRUE;
+        Invalidate(TRUE);
+        return FALSE;
+    }
+    if (m_dropMenu.GetSafeHmenu() != nullptr) return DropDown();
+    if (m_linkTarget[0] != '\0') {
+        SHELLEXECUTEINFOA info = {};
+        static_assert(sizeof(void*) != 4 || sizeof(info) == 60, "the shell-execute record of a 32-bit build is 60 bytes");
+        info.cbSize = sizeof(info);
+        info.fMask = SEE_MASK_FLAG_NO_UI;
+        info.lpVerb = "open";
+        info.lpFile = m_linkTarget;
+        info.nShow = SW_SHOWMAXIMIZED;
+        ::ShellExecuteExA(&info);
+    }
+    // The parent handles the click as well.
+    return FALSE;
+}
+
+BOOL CFlatButton::DropDown() {
+    CRect window;
+    GetWindowRect(&window);
+    m_menuShown = TRUE;
+    Invalidate(TRUE);
+
+    UINT command = 0;
+    if (CMenu* popup = m_dropMenu.GetSubMenu(0)) {
+        if (m_menuNotify.target != nullptr)
+            ::SendMessageW(m_menuNotify.target, m_menuNotify.message, reinterpret_cast<WPARAM>(popup),
+                           m_menuNotify.value);
+        // TPM_RIGHTBUTTON | TPM_NONOTIFY | TPM_RETURNCMD: the result is the
+        // chosen command, 0 when the menu was dismissed or failed.
+        command = static_cast<UINT>(popup->TrackPopupMenu(TPM_RIGHTBUTTON | TPM_NONOTIFY | TPM_RETURNCMD,
+                                                          window.left, window.bottom, this));
+    }
+
+    m_menuShown = FALSE;
+    Invalidate(TRUE);
+    if (command != 0) ::PostMessageW(m_menuTarget, WM_COMMAND, command & 0xFFFF, 0);
+    return FALSE;
+}
+
+void CFlatButton::OnActivate(UINT state, HWND, bool) {
+    Default();
+    if (state == WA_INACTIVE) CancelHover();
+}
+
+void CFlatButton::OnEnable(BOOL enable) {
+    Default();
+    if (!enable) {
+        // A disabled button cannot keep the focus: it goes on to the next
+        // tab stop, or to the dialog. The window manager has already taken
+        // it from the button (the focus is then nowhere in the active
+        // window); focus held by another control stays where it is.
+        HWND parent = ::GetParent(m_hWnd);
+        HWND focus = ::GetFocus();
+        const bool focusWasHere =
+            focus == m_hWnd || (focus == nullptr && ::GetActiveWindow() == ::GetAncestor(m_hWnd, GA_ROOT));
+        if (parent != nullptr && focusWasHere) {
+            HWND next = ::GetNextDlgTabItem(parent, m_hWnd, FALSE);
+            ::SetFocus(next != nullptr && next != m_hWnd ? next : parent);
+        }
+    }
+    CancelHover();
+}
+
+void CFlatButton::OnCancelMode() {
+    Default();
+    CancelHover();
+}
+
+UINT CFlatButton::OnGetDlgCode() {
+    UINT code = static_cast<UINT>(Default());
+    return code | (m_isDefault ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+}
+
+HBRUSH CFlatButton::CtlColor(HDC, UINT) {
+    // The button paints every pixel itself.
+    return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+}
+
+LRESULT CFlatButton::OnMenuChar(UINT, UINT, HMENU) {
+    // Menu-character lookup for an owner-drawn drop-down menu belongs here;
+    // a plain menu has its own mnemonics, which the default finds.
+    return Default();
+}
+
+void CFlatButton::OnMeasureItem(int, LPMEASUREITEMSTRUCT mis) {
+    // Items of an owner-drawn drop-down menu are measured by that menu once
+    // it is one; until then the framework's own routing does the work.
+    if (!OnMeasureItemDefault(mis)) Default();
+}
+
+LRESULT CFlatButton::OnMouseLeave(WPARAM, LPARAM) {
+    CancelHover();
+    return 0;
 }

@@ -97,15 +97,59 @@ public:
     const char* LinkTarget() const { return m_linkTarget; }
 
     void PreSubclassWindow() override;
+    BOOL PreTranslateMessage(MSG* msg) override;
+    // Paints the whole button into dis->hDC from dis->itemState and the
+    // members; the state it read stays in m_isPressed, m_hasFocus and
+    // m_isDisabled until the next paint.
     void DrawItem(LPDRAWITEMSTRUCT dis) override;
 
+    // The image rectangle for an image of width x height, and the caption
+    // area it leaves (caption is read and updated).
+    void PlaceImage(BOOL hasCaption, const RECT* item, RECT* caption, BOOL pressed, DWORD width, DWORD height,
+                    RECT* image) const;
+
 protected:
+    // Painting steps of DrawItem, in the order it calls them; dc is the
+    // owner-draw DC, borrowed.
+    virtual void PaintBackground(CDC* dc, const RECT* rect);
+    virtual void PaintBorder(CDC* dc, const RECT* rect);
+    virtual void PaintIcon(CDC* dc, BOOL hasCaption, const RECT* item, RECT* caption, BOOL pressed, BOOL disabled);
+    virtual void PaintBitmap(CDC* dc, BOOL hasCaption, const RECT* item, RECT* caption, BOOL pressed,
+                             BOOL disabled);
+    virtual void PaintCaption(CDC* dc, const wchar_t* text, const RECT* item, RECT* caption, BOOL pressed,
+                              BOOL disabled);
+    // Copies the parent's pixels under the button, from a snapshot taken at
+    // the first call.
+    void PaintParentBackground(CDC* dc);
+
+    // Creates the tool tip on first use, inactive.
+    void EnsureToolTip();
+    // Drops the hover look, if the button has it.
+    void CancelHover();
+
+    BOOL OnSetCursor(HWND wnd, UINT hitTest, UINT message);
+    void OnKillFocus(HWND newFocus);
+    void OnMouseMove(UINT flags, CPoint point);
+    void OnSysColorChange();
+    BOOL OnClickedReflect();
+    void OnActivate(UINT state, HWND other, bool minimized);
+    void OnEnable(BOOL enable);
+    void OnCancelMode();
+    UINT OnGetDlgCode();
+    HBRUSH CtlColor(HDC dc, UINT ctlColor);
+    LRESULT OnMenuChar(UINT character, UINT flags, HMENU menu);
+    void OnMeasureItem(int ctlId, LPMEASUREITEMSTRUCT mis);
     LRESULT OnSetStyle(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetCheck(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetCheck(WPARAM wParam, LPARAM lParam);
-    void OnSysColorChange();
 
     void Repaint(bool repaint);
+    // 0 (hover icon or bitmap) or 1 (normal one) for the current state.
+    int ImageIndex(bool hasNormalImage, BOOL pressed) const;
+    // The drop-down click: the menu's first sub-menu opens under the button
+    // and the chosen command goes to m_menuTarget.
+    BOOL DropDown();
 
     BOOL m_grayDisabledBitmap = TRUE;
     int m_imageMarginX = 3;
