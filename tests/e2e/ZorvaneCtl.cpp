@@ -41,6 +41,10 @@ int WaitDialog(DWORD timeoutMs) {
                      static_cast<unsigned long>(timeoutMs));
         return 1;
     }
+    // Have the dialog painted before anyone takes a picture of it: the
+    // redraw is done by the time the round trip after it returns.
+    RedrawWindow(found, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    WindowProbe(found).Send(WM_NULL, 0, 0);
     std::printf("%p\n", static_cast<void*>(found));
     return 0;
 }

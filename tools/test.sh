@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# The test command: installs what is missing, builds, and runs every test
+# (unit and end-to-end) under Wine on a private X display. Exits with
+# CTest's code. ZORVANE_BUILD_DIR overrides the build folder (default build).
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+build=${ZORVANE_BUILD_DIR:-build}
+
+bash tools/setup.sh
+cmake --preset default -B "$build"
+cmake --build "$build" -j2
+
+# shellcheck source=tools/wine-env.sh
+source tools/wine-env.sh
+zv_env_start "$build"
+
+status=0
+ctest --test-dir "$build" --output-on-failure || status=$?
+
+zv_env_stop
+exit "$status"
