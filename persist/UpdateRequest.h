@@ -1,0 +1,89 @@
+#pragma once
+
+// The request that the main program writes into the updater file and the
+// updater reads back: four HOTKEY resources. Pure functions over plain bytes,
+// shared by both programs, so that writer and reader cannot drift apart.
+
+#include <cstddef>
+#include <cstdint>
+
+// A resource's bytes as the loader hands them out; data == nullptr means the
+// resource is missing. Borrowed: the bytes belong to the module.
+struct ResourceBytes {
+    const void* data = nullptr;
+    std::size_t size = 0;
+};
+
+// A 32-bit value as it is stored: 4 bytes, little-endian.
+struct DwordBytes {
+    unsigned char bytes[4] = {0, 0, 0, 0};
+};
+
+// One resource to write, in the form UpdateResourceA takes it.
+struct RequestPayload {
+    unsigned short id = 0;
+    const void* data = nullptr;  // borrowed from the UpdateRequestPayloads it came from
+    std::uint32_t size = 0;
+};
+
+// The four payloads of a request; the path bytes are borrowed from the caller.
+struct UpdateRequestPayloads {
+    DwordBytes modifiers;
+    DwordBytes virtualKey;
+    const char* path = "";
+    std::uint32_t pathLength = 0;
+    DwordBytes pathLengthBytes;
+};
+
+// The raw resources 101 to 104 of the updater, any of which may be missing.
+struct RequestResources {
+    ResourceBytes modifiers;   // 101
+    ResourceBytes virtualKey;  // 102
+    ResourceBytes path;        // 103
+    ResourceBytes pathLength;  // 104
+};
+
+enum class RequestDecodeStatus {
+    Usable,
+    PathMissing,                // 103 absent: started by hand, nothing to do
+    PathLengthExceedsResource,  // 104 claims more bytes than 103 holds
+};
+
+// A decoded request. The path points into resource 103 and is not
+// zero-terminated; pathLength never exceeds that resource's size.
+struct UpdateRequest {
+    static constexpr char kResourceType[] = "HOTKEY";
+    static constexpr unsigned short kLanguage = 2052;
+    static constexpr unsigned short kModifiersId = 101;
+    static constexpr unsigned short kVirtualKeyId = 102;
+    static constexpr unsigned short kPathId = 103;
+    static constexpr unsigned short kPathLengthId = 104;
+    // Where the updater puts the values in the target executable.
+    static constexpr unsigned short kTargetModifiersId = 141;
+    static constexpr unsigned short kTargetVirtualKeyId = 143;
+    static constexpr std::size_t kPayloadCount = 4;
+
+    std::uint32_t modifiers = 0;
+    std::uint32_t virtualKey = 0;
+    const char* path = nullptr;
+    std::uint32_t pathLength = 0;
+};
+
+DwordBytes EncodeDword(std::uint32_t value);
+
+// False, with out unchanged, for a missing resource or one shorter than 4
+// bytes; bytes past the fourth are ignored.
+bool DecodeDword(ResourceBytes resource, std::uint32_t& out);
+
+// path holds pathLength ANSI bytes without a terminating zero. False when the
+// length does not fit the 32-bit length resource or path is null but
+// pathLength is not 0.
+bool BuildUpdateRequestPayloads(std::uint32_t modifiers, std::uint32_t virtualKey,
+                                const char* path, std::size_t pathLength,
+                                UpdateRequestPayloads& out);
+
+// The payloads in writing order: 101, 102, 103, 104. index < kPayloadCount.
+RequestPayload PayloadAt(const UpdateRequestPayloads& payloads, std::size_t index);
+
+// Missing or short 101, 102 and 104 read as 0. Only a Usable result fills out.
+RequestDecodeStatus DecodeUpdateRequest(const RequestResources& resources, UpdateRequest& out);
