@@ -1,0 +1,379 @@
+// Drives the real Brisklet.exe: a copy of it in a fresh folder gets an
+// UpdateRequest written into its resources, next to a target executable,
+// and runs as the main program would start it.
+
+#include "ChildProcess.h"
+#include "NamedEvent.h"
+#include "ResourceFiles.h"
+#include "TestFolder.h"
+#include "UpdateRequest.h"
+#include "Waiting.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+const DWORD kUpdaterRunMs = 40000;  // the longest wait for the main program is 20 s
+const DWORD kStartMs = 15000;
+
+std::string BesideThisTest(const char* relative)
+{
+    char module[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, module, MAX_PATH);
+    std::string path(module, length);
+    path = path.substr(0, path.find_last_of("\\/") + 1) + relative;
+    char full[MAX_PATH];
+    const DWORD fullLength = GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
+    return fullLength != 0 && fullLength < MAX_PATH ? std::string(full, fullLength) : path;
+}
+
+Bytes Dword(std::uint32_t value)
+{
+    const DwordBytes encoded = EncodeDword(value);
+    return Bytes(encoded.bytes, encoded.bytes + 4);
+}
+
+Bytes Text(const std::string& text)
+{
+    return Bytes(text.begin(), text.end());
+}
+
+std::string MarkerText(std::uint32_t modifiers, std::uint32_t virtualKey)
+{
+    char text[32];
+    std::snprintf(text, sizeof(text), "%08lX %08lX", static_cast<unsigned long>(modifiers),
+                  static_cast<unsigned long>(virtualKey));
+    return text;
+}
+
+class UpdaterRun : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_folder.created());
+        m_updater = m_folder.Join("Brisklet.exe");
+        m_target = m_folder.Join("Zorvane.exe");
+        ASSERT_TRUE(CopyFileA(BesideThisTest(ZORVANE_BRISKLET_FROM_TESTS).c_str(), m_updater.c_str(), FALSE))
+            << BesideThisTest(ZORVANE_BRISKLET_FROM_TESTS);
+        ASSERT_TRUE(CopyFileA(Helper().c_str(), m_target.c_str(), FALSE)) << Helper();
+        m_originalTarget = ReadFileBytes(m_target);
+        m_originalResources = ReadResources(m_target);
+        ASSERT_EQ(m_originalResources.at(ResourceKey("HOTKEY", 143, 2052)), Dword(0x76));
+    }
+
+    static std::string Helper() { return BesideThisTest("UpdaterTestHelper.exe"); }
+
+    // The request exactly as the save flow builds it.
+    void WriteRequest(std::uint32_t modifiers, std::uint32_t virtualKey, const std::string& path)
+    {
+        UpdateRequestPayloads payloads;
+        ASSERT_TRUE(BuildUpdateRequestPayloads(modifiers, virtualKey, path.data(), path.size(), payloads));
+        std::vector<std::pair<WORD, Bytes>> resources;
+        for (std::size_t i = 0; i < UpdateRequest::kPayloadCount; ++i) {
+            const RequestPayload payload = PayloadAt(payloads, i);
+            const unsigned char* data = static_cast<const unsigned char*>(payload.data);
+            resources.emplace_back(payload.id, Bytes(data, data + payload.size));
+        }
+        ASSERT_TRUE(WriteHotkeyResources(m_updater, resources));
+    }
+
+    void WriteRawRequest(const std::vector<std::pair<WORD, Bytes>>& resources)
+    {
+        ASSERT_TRUE(WriteHotkeyResources(m_updater, resources));
+    }
+
+    // The exit code, or STILL_ACTIVE if the updater did not end in time.
+    DWORD RunUpdater() const
+    {
+        ChildProcess updater = ChildProcess::Start(m_updater);
+        EXPECT_TRUE(updater.started());
+        updater.Wait(kUpdaterRunMs);
+        return updater.ExitCode();
+    }
+
+    std::string Marker() const { return m_target + ".started"; }
+
+    bool TargetStarted() const
+    {
+        return WaitUntil([this] { return ReadFileBytes(Marker()).size() == 17; }, kStartMs);
+    }
+
+    std::string MarkerContents() const
+    {
+        const Bytes bytes = ReadFileBytes(Marker());
+        return std::string(bytes.begin(), bytes.end());
+    }
+
+    void ExpectUpdatedTo(std::uint32_t modifiers, std::uint32_t virtualKey) const
+    {
+        ResourceMap expected = m_originalResources;
+        expected[ResourceKey("HOTKEY", 141, 2052)] = Dword(modifiers);
+        expected[ResourceKey("HOTKEY", 143, 2052)] = Dword(virtualKey);
+        EXPECT_EQ(ReadResources(m_target), expected);
+    }
+
+    // Nothing written, nothing started, no copy left lying about.
+    void ExpectLeftAlone(const std::vector<std::string>& files = {"Brisklet.exe", "Zorvane.exe"}) const
+    {
+        EXPECT_EQ(ReadFileBytes(m_target), m_originalTarget);
+        EXPECT_FALSE(FileExists(Marker()));
+        EXPECT_EQ(m_folder.FileNames(), files);
+    }
+
+    TestFolder m_folder;
+    std::string m_updater;
+    std::string m_target;
+    Bytes m_originalTarget;
+    ResourceMap m_originalResources;
+};
+
+// A helper process owning a top-level window marked with value; it copies
+// the target to snapshot just before it ends.
+class MarkedWindowOwner {
+public:
+    MarkedWindowOwner(const std::string& helper, unsigned value, const std::string& target,
+                      const std::string& snapshot)
+        : m_ready("ready"), m_quit("quit")
+    {
+        m_process = ChildProcess::Start(helper, "window " + std::to_string(value) + " " + m_ready.name() + " "
+                                                    + m_quit.name() + " \"" + target + "\" \"" + snapshot + "\"");
+    }
+
+    bool Ready() const { return m_process.started() && m_ready.Wait(kStartMs); }
+    bool End() const
+    {
+        m_quit.Set();
+        return m_process.Wait(kStartMs);
+    }
+    const ChildProcess& process() const { return m_process; }
+
+private:
+    NamedEvent m_ready;
+    NamedEvent m_quit;
+    ChildProcess m_process;
+};
+
+}  // namespace
+
+TEST_F(UpdaterRun, ShipsWithAnEmptyResourceDirectory)
+{
+    const Bytes image = ReadFileBytes(m_updater);
+    ASSERT_GE(image.size(), 0x40u);
+    const auto dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image.data());
+    ASSERT_EQ(dos->e_magic, IMAGE_DOS_SIGNATURE);
+    ASSERT_LE(dos->e_lfanew + sizeof(IMAGE_NT_HEADERS32), image.size());
+    const auto nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(image.data() + dos->e_lfanew);
+    ASSERT_EQ(nt->Signature, IMAGE_NT_SIGNATURE);
+    EXPECT_EQ(nt->OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
+    const IMAGE_DATA_DIRECTORY& resources = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_RESOURCE];
+    EXPECT_NE(resources.VirtualAddress, 0u);
+    EXPECT_GE(resources.Size, sizeof(IMAGE_RESOURCE_DIRECTORY));
+    EXPECT_TRUE(ReadResources(m_updater).empty());
+}
+
+TEST_F(UpdaterRun, WithoutARequestEndsWithOneAndChangesNothing)
+{
+    EXPECT_EQ(RunUpdater(), 1u);
+    ExpectLeftAlone();
+}
+
+TEST_F(UpdaterRun, WritesTheHotkeyIntoTheTargetAndStartsIt)
+{
+    WriteRequest(0x06, 0x41, m_target);
+    EXPECT_EQ(RunUpdater(), 0u);
+    ExpectUpdatedTo(0x06, 0x41);
+    ASSERT_TRUE(TargetStarted());
+    // The program that was started is the updated one.
+    EXPECT_EQ(MarkerContents(), MarkerText(0x06, 0x41));
+    EXPECT_EQ(m_folder.FileNames(), (std::vector<std::string>{"Brisklet.exe", "Zorvane.exe", "Zorvane.exe.started"}));
+}
+
+TEST_F(UpdaterRun, CopiesAllThirtyTwoBitsOfEachValue)
+{
+    WriteRequest(0xDEADBEEFu, 0x80000076u, m_target);
+    EXPECT_EQ(RunUpdater(), 0u);
+    ExpectUpdatedTo(0xDEADBEEFu, 0x80000076u);
+    EXPECT_TRUE(TargetStarted());
+}
+
+TEST_F(UpdaterRun, MissingValuesAreWrittenAsZero)
+{
+    WriteRawRequest({{103, Text(m_target)}, {104, Dword(static_cast<std::uint32_t>(m_target.size()))}});
+    EXPECT_EQ(RunUpdater(), 0u);
+    ExpectUpdatedTo(0, 0);
+    EXPECT_TRUE(TargetStarted());
+}
+
+TEST_F(UpdaterRun, AnEmptyPathOpensNothingAndEndsWithZero)
+{
+    // Length resource missing, then present with 0: an empty path both times.
+    WriteRawRequest({{101, Dword(2)}, {102, Dword(0x41)}, {103, Text(m_target)}});
+    EXPECT_EQ(RunUpdater(), 0u);
+    ExpectLeftAlone();
+
+    WriteRawRequest({{104, Dword(0)}});
+    EXPECT_EQ(RunUpdater(), 0u);
+    ExpectLeftAlone();
+}
+
+TEST_F(UpdaterRun, ALengthBeyondThePathIsUnusable)
+{
+    const std::uint32_t size = static_cast<std::uint32_t>(m_target.size());
+    for (const std::uint32_t length : {size + 1, size + 4096, 0xFFFFFFFFu}) {
+        WriteRawRequest({{101, Dword(2)}, {102, Dword(0x41)}, {103, Text(m_target)}, {104, Dword(length)}});
+        EXPECT_EQ(RunUpdater(), 1u) << length;
+        ExpectLeftAlone();
+    }
+}
+
+TEST_F(UpdaterRun, AMissingTargetEndsWithZeroAndCreatesNothing)
+{
+    WriteRequest(2, 0x41, m_folder.Join("Missing.exe"));
+    EXPECT_EQ(RunUpdater(), 0u);
+    ExpectLeftAlone();
+}
+
+TEST_F(UpdaterRun, ATargetThatIsNoExecutableEndsWithZeroAndStaysAsItWas)
+{
+    const std::string notes = m_folder.Join("notes.txt");
+    const Bytes text = Text("not an executable\r\n");
+    ASSERT_TRUE(WriteFileBytes(notes, text));
+    WriteRequest(2, 0x41, notes);
+    EXPECT_EQ(RunUpdater(), 0u);
+    EXPECT_EQ(ReadFileBytes(notes), text);
+    ExpectLeftAlone({"Brisklet.exe", "Zorvane.exe", "notes.txt"});
+}
+
+TEST_F(UpdaterRun, ARunningTargetIsLeftAloneAndEndsWithOne)
+{
+    NamedEvent ready("ready");
+    NamedEvent quit("quit");
+    ChildProcess running = ChildProcess::Start(m_target, "hold " + ready.name() + " " + quit.name());
+    ASSERT_TRUE(running.started());
+    ASSERT_TRUE(ready.Wait(kStartMs));
+
+    WriteRequest(2, 0x41, m_target);
+    EXPECT_EQ(RunUpdater(), 1u);
+    EXPECT_TRUE(running.Running());
+    quit.Set();
+    EXPECT_TRUE(running.Wait(kStartMs));
+    ExpectLeftAlone();
+}
+
+TEST_F(UpdaterRun, ATargetThatCannotBeWrittenIsLeftAloneAndEndsWithOne)
+{
+    WriteRequest(2, 0x41, m_target);
+    // Another party reading the file without sharing writes, as a virus
+    // scanner or a backup might.
+    HANDLE reader = CreateFileA(m_target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    const DWORD exitCode = RunUpdater();
+    CloseHandle(reader);
+    EXPECT_EQ(exitCode, 1u);
+    ExpectLeftAlone();
+}
+
+TEST_F(UpdaterRun, WaitsForTheProcessOfTheMarkedWindow)
+{
+    const std::string snapshot = m_folder.Join("seen-by-owner.bin");
+    MarkedWindowOwner owner(Helper(), 2034, m_target, snapshot);
+    ASSERT_TRUE(owner.Ready());
+    WriteRequest(2, 0x41, m_target);
+
+    ChildProcess updater = ChildProcess::Start(m_updater);
+    ASSERT_TRUE(updater.started());
+    // Without the wait the whole run takes well under a second.
+    EXPECT_FALSE(updater.Wait(2000));
+    EXPECT_EQ(ReadFileBytes(m_target), m_originalTarget);
+
+    ASSERT_TRUE(owner.End());
+    ASSERT_TRUE(updater.Wait(kUpdaterRunMs));
+    EXPECT_EQ(updater.ExitCode(), 0u);
+    // The target as it was at the very end of the owner's process.
+    EXPECT_EQ(ReadFileBytes(snapshot), m_originalTarget);
+    ExpectUpdatedTo(2, 0x41);
+    EXPECT_TRUE(TargetStarted());
+}
+
+TEST_F(UpdaterRun, AWindowMarkedWithAnotherValueIsNotWaitedFor)
+{
+    for (const unsigned value : {2033u, 2035u, 0x7F20u}) {
+        MarkedWindowOwner owner(Helper(), value, m_target, m_folder.Join("unused.bin"));
+        ASSERT_TRUE(owner.Ready());
+        WriteRequest(value & 0x0F, 0x41, m_target);
+        EXPECT_EQ(RunUpdater(), 0u) << value;
+        EXPECT_TRUE(owner.process().Running()) << value;
+        ExpectUpdatedTo(value & 0x0F, 0x41);
+        ASSERT_TRUE(TargetStarted());
+        DeleteFileA(Marker().c_str());
+        EXPECT_TRUE(owner.End());
+    }
+}
+
+TEST_F(UpdaterRun, GivesUpWaitingAfterTwentySeconds)
+{
+    MarkedWindowOwner owner(Helper(), 2034, m_target, m_folder.Join("unused.bin"));
+    ASSERT_TRUE(owner.Ready());
+    WriteRequest(2, 0x41, m_target);
+
+    const DWORD start = GetTickCount();
+    ChildProcess updater = ChildProcess::Start(m_updater);
+    ASSERT_TRUE(updater.Wait(kUpdaterRunMs));
+    const DWORD elapsed = GetTickCount() - start;
+    EXPECT_GE(elapsed, 19500u);
+    EXPECT_EQ(updater.ExitCode(), 0u);
+    EXPECT_TRUE(owner.process().Running());
+    ExpectUpdatedTo(2, 0x41);
+    EXPECT_TRUE(TargetStarted());
+    EXPECT_TRUE(owner.End());
+}
+
+TEST_F(UpdaterRun, KilledDuringTheCommitLeavesTheOldTargetOrTheNewOne)
+{
+    // Large enough that writing it takes a while.
+    HANDLE update = BeginUpdateResourceA(m_target.c_str(), FALSE);
+    ASSERT_NE(update, nullptr);
+    Bytes ballast(48 * 1024 * 1024);
+    for (std::size_t i = 0; i < ballast.size(); ++i)
+        ballast[i] = static_cast<unsigned char>(i * 2654435761u >> 24);
+    ASSERT_TRUE(UpdateResourceA(update, RT_RCDATA, MAKEINTRESOURCEA(8), 2052, ballast.data(),
+                                static_cast<DWORD>(ballast.size())));
+    ASSERT_TRUE(EndUpdateResourceA(update, FALSE));
+    m_originalTarget = ReadFileBytes(m_target);
+    m_originalResources = ReadResources(m_target);
+    ASSERT_EQ(m_originalResources.size(), 6u);
+
+    WriteRequest(2, 0x41, m_target);
+    WIN32_FILE_ATTRIBUTE_DATA before;
+    ASSERT_TRUE(GetFileAttributesExA(m_target.c_str(), GetFileExInfoStandard, &before));
+    const std::vector<std::string> quiet = m_folder.FileNames();
+
+    ChildProcess updater = ChildProcess::Start(m_updater);
+    ASSERT_TRUE(updater.started());
+    // Strike as soon as the commit shows: a new file beside the target, or
+    // the target itself changing.
+    const bool committing = WaitUntil(
+        [&] {
+            WIN32_FILE_ATTRIBUTE_DATA now;
+            if (!GetFileAttributesExA(m_target.c_str(), GetFileExInfoStandard, &now)
+                || now.nFileSizeLow != before.nFileSizeLow
+                || CompareFileTime(&now.ftLastWriteTime, &before.ftLastWriteTime) != 0)
+                return true;
+            return m_folder.FileNames() != quiet || updater.Wait(0);
+        },
+        kUpdaterRunMs, 0);
+    ASSERT_TRUE(committing);
+    TerminateProcess(updater.handle(), 99);
+    ASSERT_TRUE(updater.Wait(kStartMs));
+
+    if (ReadFileBytes(m_target) != m_originalTarget)
+        ExpectUpdatedTo(2, 0x41);
+}

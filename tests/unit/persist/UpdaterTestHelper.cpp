@@ -1,0 +1,123 @@
+// Plays the parties the updater meets, chosen by the command line:
+//   (none)                     the restarted target: leaves <own path>.started
+//                              holding its own HOTKEY/141 and 143, and ends
+//   hold READY QUIT            a target that keeps running until QUIT is set
+//   window VALUE READY QUIT WATCHED SNAPSHOT
+//                              owns a top-level window whose "Quellbrand"
+//                              property is VALUE; when QUIT is set it copies
+//                              WATCHED to SNAPSHOT (the state the updater left
+//                              it in while this process still ran) and ends
+// Every wait is bounded, so a failed test cannot leave it behind for long.
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+const DWORD kLongestLifeMs = 60000;
+
+DWORD OwnDword(WORD id)
+{
+    HRSRC info = FindResourceA(nullptr, MAKEINTRESOURCEA(id), "HOTKEY");
+    if (info == nullptr || SizeofResource(nullptr, info) < 4)
+        return 0xFFFFFFFFu;
+    DWORD value = 0;
+    std::memcpy(&value, LockResource(LoadResource(nullptr, info)), 4);
+    return value;
+}
+
+int LeaveStartedMarker()
+{
+    char path[MAX_PATH + 16];
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return 2;
+    std::strcat(path, ".started");
+    char text[32];
+    const int size = std::snprintf(text, sizeof(text), "%08lX %08lX", OwnDword(141), OwnDword(143));
+    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return 3;
+    DWORD written = 0;
+    WriteFile(file, text, static_cast<DWORD>(size), &written, nullptr);
+    CloseHandle(file);
+    return 0;
+}
+
+bool Signal(const char* name)
+{
+    HANDLE event = OpenEventA(EVENT_MODIFY_STATE, FALSE, name);
+    if (event == nullptr)
+        return false;
+    SetEvent(event);
+    CloseHandle(event);
+    return true;
+}
+
+HANDLE OpenWaitable(const char* name)
+{
+    return OpenEventA(SYNCHRONIZE, FALSE, name);
+}
+
+int Hold(const char* ready, const char* quit)
+{
+    HANDLE quitEvent = OpenWaitable(quit);
+    if (quitEvent == nullptr || !Signal(ready))
+        return 4;
+    WaitForSingleObject(quitEvent, kLongestLifeMs);
+    CloseHandle(quitEvent);
+    return 0;
+}
+
+// Waits for QUIT while serving the window's messages.
+void ServeUntil(HANDLE quitEvent)
+{
+    const DWORD start = GetTickCount();
+    for (;;) {
+        const DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= kLongestLifeMs)
+            return;
+        const DWORD result = MsgWaitForMultipleObjects(1, &quitEvent, FALSE, kLongestLifeMs - elapsed, QS_ALLINPUT);
+        if (result != WAIT_OBJECT_0 + 1)
+            return;
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+}
+
+int OwnMarkedWindow(char** args)
+{
+    const UINT_PTR value = std::strtoul(args[0], nullptr, 10);
+    HANDLE quitEvent = OpenWaitable(args[2]);
+    if (quitEvent == nullptr)
+        return 5;
+    HWND window = CreateWindowExA(0, "STATIC", "marked", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+    if (window == nullptr || !SetPropA(window, "Quellbrand", reinterpret_cast<HANDLE>(value)) || !Signal(args[1]))
+        return 6;
+    ServeUntil(quitEvent);
+    CopyFileA(args[3], args[4], FALSE);
+    RemovePropA(window, "Quellbrand");
+    DestroyWindow(window);
+    CloseHandle(quitEvent);
+    return 0;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+{
+    if (__argc < 2)
+        return LeaveStartedMarker();
+    if (std::strcmp(__argv[1], "hold") == 0 && __argc == 4)
+        return Hold(__argv[2], __argv[3]);
+    if (std::strcmp(__argv[1], "window") == 0 && __argc == 7)
+        return OwnMarkedWindow(__argv + 2);
+    return 7;
+}
