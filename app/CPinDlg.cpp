@@ -9,6 +9,8 @@
 #include "HotkeyFlags.h"
 #include "InstanceMarker.h"
 #include "ModuleResource.h"
+#include "ResourceFile.h"
+#include "UpdateRequestWriter.h"
 #include "resource.h"
 
 int g_hotkeyLocked = 1;
@@ -22,6 +24,7 @@ const wchar_t kMakerTip[] = L"Press F1 for help";
 // The first, 88-byte form of the tray record: understood by every shell.
 constexpr DWORD kTrayRecordSize = NOTIFYICONDATAA_V1_SIZE;
 static_assert(sizeof(void*) != 4 || kTrayRecordSize == 88, "the tray record of a 32-bit build is 88 bytes");
+static_assert(sizeof(void*) != 4 || sizeof(SHELLEXECUTEINFOA) == 60, "the launch record of a 32-bit build is 60 bytes");
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CPinDlg, CDialog)
@@ -310,6 +313,38 @@ void CPinDlg::OnLButtonUp(UINT, CPoint point) {
 
 // Saving -----------------------------------------------------------------------
 
+bool CPinDlg::ExtractResourceToFile(UINT id, const char* type, const char* path, bool overwrite) {
+    return ::ExtractResourceToFile(AfxGetResourceHandle(), id, type, path, overwrite);
+}
+
+bool CPinDlg::SaveHotkey() {
+    CString updater = GetModulePath(ModulePathDirectory) + m_updaterName;
+    if (!ExtractResourceToFile(IDR_UPDATER_EXE, "EXE", updater, true)) AfxMessageBox("Extract Error!");
+
+    UpdateRequestWriter writer;
+    if (!writer.Open(updater)) {
+        AfxMessageBox("Open File Resource Failed!");
+        return false;
+    }
+    if (!writer.AddRequest(m_hotkey.modifiers, m_hotkey.virtualKey, GetModulePath(ModulePathFull)))
+        AfxMessageBox("Could not Update resource!");
+    if (!writer.Commit()) {
+        AfxMessageBox("Could not write changes to file.");
+        return false;
+    }
+    return true;
+}
+
 void CPinDlg::RunSaveFlow() {
-    // Filled in by the save flow; nothing is written while it is absent.
+    SaveHotkey();
+    // The launch is attempted whatever the save gave: an updater file without
+    // a complete request ends at once and changes nothing.
+    CString updater = GetModulePath(ModulePathDirectory) + m_updaterName;
+    SHELLEXECUTEINFOA launch = {};
+    launch.cbSize = sizeof(launch);
+    launch.fMask = SEE_MASK_NOCLOSEPROCESS;
+    launch.lpVerb = "open";
+    launch.lpFile = updater;
+    launch.nShow = SW_SHOWNORMAL;
+    if (::ShellExecuteExA(&launch) && launch.hProcess != nullptr) ::CloseHandle(launch.hProcess);
 }

@@ -34,6 +34,11 @@ public:
     BOOL RegisterPinHotkey(int id, UINT modifiers, UINT virtualKey);
     BOOL UnregisterPinHotkey(int id);
     bool HotkeyChanged() const;
+    // Writes the updater next to the executable with the changed hotkey and
+    // this executable's path in its resources; true when that was committed.
+    bool SaveHotkey();
+    // Writes resource (type, id) of the executable to path (see ResourceFile.h).
+    static bool ExtractResourceToFile(UINT id, const char* type, const char* path, bool overwrite);
 
     CString GetModulePath(unsigned flags) const;
     // The first 4 bytes of resource (type, id) of the executable; false, and
@@ -68,6 +73,8 @@ protected:
     void ShowHotkeyStatus(bool registered);
     void ApplyEditedHotkey();
     void ShowAboutBox();
+    // Saves a changed hotkey and starts the updater, which rewrites the
+    // executable once this process has ended.
     void RunSaveFlow();
 
     CMenu m_trayMenu;

@@ -1,0 +1,42 @@
+#include "ResourceFile.h"
+
+#include <string>
+
+#include "ModuleResource.h"
+
+namespace {
+
+bool FileExists(const char* path) {
+    WIN32_FIND_DATAA data;
+    HANDLE find = ::FindFirstFileA(path, &data);
+    if (find == INVALID_HANDLE_VALUE) return false;
+    ::FindClose(find);
+    return true;
+}
+
+}  // namespace
+
+bool ExtractResourceToFile(HMODULE module, UINT id, const char* type, const char* path, bool overwrite) {
+    if (path == nullptr || *path == '\0') return false;
+    if (!overwrite && FileExists(path)) return false;
+
+    ResourceView resource = FindModuleResource(module, id, type);
+    if (!resource) return false;
+
+    std::string folder(path);
+    size_t separator = folder.find_last_of('\\');
+    if (separator != std::string::npos) {
+        folder.resize(separator + 1);
+        ::CreateDirectoryA(folder.c_str(), nullptr);  // an existing folder is the normal case
+    }
+
+    HANDLE file = ::CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, overwrite ? CREATE_ALWAYS : CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    bool whole = ::WriteFile(file, resource.data, static_cast<DWORD>(resource.size), &written, nullptr) &&
+                 written == resource.size;
+    ::CloseHandle(file);
+    if (!whole) ::DeleteFileA(path);
+    return whole;
+}
