@@ -82,6 +82,11 @@ zv_env_start() {
         _zv_start_xvfb || return 1
     fi
 
+    # A server left over by an interrupted run would keep its own display
+    # and make the waits below hang; the prefix is ours, so end it.
+    wineserver -k 2>/dev/null || true
+    timeout 30 wineserver -w 2>/dev/null || true
+
     # The first boot of a prefix runs on a server of its own, which then
     # writes the registry out when it ends; the marker is set only after that.
     if [[ ! -f "$WINEPREFIX/.zorvane-prefix-v1" ]]; then
@@ -94,7 +99,7 @@ zv_env_start() {
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f \
             </dev/null >>"$ZV_BUILD_DIR/wineboot.log" 2>&1 || {
             _zv_log "cannot configure the Wine prefix"; return 1; }
-        wineserver -w
+        timeout 60 wineserver -w || true
         touch "$WINEPREFIX/.zorvane-prefix-v1"
     fi
 

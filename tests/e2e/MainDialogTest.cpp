@@ -9,6 +9,7 @@
 #include "WaitUntil.h"
 #include "WindowProbe.h"
 
+#include <ostream>
 #include <string>
 
 using namespace e2e;
@@ -31,8 +32,8 @@ protected:
 
 enum class HideAction { CloseBoxClick, SysCommandClose, WmClose, AltF4, MinimiseBoxClick };
 
-std::string ActionName(const ::testing::TestParamInfo<HideAction>& info) {
-    switch (info.param) {
+std::string Name(HideAction action) {
+    switch (action) {
         case HideAction::CloseBoxClick: return "CloseBoxClick";
         case HideAction::SysCommandClose: return "SysCommandClose";
         case HideAction::WmClose: return "WmClose";
@@ -41,6 +42,10 @@ std::string ActionName(const ::testing::TestParamInfo<HideAction>& info) {
     }
     return "Unknown";
 }
+
+std::string ActionName(const ::testing::TestParamInfo<HideAction>& info) { return Name(info.param); }
+
+void PrintTo(HideAction action, std::ostream* out) { *out << Name(action); }
 
 bool Perform(HideAction action, HWND dialog) {
     switch (action) {

@@ -7,6 +7,7 @@
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
+    e2e::E2eConfig::SetAppPath(ZORVANE_E2E_APP);
     const char* prefix = "--zorvane=";
     for (int i = 1; i < argc; ++i) {
         if (std::strncmp(argv[i], prefix, std::strlen(prefix)) == 0) {

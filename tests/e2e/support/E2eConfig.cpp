@@ -6,12 +6,8 @@ namespace e2e {
 
 namespace {
 
-#ifndef ZORVANE_E2E_APP
-#define ZORVANE_E2E_APP ""
-#endif
-
 std::wstring& AppPathStorage() {
-    static std::wstring path = E2eConfig::ToWindowsPath(ZORVANE_E2E_APP);
+    static std::wstring path;
     return path;
 }
 

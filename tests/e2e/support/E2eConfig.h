@@ -4,8 +4,8 @@
 
 namespace e2e {
 
-// Where the driver finds the programs under test. The build passes the path
-// of Zorvane.exe; a --zorvane=PATH argument overrides it. Paths may be given
+// Where the driver finds the programs under test: the path the build
+// passes, unless a --zorvane=PATH argument overrides it. Paths may be given
 // in Unix form: under Wine the whole Unix tree is reachable as drive Z:.
 class E2eConfig {
 public:
