@@ -77,3 +77,11 @@ int EffectiveDrawStyle(bool xpLook, int defaultStyle, int themedStyle) {
 }
 
 }  // namespace tessel
+
+namespace tessel {
+
+bool UsesClassicDrawing(std::uint32_t rasterCaps, bool xpStyleActive) {
+    return (rasterCaps & kRasterCapsPalette) != 0 || !xpStyleActive;
+}
+
+}  // namespace tessel

@@ -75,3 +75,14 @@ inline bool IsXPStyleActiveFor(bool xpLook, int defaultStyle, int themedStyle) {
 bool IsCp936LeadByte(unsigned char byte);
 
 }  // namespace tessel
+
+namespace tessel {
+
+// RASTERCAPS bit of a palette device.
+constexpr std::uint32_t kRasterCapsPalette = 0x0100;
+
+// Which routine draws an item: a palette device always gets the classic
+// one; otherwise the XP routine draws while the XP style is active.
+bool UsesClassicDrawing(std::uint32_t rasterCaps, bool xpStyleActive);
+
+}  // namespace tessel
