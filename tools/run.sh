@@ -18,9 +18,15 @@ bash tools/setup.sh
 cmake --preset default -B "$build" >/dev/null
 cmake --build "$build" --target Zorvane zorvane_ctl -j2
 
-exe="$root/$build/bin/Zorvane.exe"
-ctl="$root/$build/tests/zorvane_ctl.exe"
-[[ "$build" = /* ]] && exe="$build/bin/Zorvane.exe" && ctl="$build/tests/zorvane_ctl.exe"
+[[ "$build" = /* ]] || build="$root/$build"
+ctl="$build/tests/zorvane_ctl.exe"
+# The program runs from a folder of its own: beside the build's Brisklet.exe
+# it would take that for a leftover updater, delete it and end.
+rundir="$build/run"
+rm -rf "$rundir"
+mkdir -p "$rundir"
+cp "$build/bin/Zorvane.exe" "$rundir/"
+exe="$rundir/Zorvane.exe"
 
 # shellcheck source=tools/wine-env.sh
 source tools/wine-env.sh
@@ -36,8 +42,7 @@ fi
 
 zv_env_start "$build"
 desktop=Zorvane
-shots="$root/$build/screenshots"
-[[ "$build" = /* ]] && shots="$build/screenshots"
+shots="$build/screenshots"
 mkdir -p "$shots"
 
 wine explorer "/desktop=$desktop,1024x768" "$exe" </dev/null >"$shots/run.log" 2>&1 &
@@ -45,7 +50,7 @@ runner=$!
 
 status=0
 if wine "$ctl" "--desktop=$desktop" wait-dialog 30000 </dev/null >/dev/null; then
-    import -display "$DISPLAY" -window root "$shots/zorvane.png"
+    import -display "$DISPLAY" -window root -crop 1024x768+0+0 +repage "$shots/zorvane.png"
     echo "run: screenshot saved to $shots/zorvane.png"
     wine "$ctl" "--desktop=$desktop" exit 15000 </dev/null || status=$?
 else

@@ -72,7 +72,10 @@ bool EnterDesktop(const char* name) {
     const std::wstring wide(narrow.begin(), narrow.end());
     // Owned for the process's life: the thread keeps using it.
     HDESK desktop = OpenDesktopW(wide.c_str(), 0, FALSE, GENERIC_ALL);
-    return desktop && SetThreadDesktop(desktop);
+    if (!desktop) return false;
+    if (SetThreadDesktop(desktop)) return true;
+    CloseDesktop(desktop);
+    return false;
 }
 
 }  // namespace
@@ -80,11 +83,9 @@ bool EnterDesktop(const char* name) {
 int main(int argc, char** argv) {
     int arg = 1;
     const char* desktopPrefix = "--desktop=";
+    const char* desktop = nullptr;
     if (arg < argc && std::strncmp(argv[arg], desktopPrefix, std::strlen(desktopPrefix)) == 0) {
-        if (!EnterDesktop(argv[arg] + std::strlen(desktopPrefix))) {
-            std::fprintf(stderr, "zorvane_ctl: cannot enter desktop %s\n", argv[arg]);
-            return 3;
-        }
+        desktop = argv[arg] + std::strlen(desktopPrefix);
         ++arg;
     }
     if (argc - arg != 2) {
@@ -93,6 +94,11 @@ int main(int argc, char** argv) {
     }
     const std::string command = argv[arg];
     const DWORD timeoutMs = static_cast<DWORD>(std::strtoul(argv[arg + 1], nullptr, 10));
+    // The desktop may still be coming up when we are started beside it.
+    if (desktop && !WaitUntil([&] { return EnterDesktop(desktop); }, timeoutMs)) {
+        std::fprintf(stderr, "zorvane_ctl: cannot enter desktop %s\n", desktop);
+        return 3;
+    }
     if (command == "wait-dialog") return WaitDialog(timeoutMs);
     if (command == "exit") return Exit(timeoutMs);
     std::fprintf(stderr, "zorvane_ctl: unknown command %s\n", command.c_str());
