@@ -22,14 +22,49 @@ const char* IntName(UINT id) { return MAKEINTRESOURCEA(id & 0xFFFF); }
 // Bytes of pixel data the header asks for, or 0 for a form not drawn here.
 std::size_t RequiredBitsSize(const BITMAPINFOHEADER& h) {
     if (h.biWidth <= 0 || h.biHeight == 0 || h.biPlanes != 1) return 0;
-    const std::uint64_t rows = h.biHeight < 0 ? -static_cast<std::int64_t>(h.biHeight) : h.biHeight;
-    if (h.biCompression == BI_RGB) {
-        const std::uint64_t stride = (static_cast<std::uint64_t>(h.biWidth) * h.biBitCount + 31) / 32 * 4;
-        const std::uint64_t total = stride * rows;
-        return total > 0x7FFFFFFF ? 0 : static_cast<std::size_t>(total);
+    const std::uint64_t rows =
+        h.biHeight < 0 ? static_cast<std::uint64_t>(-static_cast<std::int64_t>(h.biHeight))
+                       : static_cast<std::uint64_t>(h.biHeight);
+    switch (h.biCompression) {
+        case BI_RGB:
+        case BI_BITFIELDS: {
+            const std::uint64_t stride =
+                (static_cast<std::uint64_t>(h.biWidth) * h.biBitCount + 31) / 32 * 4;
+            const std::uint64_t total = stride * rows;
+            return total > 0x7FFFFFFF ? 0 : static_cast<std::size_t>(total);
+        }
+        case BI_RLE4:
+        case BI_RLE8:
+            // Run-length data is read only as far as its stated size.
+            return h.biHeight > 0 ? h.biSizeImage : 0;
+        default:
+            return 0;
     }
-    if (h.biCompression == BI_RLE4 && h.biBitCount == 4 && h.biHeight > 0) return h.biSizeImage;
-    return 0;
+}
+
+// A bitmap resource whose header, colour table and pixel data all lie within
+// the resource: only such a resource is handed to the system's loader.
+struct CheckedDib {
+    ResourceView resource;
+    DibResourceInfo info;
+    BITMAPINFOHEADER header = {};
+    std::size_t bitsOffset = 0;
+};
+
+bool CheckBitmapResource(UINT id, CheckedDib& out) {
+    if (!FindModuleResource(IntName(id), MAKEINTRESOURCEA(2), out.resource)) return false;
+    const DibResult dib = ParseDibResource(out.resource.data, out.resource.size);
+    if (!dib.ok()) return false;
+    out.info = dib.info;
+    std::memcpy(&out.header, out.resource.data, sizeof(out.header));
+    out.bitsOffset = dib.info.bitsOffset;
+    // Three colour masks follow a plain header of a bit-field bitmap.
+    if (out.header.biCompression == BI_BITFIELDS && out.header.biSize == sizeof(BITMAPINFOHEADER)) {
+        out.bitsOffset += 12;
+    }
+    if (out.bitsOffset > out.resource.size) return false;
+    const std::size_t bits = RequiredBitsSize(out.header);
+    return bits != 0 && bits <= out.resource.size - out.bitsOffset;
 }
 
 }  // namespace
@@ -40,18 +75,12 @@ int DibColorCount(const BITMAPINFOHEADER* header) {
 }
 
 CBitmap LoadMappedBitmap(UINT id) {
-    ResourceView res;
-    if (!FindModuleResource(IntName(id), MAKEINTRESOURCEA(2), res)) return CBitmap();
-    const DibResult dib = ParseDibResource(res.data, res.size);
-    if (!dib.ok() || dib.info.colorCount != 16) return CBitmap();
+    CheckedDib dib;
+    if (!CheckBitmapResource(id, dib) || dib.info.colorCount != 16) return CBitmap();
 
     // Header and colour table copied, so the mapping leaves the resource be.
     std::vector<unsigned char> info(dib.info.bitsOffset);
-    std::memcpy(info.data(), res.data, info.size());
-    BITMAPINFOHEADER header;
-    std::memcpy(&header, info.data(), sizeof(header));
-    const std::size_t bits = RequiredBitsSize(header);
-    if (bits == 0 || bits > res.size - dib.info.bitsOffset) return CBitmap();
+    std::memcpy(info.data(), dib.resource.data, info.size());
 
     ToolbarSysColors sys;
     sys.btnText = ::GetSysColor(COLOR_BTNTEXT);
@@ -67,8 +96,8 @@ CBitmap LoadMappedBitmap(UINT id) {
     }
 
     CClientDC screen(nullptr);
-    const auto* bitsStart = static_cast<const unsigned char*>(res.data) + dib.info.bitsOffset;
-    return CBitmap(::CreateDIBitmap(screen, &header, CBM_INIT, bitsStart,
+    const auto* bits = static_cast<const unsigned char*>(dib.resource.data) + dib.bitsOffset;
+    return CBitmap(::CreateDIBitmap(screen, &dib.header, CBM_INIT, bits,
                                     reinterpret_cast<const BITMAPINFO*>(info.data()), DIB_RGB_COLORS));
 }
 
@@ -141,8 +170,9 @@ bool AddPictureToList(HIMAGELIST list, UINT_PTR picture, const PictureOptions& o
         if (!mapped.IsNull()) {
             added = ::ImageList_AddMasked(list, mapped, mask) >= 0;
         } else {
+            CheckedDib dib;
             CBitmap plain;
-            if (plain.LoadBitmap(id)) added = ::ImageList_AddMasked(list, plain, mask) >= 0;
+            if (CheckBitmapResource(id, dib) && plain.LoadBitmap(id)) added = ::ImageList_AddMasked(list, plain, mask) >= 0;
         }
     }
     if (!added) return false;
