@@ -140,7 +140,7 @@ void BuildLevel(TesselMenu& level, const std::vector<tessel::MenuTemplateItem>& 
             sub->m_checkImages = level.m_checkImages;
             sub->m_sharesCheckImages = 1;
             if (!sub->CreatePopupMenu()) continue;
-            // From here the level owns the object through m_subMenus.
+            // Appending hands the object over to the level.
             TesselMenu* popup = sub.release();
             level.AppendItem(item.caption.c_str(), item.flags,
                              reinterpret_cast<UINT_PTR>(popup->m_hMenu), -1);
@@ -161,7 +161,11 @@ BOOL TesselMenu::LoadMenu(const char* name) {
     const tessel::MenuTemplateResult parsed = tessel::ParseMenuTemplate(resource.data, resource.size);
     if (!parsed.ok()) return FALSE;
 
+    // Emptying the old tree keeps this menu's own check-mark pictures, which
+    // the new levels share.
+    const std::shared_ptr<CImageList> checkImages = m_checkImages;
     DestroyMenu();
+    m_checkImages = checkImages;
     if (!CreateMenu()) return FALSE;
     BuildLevel(*this, parsed.items);
 
@@ -187,16 +191,24 @@ BOOL TesselMenu::LoadMenu(const char* name) {
 BOOL TesselMenu::DestroyMenu() {
     if (m_hMenu != nullptr) EraseHandle(s_subMenuRegistry, m_hMenu);
     for (std::size_t i = m_subMenus.size(); i-- > 0;) {
-        const HMENU sub = m_subMenus[i];
-        EraseHandle(s_subMenuRegistry, sub);
-        CMenu* object = CMenu::FromHandlePermanent(sub);
-        if (object != nullptr && object->IsKindOf(RUNTIME_CLASS(TesselMenu))) delete object;
+        EraseHandle(s_subMenuRegistry, m_subMenus[i]);
+        AdoptSubMenuObject(m_subMenus[i]);
     }
+    // Depth first: each sub-menu's destructor empties its own levels.
+    while (!m_ownedSubMenus.empty()) m_ownedSubMenus.pop_back();
     m_subMenus.clear();
     m_items.clear();
     if (m_checkImages && !m_sharesCheckImages) m_checkImages.reset();
     const HMENU own = Detach();
     return own != nullptr ? ::DestroyMenu(own) : FALSE;
+}
+
+void TesselMenu::AdoptSubMenuObject(HMENU popup) {
+    CMenu* object = CMenu::FromHandlePermanent(popup);
+    if (object == nullptr || object == this || !object->IsKindOf(RUNTIME_CLASS(TesselMenu))) return;
+    for (const auto& owned : m_ownedSubMenus)
+        if (owned.get() == object) return;
+    m_ownedSubMenus.emplace_back(static_cast<TesselMenu*>(object));
 }
 
 // ---- items ------------------------------------------------------------------
@@ -218,6 +230,7 @@ BOOL TesselMenu::AppendItem(const wchar_t* text, UINT flags, UINT_PTR id, int to
     if ((flags & MF_POPUP) != 0) {
         s_subMenuRegistry.push_back(reinterpret_cast<HMENU>(id));
         m_subMenus.push_back(reinterpret_cast<HMENU>(id));
+        AdoptSubMenuObject(reinterpret_cast<HMENU>(id));
     }
     m_items.push_back(std::make_unique<TesselMenuItem>());
     TesselMenuItem* record = m_items.back().get();

@@ -124,4 +124,14 @@ public:
     // What the drawing routines read, from this menu and the process state.
     tessel::ItemDrawSettings DrawSettings() const;
     tessel::PictureOptions PictureSettings() const;
+
+private:
+    // Takes the TesselMenu attached to a popup handle, if any and not yet
+    // taken, as a sub-menu of this level.
+    void AdoptSubMenuObject(HMENU popup);
+
+    // The objects of m_subMenus' popups. Owned here rather than found again
+    // by handle when the tree is destroyed, so that a sub-menu emptied on its
+    // own (its handle gone) is still deleted with its parent.
+    std::vector<std::unique_ptr<TesselMenu>> m_ownedSubMenus;
 };
