@@ -37,7 +37,10 @@ void MeasureMenuItem(const TesselMenuItem* record, const MeasureSettings& s, MEA
         CFont font = CreateMenuFont();
         CClientDC dc(s.window != nullptr ? s.window : ::GetDesktopWindow());
         std::optional<CSelectGuard> fontIn;
-        if (IsNewShellOsVersion(s.os) && !font.IsNull()) fontIn.emplace(dc, font);
+        // The system draws the captions in its menu font, so they are
+        // measured in it wherever the system has one, the versions after
+        // XP included.
+        if (!font.IsNull()) fontIn.emplace(dc, font);
         if (s.os != OsWin32s) {
             SIZE extent = {};
             if (::GetTextExtentPoint32W(dc, text, length, &extent)) width = extent.cx;

@@ -91,11 +91,11 @@ void WriteTheme(Theme theme, const char* path) {
 
 // ---- the checks a child runs ------------------------------------------
 
-int ExpectedCaptionWidth(const wchar_t* text, bool newShell, bool win32s) {
+int ExpectedCaptionWidth(const wchar_t* text, bool win32s) {
     HWND desktop = GetDesktopWindow();
     HDC dc = GetDC(desktop);
     HFONT font = menutest::MenuFont();
-    HGDIOBJ old = newShell ? SelectObject(dc, font) : nullptr;
+    HGDIOBJ old = SelectObject(dc, font);
     int width = 0;
     if (win32s) {
         char narrow[256] = {};
@@ -157,7 +157,7 @@ private:
         menu.MeasureItem(&mis);
         const int cy = GetSystemMetrics(SM_CYMENU);
         const int caption =
-            ExpectedCaptionWidth(L"&Open\tCtrl+O", static_cast<int>(c.os) > 1, c.os == tessel::OsWin32s);
+            ExpectedCaptionWidth(L"&Open\tCtrl+O", c.os == tessel::OsWin32s);
         if (c.xpLook) {
             EXPECT_EQ(static_cast<int>(mis.itemWidth), caption + 31);
             EXPECT_EQ(static_cast<int>(mis.itemHeight), std::max(cy, 22));
