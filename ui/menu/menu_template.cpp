@@ -46,13 +46,13 @@ public:
     }
 
     // A NUL-terminated UTF-16 string; fails when the NUL is not inside.
-    bool WideString(std::wstring& out) {
+    bool WideString(CaptionString& out) {
         out.clear();
         for (;;) {
             std::uint16_t unit = 0;
             if (!U16(unit)) return false;
             if (unit == 0) return true;
-            out.push_back(static_cast<wchar_t>(unit));
+            out.push_back(static_cast<CaptionString::value_type>(unit));
         }
     }
 

@@ -6,12 +6,19 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cwchar>
 #include <string>
 #include <vector>
 
 namespace tessel {
 
-static_assert(sizeof(wchar_t) == 2, "menu captions are UTF-16");
+// Captions are UTF-16: the platform's wide strings where wchar_t has 16
+// bits (Windows), char16_t strings elsewhere (the native fuzzing build).
+#if WCHAR_MAX <= 0xFFFF
+using CaptionString = std::wstring;
+#else
+using CaptionString = std::u16string;
+#endif
 
 // Item flags carried by templates that the parser itself interprets.
 constexpr std::uint32_t kMfPopup = 0x10;
@@ -30,7 +37,7 @@ struct MenuTemplateItem {
     // Help id of an extended popup; 0 otherwise.
     std::uint32_t helpId = 0;
     // The caption as stored (may be empty).
-    std::wstring caption;
+    CaptionString caption;
     // Items of a popup, in order; empty for other items.
     std::vector<MenuTemplateItem> children;
 
