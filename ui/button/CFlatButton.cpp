@@ -219,6 +219,15 @@ int CFlatButton::SetLinkTarget(const char* text) {
     return FlatOk;
 }
 
+int CFlatButton::SetDropMenu(UINT menuId, HWND target) {
+    if (m_dropMenu.GetSafeHmenu() != nullptr) m_dropMenu.DestroyMenu();
+    m_menuTarget = nullptr;
+    if (menuId == 0) return FlatOk;
+    if (!m_dropMenu.LoadMenu(menuId)) return FlatMenuUnreadable;
+    m_menuTarget = target;
+    return FlatOk;
+}
+
 void CFlatButton::PreSubclassWindow() {
     DWORD style = GetStyle();
     m_buttonType = style & 0x1F;
@@ -583,7 +592,7 @@ BOOL CFlatButton::DropDown() {
     Invalidate(TRUE);
 
     UINT command = 0;
-    if (CMenu* popup = m_dropMenu.GetSubMenu(0)) {
+    if (CMenu* popup = m_dropMenu.SubMenuAt(0)) {
         if (m_menuNotify.target != nullptr)
             ::SendMessageW(m_menuNotify.target, m_menuNotify.message, reinterpret_cast<WPARAM>(popup),
                            m_menuNotify.value);
@@ -638,15 +647,22 @@ HBRUSH CFlatButton::CtlColor(HDC, UINT) {
     return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
 }
 
-LRESULT CFlatButton::OnMenuChar(UINT, UINT, HMENU) {
-    // Menu-character lookup for an owner-drawn drop-down menu belongs here;
-    // a plain menu has its own mnemonics, which the default finds.
-    return Default();
+LRESULT CFlatButton::OnMenuChar(UINT character, UINT flags, HMENU menu) {
+    // Owner-drawn items have no text the system could search for mnemonics.
+    CMenu* level = CMenu::FromHandle(menu);
+    if (!TesselMenu::IsRegisteredSubMenu(level)) return Default();
+    CMenu* object = CMenu::FromHandlePermanent(menu);
+    TesselMenu* tessel =
+        object != nullptr && object->IsKindOf(RUNTIME_CLASS(TesselMenu)) ? static_cast<TesselMenu*>(object) : nullptr;
+    return TesselMenu::HandleMenuChar(character, flags, tessel);
 }
 
 void CFlatButton::OnMeasureItem(int, LPMEASUREITEMSTRUCT mis) {
-    // Items of an owner-drawn drop-down menu are measured by that menu once
-    // it is one; until then the framework's own routing does the work.
+    HMENU item = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(mis->itemID));
+    if (mis->CtlType == ODT_MENU && ::IsMenu(item) && TesselMenu::IsRegisteredSubMenuHandle(item)) {
+        m_dropMenu.MeasureItem(mis);
+        return;
+    }
     if (!OnMeasureItemDefault(mis)) Default();
 }
 

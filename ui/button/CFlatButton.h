@@ -8,6 +8,7 @@
 #include "CDC.h"
 #include "CIcon.h"
 #include "CMenu.h"
+#include "TesselMenu.h"
 #include "CToolTipCtrl.h"
 
 // Indices of the colour slots.
@@ -27,6 +28,7 @@ enum FlatResult : int {
     FlatBadColorIndex = 3,
     FlatShiftOutOfRange = 5,
     FlatBadPushMode = 6,
+    FlatMenuUnreadable = 7,
 };
 
 enum FlatImageAlign : BYTE { ImageLeft = 0, ImageAbove = 1, ImageRight = 2 };
@@ -87,6 +89,11 @@ public:
     int SetCheckState(bool checked, bool repaint);
     BOOL GetCheckState() const { return m_checked; }
     int SetLinkTarget(const char* text);
+    // Gives the button a drop-down menu from menu resource menuId (its first
+    // popup opens under the button) whose chosen command is posted to target;
+    // menuId 0 removes the menu. FlatMenuUnreadable, and no menu, when the
+    // resource cannot be loaded.
+    int SetDropMenu(UINT menuId, HWND target);
 
     // Read access for drawing and tests.
     const ButtonIcon& Icon(int index) const { return m_icons[index]; }
@@ -170,7 +177,7 @@ protected:
     COLORREF m_colors[6] = {};
     HWND m_menuTarget = nullptr;  // borrowed: receives the drop-down's command
     BOOL m_menuShown = FALSE;
-    CMenu m_dropMenu;
+    TesselMenu m_dropMenu;
     CCursor m_cursor;
     CToolTipCtrl m_toolTip;
     CDC m_bgDC;

@@ -358,6 +358,7 @@ namespace {
 // What the timer saw while the menu was open, and what it did.
 struct MenuScript {
     UINT key = 0;  // key sent to the open menu
+    wchar_t character = 0;  // or a typed character
     bool sawMenuShown = false;
     bool ranOut = false;
 };
@@ -368,6 +369,10 @@ void CALLBACK DriveOpenMenu(HWND, UINT, UINT_PTR id, DWORD) {
     ::KillTimer(nullptr, id);
     g_menuScript.sawMenuShown = g_menuButton != nullptr && g_menuButton->m_menuShown;
     HWND menu = ::FindWindowW(L"#32768", nullptr);
+    if (g_menuScript.character != 0) {
+        ::PostMessageW(menu, WM_CHAR, g_menuScript.character, 0);
+        return;
+    }
     if (g_menuScript.key == VK_RETURN) ::PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
     ::PostMessageW(menu, WM_KEYDOWN, g_menuScript.key, 0);
 }
@@ -400,9 +405,10 @@ protected:
         button.m_menuNotify.value = 77;
     }
 
-    void ClickWhileTheMenuGets(UINT key) {
+    void ClickWhileTheMenuGets(UINT key, wchar_t character = 0) {
         g_menuScript = MenuScript{};
         g_menuScript.key = key;
+        g_menuScript.character = character;
         g_menuButton = &button;
         ::SetTimer(nullptr, 0, 200, &DriveOpenMenu);
         const UINT_PTR lastResort = ::SetTimer(nullptr, 0, 8000, &CloseMenuAtLast);
@@ -467,4 +473,31 @@ TEST_F(DropDownMenu, ACheckStyleButtonTogglesInsteadOfOpeningItsMenu) {
     EXPECT_EQ(host.menuNotifies, 0);
     EXPECT_TRUE(button.GetCheckState());
     EXPECT_EQ(host.clicks, 1);
+}
+
+TEST_F(DropDownMenu, AnOwnerDrawnMenuFromAResourceOpensAndAMnemonicChoosesItsCommand) {
+    Bind();
+    ASSERT_EQ(button.SetDropMenu(700, host.m_hWnd), FlatOk);
+    ASSERT_NE(button.m_dropMenu.GetSafeHmenu(), nullptr);
+    HMENU popup = ::GetSubMenu(button.m_dropMenu, 0);
+    ASSERT_NE(popup, nullptr);
+    EXPECT_TRUE(TesselMenu::IsRegisteredSubMenuHandle(popup));
+    EXPECT_TRUE(::GetMenuState(popup, 702, MF_BYCOMMAND) & MF_OWNERDRAW) << "the items are drawn by the menu";
+
+    // 'b' has no text the system could match: the button hands the menu
+    // character to the menu, which picks "&Beta".
+    ClickWhileTheMenuGets(0, L'b');
+    EXPECT_FALSE(g_menuScript.ranOut);
+    EXPECT_TRUE(g_menuScript.sawMenuShown);
+    ASSERT_TRUE(PumpUntil([&] { return !host.menuCommands.empty(); }));
+    EXPECT_EQ(host.menuCommands.front(), 702u);
+}
+
+TEST_F(DropDownMenu, AnUnloadableMenuLeavesTheButtonWithoutOne) {
+    Bind();
+    ASSERT_EQ(button.SetDropMenu(700, host.m_hWnd), FlatOk);
+    EXPECT_EQ(button.SetDropMenu(7777, host.m_hWnd), FlatMenuUnreadable);
+    EXPECT_EQ(button.m_dropMenu.GetSafeHmenu(), nullptr);
+    EXPECT_EQ(button.m_menuTarget, nullptr);
+    EXPECT_EQ(button.SetDropMenu(0, host.m_hWnd), FlatOk);
 }
