@@ -1,0 +1,106 @@
+#include "BenchStats.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+std::optional<uint64_t> ParseUnsigned(std::string_view digits) {
+    if (digits.empty()) return std::nullopt;
+    uint64_t value = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9') return std::nullopt;
+        uint64_t digit = static_cast<uint64_t>(c - '0');
+        if (value > (UINT64_MAX - digit) / 10) return std::nullopt;
+        value = value * 10 + digit;
+    }
+    return value;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+// The number on the line "name: value". Nothing in *out when there is no
+// such line; false when there is one and its value is malformed.
+bool FieldValue(std::string_view text, std::string_view name, std::optional<uint64_t>* out) {
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t end = text.find('\n', pos);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(pos, end - pos);
+        if (line.size() > name.size() && line.substr(0, name.size()) == name && line[name.size()] == ':') {
+            *out = ParseUnsigned(Trim(line.substr(name.size() + 1)));
+            return out->has_value();
+        }
+        pos = end + 1;
+    }
+    return true;
+}
+
+}  // namespace
+
+Summary Summarise(std::vector<double> values) {
+    Summary s;
+    s.count = values.size();
+    if (values.empty()) return s;
+    std::sort(values.begin(), values.end());
+    size_t mid = values.size() / 2;
+    s.median = values.size() % 2 != 0 ? values[mid] : (values[mid - 1] + values[mid]) / 2.0;
+    s.min = values.front();
+    s.max = values.back();
+    return s;
+}
+
+std::optional<double> Ratio(double value, double floor) {
+    if (!(floor > 0.0)) return std::nullopt;
+    return value / floor;
+}
+
+std::optional<uint64_t> ContextSwitchesFromStatus(std::string_view status) {
+    std::optional<uint64_t> voluntary, involuntary;
+    if (!FieldValue(status, "voluntary_ctxt_switches", &voluntary)) return std::nullopt;
+    if (!FieldValue(status, "nonvoluntary_ctxt_switches", &involuntary)) return std::nullopt;
+    if (!voluntary && !involuntary) return std::nullopt;
+    return voluntary.value_or(0) + involuntary.value_or(0);
+}
+
+std::optional<std::pair<uint64_t, uint64_t>> ProcessTimesFromStat(std::string_view stat) {
+    size_t close = stat.rfind(')');
+    if (close == std::string_view::npos) return std::nullopt;
+    // The fields after the name, from field 3 (the state) on.
+    std::vector<std::string_view> fields;
+    size_t pos = close + 1;
+    while (pos < stat.size() && fields.size() < 13) {
+        while (pos < stat.size() && IsBlank(stat[pos])) ++pos;
+        size_t end = pos;
+        while (end < stat.size() && !IsBlank(stat[end])) ++end;
+        if (end > pos) fields.push_back(stat.substr(pos, end - pos));
+        pos = end;
+    }
+    if (fields.size() < 13) return std::nullopt;
+    std::optional<uint64_t> user = ParseUnsigned(fields[11]);
+    std::optional<uint64_t> system = ParseUnsigned(fields[12]);
+    if (!user || !system) return std::nullopt;
+    return std::make_pair(*user, *system);
+}
+
+std::string Fixed(double value, int decimals) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+    return buffer;
+}
+
+std::string Grouped(uint64_t value) {
+    std::string digits = std::to_string(value);
+    std::string out;
+    for (size_t i = 0; i < digits.size(); ++i) {
+        if (i != 0 && (digits.size() - i) % 3 == 0) out += ',';
+        out += digits[i];
+    }
+    return out;
+}

@@ -1,0 +1,39 @@
+// Pure arithmetic and parsing of the benchmark: summaries of repeated
+// measurements, ratios against the floor, and the Linux task counters.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+struct Summary {
+    size_t count = 0;
+    double median = 0.0;
+    double min = 0.0;
+    double max = 0.0;
+};
+
+// Median (the mean of the two middle values for an even count), minimum and
+// maximum; count 0 for no values.
+Summary Summarise(std::vector<double> values);
+
+// value / floor, or nothing when the floor is not positive.
+std::optional<double> Ratio(double value, double floor);
+
+// The context switches of one Linux task, voluntary plus involuntary, from
+// the text of its /proc/PID/task/TID/status file. Nothing when neither line
+// is there or a number is malformed.
+std::optional<uint64_t> ContextSwitchesFromStatus(std::string_view status);
+
+// User and system time, in clock ticks, from the text of /proc/PID/stat
+// (fields 14 and 15; the command name before them may hold blanks and
+// parentheses). Nothing when the text is malformed.
+std::optional<std::pair<uint64_t, uint64_t>> ProcessTimesFromStat(std::string_view stat);
+
+// Fixed-point text of a value, e.g. Fixed(1.234, 2) == "1.23".
+std::string Fixed(double value, int decimals);
+
+// Integer text with thousands separators, e.g. 102400 -> "102,400".
+std::string Grouped(uint64_t value);

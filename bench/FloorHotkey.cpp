@@ -1,0 +1,59 @@
+// Hotkey floor: registers F7 and toggles the foreground window's topmost
+// state in its window procedure, nothing else. Its hidden window carries the
+// instance marker once the hotkey is registered, which tells zvbench that it
+// is ready.
+#include <windows.h>
+
+namespace {
+
+const char kMarkerName[] = "Quellbrand";
+const INT_PTR kMarkerValue = 2034;
+const int kHotkeyId = 1001;
+const UINT kExitCommand = 32771;
+
+LRESULT CALLBACK FloorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_HOTKEY:
+        if (wParam == kHotkeyId) {
+            HWND foreground = ::GetForegroundWindow();
+            if (foreground != nullptr) {
+                bool topmost = (::GetWindowLongW(foreground, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+                ::SetWindowPos(foreground, topmost ? HWND_NOTOPMOST : HWND_TOPMOST, 0, 0, 0, 0,
+                               SWP_NOMOVE | SWP_NOSIZE);
+            }
+        }
+        return 0;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == kExitCommand) ::DestroyWindow(window);
+        return 0;
+    case WM_DESTROY:
+        ::UnregisterHotKey(window, kHotkeyId);
+        ::RemovePropA(window, kMarkerName);
+        ::PostQuitMessage(0);
+        return 0;
+    default:
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    WNDCLASSW windowClass = {};
+    windowClass.lpfnWndProc = FloorProc;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = L"ZorvaneHotkeyFloor";
+    if (::RegisterClassW(&windowClass) == 0) return 1;
+    HWND window = ::CreateWindowExW(0, windowClass.lpszClassName, L"Zorvane hotkey floor", WS_OVERLAPPED, 0, 0,
+                                    100, 50, nullptr, nullptr, instance, nullptr);
+    if (window == nullptr) return 1;
+    if (!::RegisterHotKey(window, kHotkeyId, 0, VK_F7)) {
+        ::DestroyWindow(window);
+        return 2;
+    }
+    ::SetPropA(window, kMarkerName, reinterpret_cast<HANDLE>(kMarkerValue));
+
+    MSG msg;
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) ::DispatchMessageW(&msg);
+    return 0;
+}
