@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# The benchmark command: builds the release preset with the floor programs,
+# starts a private Xvfb and Wine prefix, and measures Zorvane.exe against the
+# floor programs under Wine (start-up, hotkey latency, idle cost, memory,
+# size). Prints the table; docs/PERFORMANCE.md explains the method.
+#
+#   bash tools/bench.sh [--quick] [--runs=N] [--presses=N] [--idle=SECONDS]
+#
+# --quick measures 10 starts and presses and 10 s of idling per phase
+# (about a minute and a half after the build) instead of 15, 30 and 60 s
+# (about four minutes). ZORVANE_BENCH_BUILD_DIR overrides the build folder
+# (default build-release); ZORVANE_DISPLAY_FROM the first X display tried.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+build=${ZORVANE_BENCH_BUILD_DIR:-build-release}
+[[ "$build" = /* ]] || build="$root/$build"
+
+runs=15 presses=30 idle=60
+for arg in "$@"; do
+    case "$arg" in
+        --quick) runs=10 presses=10 idle=10 ;;
+        --runs=*) runs=${arg#*=} ;;
+        --presses=*) presses=${arg#*=} ;;
+        --idle=*) idle=${arg#*=} ;;
+        *) echo "usage: bash tools/bench.sh [--quick] [--runs=N] [--presses=N] [--idle=SECONDS]" >&2; exit 2 ;;
+    esac
+done
+
+bash tools/setup.sh
+cmake --preset release -B "$build" -DZORVANE_BENCH=ON >/dev/null
+cmake --build "$build" --target zvbench_all -j2
+
+bin="$build/bin"
+# Wine reaches the Unix file system through drive Z:.
+winpath() { local p=${1//\//\\}; printf 'Z:%s' "$p"; }
+
+echo
+echo "machine: $(nproc) processors, $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n1)"
+echo "system:  $(uname -sr), $(wine --version 2>/dev/null || echo 'wine: unknown version')"
+echo "sizes:   Zorvane.exe $(stat -c %s "$bin/Zorvane.exe") bytes, Brisklet.exe $(stat -c %s "$bin/Brisklet.exe") bytes"
+
+# shellcheck source=tools/wine-env.sh
+source tools/wine-env.sh
+zv_env_start "$build"
+
+status=0
+# The app icon is stored PNG-compressed; check that this Wine draws it as the
+# plain bitmap form would. The generator writes that form on request.
+if command -v python3 >/dev/null 2>&1; then
+    icons="$build/bench-icons"
+    python3 res/gen_icons.py --out "$icons" --app-dib "$icons/app-dib.ico" >/dev/null
+    if ! cmp -s "$icons/app.ico" res/icons/app.ico; then
+        echo "icon check: res/icons/app.ico is not what res/gen_icons.py draws" >&2
+        status=1
+    fi
+    wine "$bin/zvbench_icon_check.exe" "$(winpath "$bin/Zorvane.exe")" "$(winpath "$icons/app-dib.ico")" \
+        </dev/null || status=1
+else
+    echo "icon check: skipped (no python3)"
+fi
+
+work="$build/bench-work"
+rm -rf "$work"
+mkdir -p "$work"
+wine "$bin/zvbench.exe" \
+    "--zorvane=$(winpath "$bin/Zorvane.exe")" \
+    "--brisklet=$(winpath "$bin/Brisklet.exe")" \
+    "--floor-startup=$(winpath "$bin/zvbench_floor_startup.exe")" \
+    "--floor-hotkey=$(winpath "$bin/zvbench_floor_hotkey.exe")" \
+    "--work=$(winpath "$work")" \
+    "--runs=$runs" "--presses=$presses" "--idle=$idle" </dev/null || status=$?
+
+zv_env_stop
+exit "$status"
