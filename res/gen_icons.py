@@ -8,9 +8,9 @@ depend on the platform's maths library.
 
 Files written:
   app.ico     icon 128: 128x128, 32-bit with alpha; a push-pin on a badge.
-              The image is stored PNG-compressed inside the .ico, as Windows
-              Vista and later (and Wine) read it: about a tenth of the raw
-              bitmap, which would be most of the executable otherwise
+              The image is stored PNG-compressed inside the .ico, which
+              Windows Vista and later and Wine read: 4.7 KB against 66 KB
+              for the raw bitmap, which would be most of the executable
   finder.ico  icon 133: 32x32, 16 colours; a cross-hair that inverts the
               background under its lines
   finder.cur  cursor 131: the same cross-hair, hot spot on the crossing point
