@@ -23,6 +23,9 @@ const wchar_t kLockText[] = L"锁定";
 const wchar_t kMakerTip[] = L"Press F1 for help";
 // The first, 88-byte form of the tray record: understood by every shell.
 constexpr DWORD kTrayRecordSize = NOTIFYICONDATAA_V1_SIZE;
+// Posted by the system when F1 goes down, and turned into WM_HELP by the
+// default procedure.
+constexpr UINT kKeyF1Message = 0x004D;
 static_assert(sizeof(void*) != 4 || kTrayRecordSize == 88, "the tray record of a 32-bit build is 88 bytes");
 static_assert(sizeof(void*) != 4 || sizeof(SHELLEXECUTEINFOA) == 60, "the launch record of a 32-bit build is 60 bytes");
 }  // namespace
@@ -272,6 +275,10 @@ BOOL CPinDlg::PreTranslateMessage(MSG* msg) {
     if (m_tooltip.m_hWnd != nullptr) m_tooltip.RelayEvent(msg);
 
     if (msg->message == WM_KEYUP && msg->hwnd == m_hotkeyCtrl.m_hWnd) ApplyEditedHotkey();
+
+    // The system posts this for the same F1 press, on its way to WM_HELP and
+    // the About box; the key is discarded, so this goes with it.
+    if (msg->message == kKeyF1Message) return TRUE;
 
     if (msg->message == WM_KEYDOWN) {
         switch (msg->wParam) {

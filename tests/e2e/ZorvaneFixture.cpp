@@ -32,11 +32,23 @@ void ZorvaneTest::SetUp() {
 }
 
 void ZorvaneTest::TearDown() {
+    // Ending with a changed hotkey starts the updater, which restarts the
+    // program once more; the folder is free only when that chain is over.
+    const bool ended = WaitUntil(
+        [&] {
+            return !m_family.AnyRunning() && ProcessProbe::Named(kAppName).empty() &&
+                   ProcessProbe::Named(kUpdaterName).empty();
+        },
+        kSaveChainTimeoutMs);
+    EXPECT_TRUE(ended) << "still running: " << ProcessProbe::Named(kAppName).size() << " of the program, "
+                       << ProcessProbe::Named(kUpdaterName).size() << " of the updater; marked windows: "
+                       << InstanceMarker::MarkedWindows().size();
     EXPECT_TRUE(m_folder.Remove(kActionTimeoutMs)) << "test folder stays locked";
 }
 
 AppInstance ZorvaneTest::StartApp() const {
     AppInstance app = AppInstance::Start(AppPath());
+    if (app.Started()) m_family.Add(app.Pid());
     EXPECT_TRUE(app.Started()) << "CreateProcess failed with error " << app.StartError();
     return app;
 }

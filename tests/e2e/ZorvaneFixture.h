@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AppInstance.h"
+#include "ProcessFamily.h"
 #include "TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +22,9 @@ protected:
     static constexpr UINT kTrayExitCommand = 32771;
     static constexpr const wchar_t* kUpdaterName = L"Brisklet.exe";
     static constexpr const wchar_t* kAppName = L"Zorvane.exe";
+    // The updater waits up to 20 s for the program, then rewrites and
+    // restarts it.
+    static constexpr DWORD kSaveChainTimeoutMs = 40000;
 
     void SetUp() override;
     void TearDown() override;
@@ -39,4 +43,6 @@ protected:
     static bool HotkeyTaken(UINT modifiers, UINT virtualKey);
 
     e2e::TestFolder m_folder;
+    // Everything the test started, followed into the processes they start.
+    mutable e2e::ProcessFamily m_family;
 };

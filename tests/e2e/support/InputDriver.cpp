@@ -13,12 +13,25 @@ bool Send(std::vector<INPUT>& inputs) {
     return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
 }
 
+// Keys of the navigation block and the right-hand modifiers are extended
+// keys: a keyboard sends them with the E0 prefix.
+bool IsExtendedKey(WORD vk) {
+    switch (vk) {
+    case VK_INSERT: case VK_DELETE: case VK_HOME: case VK_END: case VK_PRIOR: case VK_NEXT:
+    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: case VK_RCONTROL: case VK_RMENU:
+    case VK_DIVIDE: case VK_NUMLOCK: case VK_SNAPSHOT:
+        return true;
+    default:
+        return false;
+    }
+}
+
 INPUT Key(WORD vk, bool up) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = vk;
     input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    input.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (IsExtendedKey(vk) ? KEYEVENTF_EXTENDEDKEY : 0);
     return input;
 }
 
@@ -35,6 +48,27 @@ INPUT Mouse(DWORD flags, LONG x = 0, LONG y = 0) {
 // maps them back rounding down, so round up here to land on the pixel.
 LONG Normalise(LONG value, int extent) {
     return static_cast<LONG>((static_cast<long long>(value) * 65536 + extent - 1) / extent);
+}
+
+// A person's separate presses are never within the double-click time of
+// each other; presses sent faster would arrive as a double click.
+DWORD g_lastPressTick = 0;
+bool g_pressedBefore = false;
+
+bool PressLeftButton() {
+    if (g_pressedBefore) {
+        const DWORD gap = GetDoubleClickTime() + 50;
+        WaitUntil([&] { return GetTickCount() - g_lastPressTick > gap; }, gap + 1000);
+    }
+    std::vector<INPUT> press{Mouse(MOUSEEVENTF_LEFTDOWN)};
+    g_lastPressTick = GetTickCount();
+    g_pressedBefore = true;
+    return Send(press);
+}
+
+bool ReleaseLeftButton() {
+    std::vector<INPUT> release{Mouse(MOUSEEVENTF_LEFTUP)};
+    return Send(release);
 }
 
 }  // namespace
@@ -71,22 +105,39 @@ bool InputDriver::PressChord(std::initializer_list<WORD> keys) {
     return Send(inputs);
 }
 
-bool InputDriver::ClickAt(POINT point, DWORD timeoutMs) {
+bool InputDriver::ReleaseKey(WORD key) {
+    std::vector<INPUT> inputs{Key(key, true)};
+    return Send(inputs);
+}
+
+bool InputDriver::MovePointer(POINT point, DWORD timeoutMs) {
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
     if (width <= 0 || height <= 0) return false;
     std::vector<INPUT> move{Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, Normalise(point.x, width),
                                   Normalise(point.y, height))};
     if (!Send(move)) return false;
-    const bool arrived = WaitUntil(
+    return WaitUntil(
         [&] {
             POINT at{};
             return GetCursorPos(&at) && at.x == point.x && at.y == point.y;
         },
         timeoutMs);
-    if (!arrived) return false;
-    std::vector<INPUT> click{Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP)};
-    return Send(click);
+}
+
+bool InputDriver::ClickAt(POINT point, DWORD timeoutMs) {
+    if (!MovePointer(point, timeoutMs)) return false;
+    return PressLeftButton() && ReleaseLeftButton();
+}
+
+bool InputDriver::Drag(POINT from, POINT to, HWND captureHolder, DWORD timeoutMs) {
+    if (!MovePointer(from, timeoutMs) || !PressLeftButton()) return false;
+    // The release goes to whichever window holds the capture when it is
+    // queued, so the press must have been handled before the pointer moves.
+    const WindowProbe holder(captureHolder);
+    const bool captured = WaitUntil([&] { return holder.CaptureInItsThread() == captureHolder; }, timeoutMs);
+    const bool moved = captured && MovePointer(to, timeoutMs);
+    return ReleaseLeftButton() && moved;
 }
 
 bool InputDriver::ClickItem(HWND dialog, int id, DWORD timeoutMs) {

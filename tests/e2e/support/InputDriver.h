@@ -21,6 +21,17 @@ public:
     // Presses the keys in order and releases them in reverse: a chord such
     // as {VK_MENU, VK_F4}.
     static bool PressChord(std::initializer_list<WORD> keys);
+    // Only the release of a key, as when a key held before the window had
+    // the focus is let go.
+    static bool ReleaseKey(WORD key);
+
+    // Moves the pointer there and waits until it has arrived.
+    static bool MovePointer(POINT screenPoint, DWORD timeoutMs);
+
+    // Presses the left button at from, waits until captureHolder has taken
+    // the mouse capture, moves to to and releases there. The button is
+    // released even when the capture never came.
+    static bool Drag(POINT from, POINT to, HWND captureHolder, DWORD timeoutMs);
 
     // Moves the pointer there, waits until it has arrived, then clicks the
     // left button.

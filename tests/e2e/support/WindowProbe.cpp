@@ -42,11 +42,23 @@ DWORD WindowProbe::ProcessId() const {
 
 DWORD WindowProbe::ThreadId() const { return GetWindowThreadProcessId(m_window, nullptr); }
 
-bool WindowProbe::ActiveInItsThread() const {
+namespace {
+GUITHREADINFO ThreadState(DWORD thread) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    return GetGUIThreadInfo(ThreadId(), &info) && info.hwndActive == m_window;
+    if (!GetGUIThreadInfo(thread, &info)) {
+        info = GUITHREADINFO{};
+        info.cbSize = sizeof info;
+    }
+    return info;
 }
+}  // namespace
+
+bool WindowProbe::ActiveInItsThread() const { return ThreadState(ThreadId()).hwndActive == m_window; }
+
+HWND WindowProbe::FocusInItsThread() const { return ThreadState(ThreadId()).hwndFocus; }
+
+HWND WindowProbe::CaptureInItsThread() const { return ThreadState(ThreadId()).hwndCapture; }
 
 bool WindowProbe::Foreground() const { return GetForegroundWindow() == m_window; }
 

@@ -27,6 +27,10 @@ public:
 
     // The active window of the owning thread is this one.
     bool ActiveInItsThread() const;
+    // The windows of the owning thread that have the keyboard focus and the
+    // mouse capture; null for none.
+    HWND FocusInItsThread() const;
+    HWND CaptureInItsThread() const;
     bool Foreground() const;
 
     WindowProbe Item(int id) const;
