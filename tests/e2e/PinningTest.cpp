@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "DriverWindow.h"
+#include "HotkeyEditor.h"
 #include "InputDriver.h"
 #include "WaitUntil.h"
 #include "WindowProbe.h"
@@ -15,7 +16,7 @@ using namespace e2e;
 
 namespace {
 
-constexpr int kSetLockButton = 1005;
+constexpr int kSetLockButton = HotkeyEditor::kSetLockButton;
 constexpr int kFinderIcon = 1001;
 const wchar_t kHotkeyActive[] = L"热键置顶";
 const wchar_t kHotkeyInvalid[] = L"热键无效";
@@ -23,7 +24,7 @@ const wchar_t kHotkeyInvalid[] = L"热键无效";
 bool IsTopmost(HWND window) { return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
 HWND CaptureOf(HWND window) { return WindowProbe(window).CaptureInItsThread(); }
-HWND FocusOf(HWND window) { return WindowProbe(window).FocusInItsThread(); }
+HWND FocusOf(HWND window) { return HotkeyEditor::FocusOf(window); }
 
 bool WaitTopmost(HWND window, bool topmost) {
     return WaitUntil([&] { return IsTopmost(window) == topmost; }, kActionTimeoutMs);
@@ -37,37 +38,12 @@ protected:
         return InputDriver::BringToForeground(window, kActionTimeoutMs) && InputDriver::PressChord(keys);
     }
 
-    // Unlocks the hotkey control with a real click on Set and waits until the
-    // control has the focus.
-    static bool Unlock(HWND dialog) {
-        HWND control = GetDlgItem(dialog, kHotkeyCtrl);
-        if (!InputDriver::ClickItem(dialog, kSetLockButton, kActionTimeoutMs)) return false;
-        return WaitUntil([&] { return IsWindowEnabled(control) && FocusOf(dialog) == control; }, kActionTimeoutMs);
+    static bool Unlock(HWND dialog) { return HotkeyEditor::Unlock(dialog); }
+    static bool TypeHotkey(HWND dialog, std::initializer_list<WORD> keys, WORD value) {
+        return HotkeyEditor::Type(dialog, keys, value);
     }
-
-    // Types a chord into the focused hotkey control and waits until the
-    // control shows it and the group box has answered the key release.
-    static bool TypeHotkey(HWND dialog, std::initializer_list<WORD> keys, WORD expectedValue) {
-        if (!InputDriver::WaitUntilActive(dialog, kActionTimeoutMs) || !InputDriver::PressChord(keys)) return false;
-        WindowProbe control = WindowProbe(dialog).Item(kHotkeyCtrl);
-        const bool shown = WaitUntil([&] { return control.HotkeyValue() == std::optional<WORD>(expectedValue); },
-                                     kActionTimeoutMs);
-        if (!shown) ADD_FAILURE() << "the control shows " << std::hex << control.HotkeyValue().value_or(0xFFFF);
-        return shown;
-    }
-
-    // Puts a value into the focused control as if it had been typed, then
-    // lets a key go in it, which is what makes the dialog take the value.
-    // For values that cannot be typed here: a combination another program
-    // holds never reaches the control, and this platform's control never
-    // reports the extended-key flag.
-    static bool EnterValue(HWND dialog, WORD value) {
-        WindowProbe control = WindowProbe(dialog).Item(kHotkeyCtrl);
-        if (!control.Send(HKM_SETHOTKEY, value, 0)) return false;
-        return InputDriver::WaitUntilActive(dialog, kActionTimeoutMs) && InputDriver::ReleaseKey(VK_F24);
-    }
-
-    static std::wstring GroupText(HWND dialog) { return WindowProbe(dialog).Item(kHotkeyGroup).Text(); }
+    static bool EnterValue(HWND dialog, WORD value) { return HotkeyEditor::Enter(dialog, value); }
+    static std::wstring GroupText(HWND dialog) { return HotkeyEditor::GroupText(dialog); }
 };
 
 TEST_F(PinningTest, F7TogglesTheForegroundWindowOfAnotherProgramShownOrHidden) {
@@ -112,8 +88,7 @@ TEST_F(PinningTest, ANewCombinationReplacesF7AndLockingKeepsIt) {
     EXPECT_EQ(GroupText(dialog), kHotkeyActive);
 
     // Lock again: the last registered combination stays in force.
-    ASSERT_TRUE(InputDriver::ClickItem(dialog, kSetLockButton, kActionTimeoutMs));
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindowEnabled(GetDlgItem(dialog, kHotkeyCtrl)); }, kActionTimeoutMs));
+    ASSERT_TRUE(HotkeyEditor::Lock(dialog));
     EXPECT_EQ(WindowProbe(dialog).Item(kSetLockButton).Text(), L"设定");
 
     DriverWindow other(true);

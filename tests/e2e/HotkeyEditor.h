@@ -1,0 +1,35 @@
+// Editing the main dialog's hotkey the way a person does: unlock with the
+// Set button, type into the control, read the status in the group box.
+#pragma once
+
+#include <windows.h>
+
+#include <initializer_list>
+#include <string>
+
+class HotkeyEditor {
+public:
+    static constexpr int kHotkeyCtrl = 1004;
+    static constexpr int kSetLockButton = 1005;
+    static constexpr int kHotkeyGroup = 1006;
+
+    // Unlocks the control with a real click on Set and waits until the
+    // control has the focus.
+    static bool Unlock(HWND dialog);
+    // Locks it again with a click and waits until the control is disabled.
+    static bool Lock(HWND dialog);
+
+    // Types a chord into the focused control and waits until the control
+    // shows expectedValue (virtual key in the low byte, flags above).
+    static bool Type(HWND dialog, std::initializer_list<WORD> keys, WORD expectedValue);
+
+    // Puts a value into the focused control as if it had been typed, then
+    // lets a key go in it, which is what makes the dialog take the value.
+    // For values that cannot be typed here: a combination another program
+    // holds never reaches the control, and this platform's control never
+    // reports the extended-key flag.
+    static bool Enter(HWND dialog, WORD value);
+
+    static std::wstring GroupText(HWND dialog);
+    static HWND FocusOf(HWND dialog);
+};

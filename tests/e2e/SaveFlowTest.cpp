@@ -1,0 +1,161 @@
+// A changed hotkey survives the restart: the save flow writes the updater
+// with its request, the updater rewrites the program once it has ended, and
+// the next start has the new hotkey. Failures are reported in message boxes.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "ExeResources.h"
+#include "HotkeyEditor.h"
+#include "InputDriver.h"
+#include "InstanceMarker.h"
+#include "MessageBoxProbe.h"
+#include "TrayProbe.h"
+#include "WaitUntil.h"
+#include "WindowProbe.h"
+#include "ZorvaneFixture.h"
+
+using namespace e2e;
+
+namespace {
+
+constexpr UINT kModifiersId = 141;
+constexpr UINT kVirtualKeyId = 143;
+
+std::string FileBytes(const std::wstring& path) {
+    std::ifstream in(path.c_str(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+class SaveFlowTest : public ZorvaneTest {
+protected:
+    // Starts the program and unlocks its hotkey control.
+    HWND StartUnlocked(AppInstance& app) {
+        HWND dialog = StartAndWaitForDialog(app);
+        if (dialog == nullptr || !HotkeyEditor::Unlock(dialog)) return nullptr;
+        return dialog;
+    }
+
+    // Ends the program from its tray menu.
+    static void ExitFromTray(HWND dialog) { PostMessageW(dialog, WM_COMMAND, kTrayExitCommand, 0); }
+
+    // The stored hotkey of the program's file, once both values read.
+    std::optional<std::pair<DWORD, DWORD>> StoredHotkey() const {
+        auto modifiers = ExeResources::ReadDword(AppPath(), L"HOTKEY", kModifiersId);
+        auto key = ExeResources::ReadDword(AppPath(), L"HOTKEY", kVirtualKeyId);
+        if (!modifiers || !key) return std::nullopt;
+        return std::make_pair(*modifiers, *key);
+    }
+
+    // The save chain is over: nothing the test started runs any more.
+    bool WaitForChainToEnd() {
+        return WaitUntil([&] { return !m_family.AnyRunning(); }, kSaveChainTimeoutMs);
+    }
+};
+
+TEST_F(SaveFlowTest, AChangedHotkeyIsWrittenIntoTheProgramAndInForceAtTheNextStart) {
+    ASSERT_EQ(StoredHotkey(), std::make_pair(DWORD{0}, DWORD{0x76})) << "shipped: F7 without modifiers";
+    {
+        AppInstance app;
+        HWND dialog = StartUnlocked(app);
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_TRUE(HotkeyEditor::Type(dialog, {VK_SHIFT, VK_F8}, MAKEWORD(VK_F8, HOTKEYF_SHIFT)));
+        ASSERT_TRUE(WaitUntil([&] { return HotkeyTaken(MOD_SHIFT, VK_F8); }, kActionTimeoutMs));
+        ExitFromTray(dialog);
+        ASSERT_TRUE(app.WaitForExit(kActionTimeoutMs));
+        ASSERT_TRUE(WaitForChainToEnd()) << "the updater and the restart it makes end by themselves";
+    }
+    EXPECT_EQ(StoredHotkey(), std::make_pair(DWORD{HOTKEYF_SHIFT}, DWORD{VK_F8}));
+    EXPECT_FALSE(m_folder.Exists(kUpdaterName)) << "the restart cleared the updater away";
+    EXPECT_TRUE(InstanceMarker::MarkedWindows().empty()) << "the restart showed no dialog";
+
+    AppInstance next;
+    HWND dialog = StartAndWaitForDialog(next);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(WindowProbe(dialog).Item(kHotkeyCtrl).HotkeyValue(), std::optional<WORD>(MAKEWORD(VK_F8, HOTKEYF_SHIFT)));
+    EXPECT_TRUE(HotkeyTaken(MOD_SHIFT, VK_F8));
+    EXPECT_FALSE(HotkeyTaken(0, VK_F7));
+    EXPECT_EQ(HotkeyEditor::GroupText(dialog), L"热键置顶");
+}
+
+TEST_F(SaveFlowTest, ChangingTheHotkeyAndBackWritesNothing) {
+    const std::string before = FileBytes(AppPath());
+    AppInstance app;
+    HWND dialog = StartUnlocked(app);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(HotkeyEditor::Type(dialog, {VK_SHIFT, VK_F8}, MAKEWORD(VK_F8, HOTKEYF_SHIFT)));
+    ASSERT_TRUE(HotkeyEditor::Type(dialog, {VK_F7}, MAKEWORD(VK_F7, 0)));
+    ASSERT_TRUE(WaitUntil([&] { return HotkeyTaken(0, VK_F7); }, kActionTimeoutMs));
+    ExitFromTray(dialog);
+    ASSERT_TRUE(app.WaitForExit(kActionTimeoutMs));
+    ASSERT_TRUE(WaitForChainToEnd());
+    EXPECT_FALSE(m_folder.Exists(kUpdaterName)) << "no updater was written";
+    EXPECT_EQ(FileBytes(AppPath()), before);
+}
+
+TEST_F(SaveFlowTest, AnExtendedKeyKeepsItsFlagInTheStoredSetting) {
+    {
+        AppInstance app;
+        HWND dialog = StartUnlocked(app);
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_TRUE(HotkeyEditor::Enter(dialog, MAKEWORD(VK_INSERT, HOTKEYF_EXT)));
+        ASSERT_TRUE(WaitUntil([&] { return HotkeyTaken(0, VK_INSERT); }, kActionTimeoutMs));
+        ExitFromTray(dialog);
+        ASSERT_TRUE(app.WaitForExit(kActionTimeoutMs));
+        ASSERT_TRUE(WaitForChainToEnd());
+    }
+    EXPECT_EQ(StoredHotkey(), std::make_pair(DWORD{HOTKEYF_EXT}, DWORD{VK_INSERT}));
+
+    AppInstance next;
+    ASSERT_NE(StartAndWaitForDialog(next), nullptr);
+    EXPECT_TRUE(HotkeyTaken(0, VK_INSERT)) << "registered without the flag";
+}
+
+TEST_F(SaveFlowTest, AnUpdaterThatCannotBeWrittenIsReportedTwiceAndNothingChanges) {
+    const std::string before = FileBytes(AppPath());
+    AppInstance app;
+    HWND dialog = StartUnlocked(app);
+    ASSERT_NE(dialog, nullptr);
+    // Once the program runs (a start would take the file for a leftover),
+    // another program holds a file of the updater's name open, unshared.
+    ASSERT_TRUE(m_folder.WriteBytes(kUpdaterName, "held"));
+    HANDLE held = CreateFileW(m_folder.File(kUpdaterName).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+
+    ASSERT_TRUE(HotkeyEditor::Type(dialog, {VK_F6}, MAKEWORD(VK_F6, 0)));
+    ASSERT_TRUE(WaitUntil([&] { return HotkeyTaken(0, VK_F6); }, kActionTimeoutMs));
+    ExitFromTray(dialog);
+
+    HWND first = MessageBoxProbe::WaitFor(app.Pid(), L"Extract Error!", kActionTimeoutMs);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(WindowProbe(first).Text(), L"Zorvane") << "the application's title as caption";
+    EXPECT_EQ(MessageBoxProbe::Message(first), L"Extract Error!");
+    EXPECT_FALSE(TrayProbe::IconExists(dialog, kTrayIconId)) << "the icon went before the save";
+    EXPECT_FALSE(HotkeyTaken(0, VK_F6)) << "the hotkey was released before the save";
+    ASSERT_TRUE(MessageBoxProbe::PressOk(first, kActionTimeoutMs));
+
+    HWND second = MessageBoxProbe::WaitFor(app.Pid(), L"Open File Resource Failed!", kActionTimeoutMs);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(MessageBoxProbe::Message(second), L"Open File Resource Failed!");
+    ASSERT_TRUE(MessageBoxProbe::PressOk(second, kActionTimeoutMs));
+
+    // The launch is still attempted, and fails on the held file; the shell
+    // may report that itself, since the program asks it for no silence.
+    HWND shellBox = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return !app.Running() || (shellBox = MessageBoxProbe::Find(app.Pid(), L"")) != nullptr; },
+                          kActionTimeoutMs));
+    if (shellBox != nullptr) {
+        EXPECT_TRUE(MessageBoxProbe::PressOk(shellBox, kActionTimeoutMs));
+    }
+    EXPECT_TRUE(app.WaitForExit(kActionTimeoutMs));
+    CloseHandle(held);
+    ASSERT_TRUE(WaitForChainToEnd());
+    EXPECT_EQ(FileBytes(AppPath()), before) << "the program's file is unchanged";
+    EXPECT_EQ(FileBytes(m_folder.File(kUpdaterName)), "held") << "the held file was not replaced";
+}
+
+}  // namespace
