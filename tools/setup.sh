@@ -11,6 +11,7 @@ packages=(
     fonts-wqy-microhei
     googletest
     imagemagick
+    clang libclang-rt-dev
 )
 
 if [[ $(id -u) -eq 0 ]]; then
