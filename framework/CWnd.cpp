@@ -26,6 +26,9 @@ struct CurrentMessage {
 };
 CurrentMessage g_current = {nullptr, 0, 0, 0};
 
+// The seven WM_CTLCOLOR* messages are consecutive.
+bool IsCtlColorMessage(UINT message) { return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC; }
+
 }  // namespace
 
 CWnd::~CWnd() {
@@ -167,18 +170,11 @@ bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
             return false;
         }
         break;
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-        if (CWnd* child = FromHandlePermanent(reinterpret_cast<HWND>(lParam))) {
-            if (child != this && child->OnChildNotify(message, wParam, lParam, result)) return true;
-        }
-        break;
     default:
+        if (IsCtlColorMessage(message)) {
+            CWnd* child = FromHandlePermanent(reinterpret_cast<HWND>(lParam));
+            if (child != nullptr && child != this && child->OnChildNotify(message, wParam, lParam, result)) return true;
+        }
         break;
     }
     if (const MessageMapEntry* e = FindEntry(message, 0, 0, EntryKind::Message)) {
@@ -220,21 +216,15 @@ bool CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         // decides by its result.
         return e->kind == EntryKind::ReflectCommand || r != 0;
     }
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC: {
-        const MessageMapEntry* e = FindReflectEntry(WM_CTLCOLORBTN, 0);
-        if (e == nullptr) return false;
-        LRESULT brush = e->thunk(this, wParam, static_cast<LPARAM>(message - WM_CTLCOLORMSGBOX));
-        if (brush == 0) return false;  // no brush: the parent colours it
-        *result = brush;
-        return true;
-    }
     default:
+        if (IsCtlColorMessage(message)) {
+            const MessageMapEntry* e = FindReflectEntry(WM_CTLCOLORBTN, 0);
+            if (e == nullptr) return false;
+            LRESULT brush = e->thunk(this, wParam, static_cast<LPARAM>(message - WM_CTLCOLORMSGBOX));
+            if (brush == 0) return false;  // no brush: the parent colours it
+            *result = brush;
+            return true;
+        }
         if (const MessageMapEntry* e = FindReflectEntry(WM_REFLECT_BASE + message, 0)) {
             *result = e->thunk(this, wParam, lParam);
             return true;
