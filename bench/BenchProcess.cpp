@@ -42,7 +42,8 @@ BenchProcess::~BenchProcess() {
     RemoveCopy();
 }
 
-bool BenchProcess::Start(const std::wstring& exe, const std::wstring& folder, std::string* error) {
+bool BenchProcess::Start(const std::wstring& exe, const std::wstring& folder, std::string* error,
+                         const std::wstring& arguments) {
     if (!::CreateDirectoryW(folder.c_str(), nullptr)) {
         *error = "cannot create " + Narrow(folder);
         return false;
@@ -56,6 +57,7 @@ bool BenchProcess::Start(const std::wstring& exe, const std::wstring& folder, st
         return false;
     }
     std::wstring commandLine = L"\"" + m_copy + L"\"";
+    if (!arguments.empty()) commandLine += L" " + arguments;
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};

@@ -16,8 +16,10 @@ public:
     BenchProcess& operator=(const BenchProcess&) = delete;
 
     // Copies exe into folder (created here, must not exist) and starts the
-    // copy. On failure returns false and says why in error.
-    bool Start(const std::wstring& exe, const std::wstring& folder, std::string* error);
+    // copy, with arguments after its name on the command line. On failure
+    // returns false and says why in error.
+    bool Start(const std::wstring& exe, const std::wstring& folder, std::string* error,
+               const std::wstring& arguments = std::wstring());
 
     DWORD Id() const { return m_id; }
     HANDLE Process() const { return m_process.Get(); }

@@ -2,8 +2,14 @@
 // (the same template, from the same resource script) with the instance marker
 // set. zvbench measures Zorvane.exe against it; anything this program does not
 // do is start-up cost of Zorvane's own.
+//
+// With "--tray" on its command line it also adds Zorvane's tray icon before
+// setting the marker, which tells the shell's share of that cost apart.
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
+
+#include <cwchar>
 
 #include "resource.h"
 
@@ -11,16 +17,34 @@ namespace {
 
 const char kMarkerName[] = "Quellbrand";
 const INT_PTR kMarkerValue = 2034;
+const UINT kTrayIconId = 128;
+const UINT kTrayCallback = 2025;
+
+bool g_withTray = false;
+
+void TrayIcon(HWND dialog, DWORD action) {
+    NOTIFYICONDATAA icon = {};
+    icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    icon.hWnd = dialog;
+    icon.uID = kTrayIconId;
+    icon.uFlags = NIF_ICON | NIF_MESSAGE | NIF_TIP;
+    icon.uCallbackMessage = kTrayCallback;
+    icon.hIcon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP));
+    lstrcpynA(icon.szTip, kMarkerName, sizeof icon.szTip);
+    ::Shell_NotifyIconA(action, &icon);
+}
 
 INT_PTR CALLBACK FloorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG:
+        if (g_withTray) TrayIcon(dialog, NIM_ADD);
         ::SetPropA(dialog, kMarkerName, reinterpret_cast<HANDLE>(kMarkerValue));
         return TRUE;
     case WM_COMMAND:
         // The same command ends it as ends Zorvane, so the driver treats both alike.
         if (LOWORD(wParam) == ID_TRAY_EXIT || LOWORD(wParam) == IDCANCEL) {
             ::RemovePropA(dialog, kMarkerName);
+            if (g_withTray) TrayIcon(dialog, NIM_DELETE);
             ::EndDialog(dialog, 0);
         }
         return TRUE;
@@ -32,6 +56,7 @@ INT_PTR CALLBACK FloorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    g_withTray = std::wcsstr(::GetCommandLineW(), L"--tray") != nullptr;
     // The template holds a hotkey control, whose class the common controls
     // register.
     INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_HOTKEY_CLASS};
