@@ -20,7 +20,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
                                    nullptr, OPEN_EXISTING, 0, nullptr));
     if (!file.Valid()) return std::nullopt;
     std::string text;
-    char buffer[4096];
+    char buffer[2048];
     DWORD got = 0;
     while (text.size() < (1u << 20) && ::ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr) && got > 0)
         text.append(buffer, got);

@@ -24,7 +24,7 @@ public:
     // Opens the application's help file for the main window, if any.
     void OnHelp();
 
-    // Entry point of the framework: called by WinMain.
+    // Entry point of the framework: called by the process entry.
     static int AfxWinMain(HINSTANCE instance);
 
 private:
