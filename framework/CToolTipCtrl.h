@@ -12,7 +12,12 @@ public:
     void Activate(BOOL activate) { ::SendMessageW(m_hWnd, TTM_ACTIVATE, activate, 0); }
     // Adds a tool identified by the tool window's handle, covering that window.
     BOOL AddTool(CWnd* tool, const wchar_t* text);
-    void RelayEvent(MSG* msg) { ::SendMessageW(m_hWnd, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(msg)); }
+    // The control reads mouse messages alone; the rest, a hotkey among them,
+    // are spared a round through its window procedure.
+    void RelayEvent(MSG* msg) {
+        if ((msg->message >= WM_MOUSEFIRST && msg->message <= WM_MOUSELAST) || msg->message == WM_NCMOUSEMOVE)
+            ::SendMessageW(m_hWnd, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(msg));
+    }
     void SetMaxTipWidth(int width) { ::SendMessageW(m_hWnd, TTM_SETMAXTIPWIDTH, 0, width); }
     int GetToolCount() const { return static_cast<int>(::SendMessageW(m_hWnd, TTM_GETTOOLCOUNT, 0, 0)); }
 };

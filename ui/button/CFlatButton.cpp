@@ -1,11 +1,10 @@
 #include "CFlatButton.h"
 
-#include <mmsystem.h>
-
 #include <cstring>
 #include <string>
 
 #include "ButtonLayout.h"
+#include "ButtonSound.h"
 #include "CBrush.h"
 #include "CPen.h"
 #include "ColorMath.h"
@@ -550,7 +549,7 @@ void CFlatButton::OnMouseMove(UINT flags, CPoint point) {
         if (m_pointerOver) return;
         m_pointerOver = TRUE;
         Invalidate(TRUE);
-        if (m_hoverSound.sound != nullptr) ::PlaySoundA(m_hoverSound.sound, m_hoverSound.module, m_hoverSound.flags);
+        if (m_hoverSound.sound != nullptr) PlayButtonSound(m_hoverSound.sound, m_hoverSound.module, m_hoverSound.flags);
         TRACKMOUSEEVENT track = {};
         track.cbSize = sizeof(track);
         track.dwFlags = TME_LEAVE;
@@ -563,7 +562,7 @@ void CFlatButton::OnMouseMove(UINT flags, CPoint point) {
 
 BOOL CFlatButton::OnClickedReflect() {
     ::SetFocus(m_hWnd);
-    if (m_clickSound.sound != nullptr) ::PlaySoundA(m_clickSound.sound, m_clickSound.module, m_clickSound.flags);
+    if (m_clickSound.sound != nullptr) PlayButtonSound(m_clickSound.sound, m_clickSound.module, m_clickSound.flags);
 
     if (m_isCheckBox) {
         m_checked = m_checked ? FALSE : TRUE;
