@@ -51,6 +51,10 @@ Summary Summarise(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     size_t mid = values.size() / 2;
     s.median = values.size() % 2 != 0 ? values[mid] : (values[mid - 1] + values[mid]) / 2.0;
+    const double quarter = 0.25 * static_cast<double>(values.size() - 1);
+    const size_t below = static_cast<size_t>(quarter);
+    const double above = below + 1 < values.size() ? values[below + 1] : values[below];
+    s.lowerQuartile = values[below] + (quarter - static_cast<double>(below)) * (above - values[below]);
     s.min = values.front();
     s.max = values.back();
     return s;

@@ -11,12 +11,15 @@
 struct Summary {
     size_t count = 0;
     double median = 0.0;
+    // The value a quarter of the way up the sorted values, interpolated
+    // between neighbours: the typical fast run when slow runs cluster apart.
+    double lowerQuartile = 0.0;
     double min = 0.0;
     double max = 0.0;
 };
 
-// Median (the mean of the two middle values for an even count), minimum and
-// maximum; count 0 for no values.
+// Median (the mean of the two middle values for an even count), lower
+// quartile, minimum and maximum; count 0 for no values.
 Summary Summarise(std::vector<double> values);
 
 // value / floor, or nothing when the floor is not positive.

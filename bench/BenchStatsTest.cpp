@@ -18,6 +18,14 @@ TEST(Summarise, EvenCountAveragesTheTwoMiddleValues) {
     EXPECT_DOUBLE_EQ(Summarise({2.5}).median, 2.5);
 }
 
+TEST(Summarise, LowerQuartileInterpolatesAQuarterOfTheWayUp) {
+    EXPECT_DOUBLE_EQ(Summarise({5.0, 1.0, 4.0, 2.0, 3.0}).lowerQuartile, 2.0);
+    EXPECT_DOUBLE_EQ(Summarise({4.0, 1.0, 3.0, 2.0}).lowerQuartile, 1.75);
+    // Slow runs bunched at the top leave it with the fast ones.
+    EXPECT_DOUBLE_EQ(Summarise({60, 61, 62, 63, 64, 110, 111, 112, 113}).lowerQuartile, 62.0);
+    EXPECT_DOUBLE_EQ(Summarise({7.5}).lowerQuartile, 7.5);
+}
+
 TEST(Summarise, NoValuesGiveCountZero) { EXPECT_EQ(Summarise({}).count, 0u); }
 
 TEST(Ratio, DividesByAPositiveFloorOnly) {

@@ -7,8 +7,8 @@
 #   bash tools/bench.sh [--quick] [--runs=N] [--presses=N] [--idle=SECONDS]
 #
 # --quick measures 10 starts and presses and 10 s of idling per phase
-# (about a minute and a half after the build) instead of 15, 30 and 60 s
-# (about four minutes). ZORVANE_BENCH_BUILD_DIR overrides the build folder
+# (about a minute and a half after the build) instead of 30, 60 and 60 s
+# (about ten minutes). ZORVANE_BENCH_BUILD_DIR overrides the build folder
 # (default build-release); ZORVANE_DISPLAY_FROM the first X display tried.
 set -euo pipefail
 
@@ -17,7 +17,7 @@ cd "$root"
 build=${ZORVANE_BENCH_BUILD_DIR:-build-release}
 [[ "$build" = /* ]] || build="$root/$build"
 
-runs=15 presses=30 idle=60
+runs=30 presses=60 idle=60
 for arg in "$@"; do
     case "$arg" in
         --quick) runs=10 presses=10 idle=10 ;;
