@@ -1,7 +1,7 @@
 #include "CCmdTarget.h"
 
 const MessageMap* CCmdTarget::GetThisMessageMap() {
-    static const MessageMapEntry entries[] = {{0, 0, 0, 0, EntryKind::End, nullptr}};
+    static const MessageMapEntry entries[] = {{0, 0, 0, 0, EntryKind::End, nullptr, nullptr}};
     static const MessageMap map = {nullptr, entries};
     return &map;
 }
@@ -14,6 +14,17 @@ const MessageMapEntry* CCmdTarget::FindEntry(UINT message, UINT code, UINT id, E
             if (e->kind != kind || e->message != message) continue;
             if (kind == EntryKind::Message) return e;
             if (e->code == code && id >= e->idFirst && id <= e->idLast) return e;
+        }
+    }
+    return nullptr;
+}
+
+const MessageMapEntry* CCmdTarget::FindRegisteredEntry(UINT message) const {
+    // Registered numbers lie in 0xC000..0xFFFF; no other message can match.
+    if (message < 0xC000 || message > 0xFFFF) return nullptr;
+    for (const MessageMap* map = GetMessageMap(); map != nullptr; map = map->base ? map->base() : nullptr) {
+        for (const MessageMapEntry* e = map->entries; e->kind != EntryKind::End; ++e) {
+            if (e->kind == EntryKind::Registered && *e->registered == message) return e;
         }
     }
     return nullptr;

@@ -17,4 +17,6 @@ protected:
     // The first entry of the chain, derived class first, that matches.
     const MessageMapEntry* FindEntry(UINT message, UINT code, UINT id, EntryKind kind) const;
     const MessageMapEntry* FindReflectEntry(UINT message, UINT code) const;
+    // The entry for a message numbered at run time; null for any other.
+    const MessageMapEntry* FindRegisteredEntry(UINT message) const;
 };

@@ -3,8 +3,10 @@
 IMPLEMENT_DYNAMIC(CToolTipCtrl, CWnd)
 
 CToolTipCtrl::~CToolTipCtrl() {
-    // The tool tip is a popup window this object created: it goes with it.
-    if (m_hWnd != nullptr) ::DestroyWindow(Detach());
+    // The tool tip is a popup window this object created: it goes with it,
+    // unless it died with its owner already. Being subclassed, the object
+    // heard of that and holds no handle, so a recycled one is never touched.
+    if (m_hWnd != nullptr) ::DestroyWindow(m_hWnd);
 }
 
 BOOL CToolTipCtrl::Create(CWnd* parent, DWORD style) {
@@ -12,7 +14,11 @@ BOOL CToolTipCtrl::Create(CWnd* parent, DWORD style) {
     HWND hwnd = ::CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | style, CW_USEDEFAULT, CW_USEDEFAULT,
                                   CW_USEDEFAULT, CW_USEDEFAULT, parent ? parent->m_hWnd : nullptr, nullptr,
                                   AfxGetInstanceHandle(), nullptr);
-    return hwnd != nullptr && Attach(hwnd);
+    if (hwnd == nullptr) return FALSE;
+    // Subclassed rather than attached, so that its death reaches the object.
+    if (SubclassWindow(hwnd)) return TRUE;
+    ::DestroyWindow(hwnd);
+    return FALSE;
 }
 
 BOOL CToolTipCtrl::AddTool(CWnd* tool, const wchar_t* text) {

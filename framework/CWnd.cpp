@@ -177,7 +177,9 @@ bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
         }
         break;
     }
-    if (const MessageMapEntry* e = FindEntry(message, 0, 0, EntryKind::Message)) {
+    const MessageMapEntry* e = FindEntry(message, 0, 0, EntryKind::Message);
+    if (e == nullptr) e = FindRegisteredEntry(message);
+    if (e != nullptr) {
         *result = e->thunk(this, wParam, lParam);
         return true;
     }

@@ -20,6 +20,7 @@ enum class EntryKind : unsigned char {
     ReflectCommand,   // WM_COMMAND code reflected to the control: handled, parent skipped
     ReflectCommandEx, // reflected; the handler's BOOL decides whether the parent runs too
     ReflectMessage,   // other reflected messages (WM_CTLCOLOR, WM_DRAWITEM, ...)
+    Registered,       // a message numbered at run time (RegisterWindowMessage)
 };
 
 struct MessageMapEntry {
@@ -29,6 +30,9 @@ struct MessageMapEntry {
     UINT idLast;
     EntryKind kind;
     MessageThunk thunk;
+    // Registered entries: the variable that holds the message's number once
+    // static initialisation has registered it; 0 there matches nothing.
+    const UINT* registered;
 };
 
 struct MessageMap {
@@ -140,14 +144,17 @@ public:                                                \
         static const MessageMapEntry entries[] = {
 
 #define END_MESSAGE_MAP()                                                       \
-        {0, 0, 0, 0, EntryKind::End, nullptr}};                                 \
+        {0, 0, 0, 0, EntryKind::End, nullptr, nullptr}};                                 \
         static const MessageMap map = {&TheBaseClass::GetThisMessageMap, entries}; \
         return &map;                                                            \
     }
 
-#define ZV_MSG(msg, shape, fn) {msg, 0, 0, 0, EntryKind::Message, &msgthunk::shape<&ThisClass::fn>},
+#define ZV_MSG(msg, shape, fn) {msg, 0, 0, 0, EntryKind::Message, &msgthunk::shape<&ThisClass::fn>, nullptr},
 
 #define ON_MESSAGE(msg, fn) ZV_MSG(msg, Raw, fn)
+// registeredVar: a UINT with static storage, set from RegisterWindowMessage.
+#define ON_REGISTERED_MESSAGE(registeredVar, fn) \
+    {0, 0, 0, 0, EntryKind::Registered, &msgthunk::Raw<&ThisClass::fn>, &(registeredVar)},
 #define ON_WM_PAINT() ZV_MSG(WM_PAINT, Void, OnPaint)
 #define ON_WM_SYSCOMMAND() ZV_MSG(WM_SYSCOMMAND, SysCommand, OnSysCommand)
 #define ON_WM_QUERYDRAGICON() ZV_MSG(WM_QUERYDRAGICON, QueryDragIcon, OnQueryDragIcon)
@@ -166,13 +173,13 @@ public:                                                \
 #define ON_WM_MENUCHAR() ZV_MSG(WM_MENUCHAR, MenuChar, OnMenuChar)
 #define ON_WM_MEASUREITEM() ZV_MSG(WM_MEASUREITEM, MeasureItem, OnMeasureItem)
 
-#define ON_COMMAND(id, fn) {WM_COMMAND, 0, id, id, EntryKind::Command, &msgthunk::Void<&ThisClass::fn>},
-#define ON_CONTROL(code, id, fn) {WM_COMMAND, code, id, id, EntryKind::Command, &msgthunk::Void<&ThisClass::fn>},
+#define ON_COMMAND(id, fn) {WM_COMMAND, 0, id, id, EntryKind::Command, &msgthunk::Void<&ThisClass::fn>, nullptr},
+#define ON_CONTROL(code, id, fn) {WM_COMMAND, code, id, id, EntryKind::Command, &msgthunk::Void<&ThisClass::fn>, nullptr},
 #define ON_BN_CLICKED(id, fn) ON_CONTROL(BN_CLICKED, id, fn)
 
 #define ON_CONTROL_REFLECT(code, fn) \
-    {WM_COMMAND, code, 0, 0, EntryKind::ReflectCommand, &msgthunk::Void<&ThisClass::fn>},
+    {WM_COMMAND, code, 0, 0, EntryKind::ReflectCommand, &msgthunk::Void<&ThisClass::fn>, nullptr},
 #define ON_CONTROL_REFLECT_EX(code, fn) \
-    {WM_COMMAND, code, 0, 0, EntryKind::ReflectCommandEx, &msgthunk::Bool<&ThisClass::fn>},
+    {WM_COMMAND, code, 0, 0, EntryKind::ReflectCommandEx, &msgthunk::Bool<&ThisClass::fn>, nullptr},
 #define ON_WM_CTLCOLOR_REFLECT() \
-    {WM_CTLCOLORBTN, 0, 0, 0, EntryKind::ReflectMessage, &msgthunk::CtlColor<&ThisClass::CtlColor>},
+    {WM_CTLCOLORBTN, 0, 0, 0, EntryKind::ReflectMessage, &msgthunk::CtlColor<&ThisClass::CtlColor>, nullptr},

@@ -8,6 +8,7 @@
 // still serves malloc and the string functions; it initialises itself when
 // it is loaded, whoever starts the process.
 #include "CWinApp.h"
+#include "ExitFunctionList.h"
 
 #include <windows.h>
 
@@ -17,12 +18,9 @@ extern "C" void (*__CTOR_LIST__[])();
 
 namespace {
 
-using ExitFunction = void (*)();
-
-// Every static with a destructor registers one, at its construction; a
-// framework application has a handful.
-ExitFunction g_exitFunctions[64];
-int g_exitFunctionCount = 0;
+// Static destructors register here at their construction, before any
+// constructor of the list itself could run: it needs none.
+ExitFunctionList g_exitFunctions;
 
 void RunStaticConstructors()
 {
@@ -34,24 +32,13 @@ void RunStaticConstructors()
         __CTOR_LIST__[count--]();
 }
 
-void RunExitFunctions()
-{
-    while (g_exitFunctionCount > 0)
-        g_exitFunctions[--g_exitFunctionCount]();
-}
-
 } // namespace
 
-// The compiler registers static destructors here. The table is full only if
-// an application grows far beyond what the framework was made for; the
-// failure is the one the C library documents, and the destructor, which
-// would only have run at exit, does not.
-extern "C" int atexit(ExitFunction function)
+// The compiler registers static destructors here. Only an exhausted heap
+// refuses one, with the failure the C library documents.
+extern "C" int atexit(ExitFunctionList::Function function)
 {
-    if (g_exitFunctionCount == static_cast<int>(sizeof(g_exitFunctions) / sizeof(g_exitFunctions[0])))
-        return -1;
-    g_exitFunctions[g_exitFunctionCount++] = function;
-    return 0;
+    return g_exitFunctions.Add(function) ? 0 : -1;
 }
 
 extern "C" [[noreturn]] void FrameworkProcessEntry()
@@ -62,6 +49,6 @@ extern "C" [[noreturn]] void FrameworkProcessEntry()
     __asm__ __volatile__("fninit");
     RunStaticConstructors();
     const int exitCode = CWinApp::AfxWinMain(::GetModuleHandleW(nullptr));
-    RunExitFunctions();
+    g_exitFunctions.RunAll();
     ::ExitProcess(static_cast<UINT>(exitCode));
 }

@@ -38,6 +38,20 @@ BEGIN_MESSAGE_MAP(DerivedWnd, BaseWnd)
     ON_BN_CLICKED(77, OnButton)
 END_MESSAGE_MAP()
 
+UINT g_registeredPing = ::RegisterWindowMessageW(L"ZorvaneTest.Ping");
+UINT g_neverRegistered = 0;
+
+class RegisteredWnd : public CWnd {
+    DECLARE_MESSAGE_MAP()
+public:
+    LRESULT OnNever(WPARAM, LPARAM) { g_calls.push_back("never"); return 1; }
+    LRESULT OnPing(WPARAM w, LPARAM) { g_calls.push_back("ping"); return static_cast<LRESULT>(w) + 1; }
+};
+BEGIN_MESSAGE_MAP(RegisteredWnd, CWnd)
+    ON_REGISTERED_MESSAGE(g_neverRegistered, OnNever)
+    ON_REGISTERED_MESSAGE(g_registeredPing, OnPing)
+END_MESSAGE_MAP()
+
 class ReflectingButton : public CButton {
     DECLARE_MESSAGE_MAP()
 public:
@@ -81,6 +95,17 @@ TEST_F(DispatchTest, DerivedEntriesWinAndTheFirstOfTwoEntriesIsUsed) {
     EXPECT_EQ(::SendMessageW(m_host, WM_APP + 2, 0, 0), 21);
     EXPECT_EQ(::SendMessageW(m_host, WM_APP + 3, 0, 0), 12);
     EXPECT_EQ(g_calls, (std::vector<std::string>{"derived-first", "derived-second", "base-only"}));
+}
+
+TEST_F(DispatchTest, MessagesNumberedAtRunTimeReachTheirEntry) {
+    ASSERT_GE(g_registeredPing, 0xC000u);
+    RegisteredWnd wnd;
+    ASSERT_TRUE(wnd.SubclassWindow(m_host));
+    EXPECT_EQ(::SendMessageW(m_host, g_registeredPing, 41, 0), 42);
+    const UINT other = ::RegisterWindowMessageW(L"ZorvaneTest.Other");
+    EXPECT_EQ(::SendMessageW(m_host, other, 0, 0), 0) << "another registered message is not taken";
+    EXPECT_EQ(::SendMessageW(m_host, WM_NULL, 0, 0), 0) << "an unset number matches nothing";
+    EXPECT_EQ(g_calls, (std::vector<std::string>{"ping"}));
 }
 
 TEST_F(DispatchTest, UnhandledMessagesReachTheDefaultProcedure) {
