@@ -3,6 +3,9 @@
 #include "CFileFind.h"
 #include "CPinDlg.h"
 #include "InstanceMarker.h"
+#include "RunningCopyWait.h"
+#include "StartupLock.h"
+#include "common/BusyRetry.h"
 
 BEGIN_MESSAGE_MAP(CPinApp, CWinApp)
     ON_COMMAND(ID_HELP, OnHelp)
@@ -10,12 +13,46 @@ END_MESSAGE_MAP()
 
 CPinApp theApp;
 
+namespace {
+
+// "Local\" scopes the lock to this desktop session, as the marker is.
+const wchar_t kStartupLockName[] = L"Local\\Zorvane.Quellbrand.Startup";
+// How long a start that lost the race waits for the winner's dialog: the
+// winner shows it within a second even on a slow machine.
+constexpr DWORD kRunningCopyWaitMs = 5000;
+constexpr DWORD kRunningCopyPollMs = 25;
+// The updater restarts us while it is still ending and holds its own file;
+// the system lets go of it a moment later.
+constexpr DWORD kLeftoverDeleteWaitMs = 5000;
+constexpr DWORD kLeftoverDeletePauseMs = 50;
+
+HWND FindMarkedWindow() {
+    HWND found = nullptr;
+    ::EnumWindows(FindInstanceProc, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+void DeleteLeftoverUpdater(const char* path) {
+    RetryWhileBusy(
+        [path] {
+            if (::DeleteFileA(path)) return AttemptResult::Done;
+            return IsBusyFileError(::GetLastError()) ? AttemptResult::Busy : AttemptResult::Failed;
+        },
+        Deadline(::GetTickCount(), kLeftoverDeleteWaitMs), kLeftoverDeletePauseMs);
+}
+
+}  // namespace
+
 BOOL CPinApp::InitInstance() {
     AfxEnableControlContainer();
     Enable3dControlsStatic();
 
-    HWND found = nullptr;
-    ::EnumWindows(FindInstanceProc, reinterpret_cast<LPARAM>(&found));
+    // Held until the process ends, so that a start racing this one waits for
+    // this one's dialog instead of opening its own.
+    StartupLock lock(kStartupLockName);
+    HWND found = WaitForRunningCopy(
+        FindMarkedWindow, [&lock](DWORD waitMs) { return lock.TryTake(waitMs); },
+        Deadline(::GetTickCount(), kRunningCopyWaitMs), kRunningCopyPollMs, [] { return ::GetTickCount(); });
     if (found != nullptr) {
         ::ShowWindow(found, SW_SHOWNORMAL);
         ::SetForegroundWindow(found);
@@ -27,7 +64,7 @@ BOOL CPinApp::InitInstance() {
     if (finder.FindFile(dialog.GetModulePath(ModulePathDirectory) + dialog.UpdaterName())) {
         // The updater restarted us after saving: remove it and end quietly.
         finder.Close();
-        ::DeleteFileA(dialog.GetModulePath(ModulePathDirectory) + dialog.UpdaterName());
+        DeleteLeftoverUpdater(dialog.GetModulePath(ModulePathDirectory) + dialog.UpdaterName());
     } else {
         m_pMainWnd = &dialog;
         dialog.DoModal();

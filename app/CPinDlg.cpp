@@ -10,6 +10,7 @@
 #include "InstanceMarker.h"
 #include "ModuleResource.h"
 #include "ResourceFile.h"
+#include "TrayPopup.h"
 #include "UpdateRequestWriter.h"
 #include "resource.h"
 
@@ -30,6 +31,9 @@ static_assert(sizeof(void*) != 4 || kTrayRecordSize == 88, "the tray record of a
 static_assert(sizeof(void*) != 4 || sizeof(SHELLEXECUTEINFOA) == 60, "the launch record of a 32-bit build is 60 bytes");
 }  // namespace
 
+// Broadcast by a shell that has (re)started: every tray icon is gone.
+const UINT g_taskbarCreatedMessage = ::RegisterWindowMessageA("TaskbarCreated");
+
 BEGIN_MESSAGE_MAP(CPinDlg, CDialog)
     ON_WM_SYSCOMMAND()
     ON_WM_PAINT()
@@ -44,6 +48,7 @@ BEGIN_MESSAGE_MAP(CPinDlg, CDialog)
     ON_WM_HELPINFO()
     ON_MESSAGE(WM_HOTKEY, OnHotKey)
     ON_MESSAGE(WM_TRAY_NOTIFY, OnTrayNotify)
+    ON_REGISTERED_MESSAGE(g_taskbarCreatedMessage, OnTaskbarCreated)
 END_MESSAGE_MAP()
 
 CPinDlg::CPinDlg(CWnd* parent) : CDialog(IDD_ZORVANE_DIALOG, parent) {
@@ -134,6 +139,13 @@ void CPinDlg::AddTrayIcon() {
     ::Shell_NotifyIconA(NIM_ADD, &m_nid);
 }
 
+LRESULT CPinDlg::OnTaskbarCreated(WPARAM, LPARAM) {
+    // Only an icon that is meant to be there comes back: not before it was
+    // first added, nor once the way out has removed it.
+    if (m_nid.cbSize != 0 && !m_closing) ::Shell_NotifyIconA(NIM_ADD, &m_nid);
+    return 0;
+}
+
 void CPinDlg::RemoveTrayIcon() {
     NOTIFYICONDATAA record = {};
     record.cbSize = kTrayRecordSize;
@@ -149,7 +161,19 @@ void CPinDlg::OnSysCommand(UINT id, LPARAM) {
 
 void CPinDlg::ShowAboutBox() {
     CAboutDlg about(nullptr);
+    CDialog* outerBox = m_openBox;
+    m_openBox = &about;
     about.DoModal();
+    m_openBox = outerBox;
+    // The exit was chosen while the box was open: it runs once every box
+    // opened on top of the dialog has closed.
+    if (!m_exitAfterBoxes) return;
+    if (outerBox != nullptr) {
+        outerBox->EndDialog(IDCANCEL);
+    } else {
+        m_exitAfterBoxes = false;
+        OnCancel();
+    }
 }
 
 void CPinDlg::OnPaint() {
@@ -203,14 +227,24 @@ LRESULT CPinDlg::OnTrayNotify(WPARAM wParam, LPARAM lParam) {
         m_pTrayPopup->SetDefaultItem(0, TRUE);
         ::SetForegroundWindow(m_nid.hWnd);
         m_pTrayPopup->EnableMenuItem(ID_TRAY_SHOW, MF_BYCOMMAND | (m_bShown ? MF_GRAYED : MF_ENABLED));
-        m_pTrayPopup->TrackPopupMenu(0, pointer.x, pointer.y, this);
+        TrackTrayPopup(*m_pTrayPopup, pointer, *this);
     }
     return 0;
 }
 
 void CPinDlg::OnTrayShow() { RestoreFromTray(); }
 void CPinDlg::OnTrayAbout() { ShowAboutBox(); }
-void CPinDlg::OnTrayExit() { OnCancel(); }
+void CPinDlg::OnTrayExit() {
+    // The tray menu works while a box of ours runs its own modal loop inside
+    // one of our handlers; ending the dialog under it would leave the process
+    // in that box. The box closes first, and its handler finishes the exit.
+    if (m_openBox != nullptr) {
+        m_exitAfterBoxes = true;
+        m_openBox->EndDialog(IDCANCEL);
+        return;
+    }
+    OnCancel();
+}
 
 BOOL CPinDlg::OnHelpInfo(HELPINFO*) {
     ShowAboutBox();
@@ -218,6 +252,10 @@ BOOL CPinDlg::OnHelpInfo(HELPINFO*) {
 }
 
 void CPinDlg::OnCancel() {
+    // The save flow's message boxes dispatch messages; an exit command still
+    // queued must not run the way out a second time.
+    if (m_closing) return;
+    m_closing = true;
     UnregisterPinHotkey(kPinHotkeyId);
     RemoveTrayIcon();
     if (HotkeyChanged()) RunSaveFlow();

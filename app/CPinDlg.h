@@ -65,6 +65,7 @@ protected:
     BOOL OnHelpInfo(HELPINFO* info);
     LRESULT OnHotKey(WPARAM wParam, LPARAM lParam);
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTaskbarCreated(WPARAM wParam, LPARAM lParam);
 
     void AddAboutToSystemMenu();
     void SetUpHotkey();
@@ -90,4 +91,9 @@ protected:
     HICON m_hIcon = nullptr;  // borrowed: shared resource icon
     CFlatButton m_btnExit;
     CFlatButton m_btnSetLock;
+
+    // The innermost box running modally on top of the dialog; not owned.
+    CDialog* m_openBox = nullptr;
+    bool m_exitAfterBoxes = false;
+    bool m_closing = false;
 };
