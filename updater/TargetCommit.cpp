@@ -17,11 +17,6 @@
 
 namespace {
 
-bool IsAnsiLeadByte(unsigned char byte)
-{
-    return IsDBCSLeadByte(byte) != FALSE;
-}
-
 bool IsExistingFile(const char* path)
 {
     const DWORD attributes = GetFileAttributesA(path);
