@@ -72,7 +72,7 @@ void CPinDlg::DoDataExchange(CDataExchange* dx) {
 CString CPinDlg::GetModulePath(unsigned flags) const {
     char path[MAX_PATH + 1] = {};
     DWORD length = ::GetModuleFileNameA(AfxGetInstanceHandle(), path, MAX_PATH);
-    return CString(ModulePathPart(std::string(path, length), flags).c_str());
+    return CString(ModulePathPart(std::string(path, length), flags, IsAnsiLeadByte).c_str());
 }
 
 bool CPinDlg::ReadDwordResource(UINT id, const char* type, std::uint32_t* out) {

@@ -2,6 +2,8 @@
 #pragma once
 #include <string>
 
+#include "common/PathSplit.h"
+
 enum ModulePathFlags : unsigned {
     ModulePathDirectory = 1,  // drive and directory, always ending in a backslash
     ModulePathFileName = 2,   // base name and extension
@@ -10,4 +12,4 @@ enum ModulePathFlags : unsigned {
 
 // The part of fullPath that flags select, by precedence directory, file name,
 // full path; with none of these bits the directory.
-std::string ModulePathPart(const std::string& fullPath, unsigned flags);
+std::string ModulePathPart(const std::string& fullPath, unsigned flags, LeadBytePredicate isLeadByte);

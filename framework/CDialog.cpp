@@ -65,7 +65,9 @@ INT_PTR CDialog::DoModal() {
     m_inModalLoop = true;
     HWND hwnd = ::CreateDialogParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(m_templateId), owner,
                                      &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
-    if (hwnd != nullptr) {
+    // A window without its object (never bound, or destroyed while it
+    // initialised) has nothing to run a loop for.
+    if (hwnd != nullptr && m_hWnd == hwnd) {
         if (m_inModalLoop && !::IsWindowVisible(hwnd)) {
             ::ShowWindow(hwnd, SW_SHOWNORMAL);
             ::UpdateWindow(hwnd);
@@ -86,9 +88,16 @@ INT_PTR CDialog::DoModal() {
     return m_modalResult;
 }
 
+void CDialog::PostNcDestroy() {
+    // Destroyed by a message sent while the loop waited for one: wake it.
+    if (m_inModalLoop) ::PostMessageW(nullptr, WM_NULL, 0, 0);
+}
+
 void CDialog::RunModalLoop() {
     MSG msg;
-    while (m_inModalLoop) {
+    // The window is destroyed only on this thread, and then unbound: the loop
+    // sees it after the message that did it.
+    while (m_inModalLoop && m_hWnd != nullptr) {
         BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0) {
             // Leave the quit for the enclosing loop.

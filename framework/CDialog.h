@@ -36,6 +36,9 @@ protected:
     // dispatch.
     void PumpMessage(MSG* msg);
 
+    // Ends the modal loop when the window goes without EndDialog.
+    void PostNcDestroy() override;
+
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     HWND FindOwner() const;

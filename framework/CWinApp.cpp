@@ -1,6 +1,7 @@
 #include "CWinApp.h"
 
 #include "CWnd.h"
+#include "common/PathSplit.h"
 
 namespace {
 CWinApp* g_app = nullptr;
@@ -28,7 +29,7 @@ void CWinApp::InitApplicationName() {
     char path[MAX_PATH + 1] = {};
     DWORD length = ::GetModuleFileNameA(m_hInstance, path, MAX_PATH);
     CString full(path, static_cast<int>(length));
-    CString name = full.Mid(full.ReverseFind('\\') + 1);
+    CString name = full.Mid(static_cast<int>(FolderPrefixLength(full, IsAnsiLeadByte)));
     int dot = name.ReverseFind('.');
     m_appName = dot >= 0 ? name.Left(dot) : name;
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ModuleResource.h"
+#include "common/PathSplit.h"
 
 namespace {
 
@@ -23,10 +24,9 @@ bool ExtractResourceToFile(HMODULE module, UINT id, const char* type, const char
     ResourceView resource = FindModuleResource(module, id, type);
     if (!resource) return false;
 
-    std::string folder(path);
-    size_t separator = folder.find_last_of('\\');
-    if (separator != std::string::npos) {
-        folder.resize(separator + 1);
+    const size_t folderLength = FolderPrefixLength(path, IsAnsiLeadByte);
+    if (folderLength != 0) {
+        const std::string folder(path, folderLength);
         ::CreateDirectoryA(folder.c_str(), nullptr);  // an existing folder is the normal case
     }
 

@@ -7,7 +7,7 @@ packages=(
     cmake make
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686
     wine wine32 wine64
-    xvfb xauth x11-utils
+    xvfb xauth x11-utils locales
     fonts-wqy-microhei
     googletest
     imagemagick
@@ -37,7 +37,16 @@ for p in "${packages[@]}"; do
     installed "$p" || missing+=("$p")
 done
 
+# Wine names files on disk in the locale's character set: without the
+# locale itself, names outside ASCII (the tests use Chinese ones) cannot be
+# created at all.
+have_locale() { locale -a 2>/dev/null | grep -qix 'zh_CN.utf-\?8'; }
+make_locale() {
+    have_locale || "${as_root[@]}" localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
+}
+
 if ((need_i386 == 0 && ${#missing[@]} == 0)); then
+    make_locale
     exit 0
 fi
 
@@ -51,4 +60,5 @@ echo "setup: installing ${missing[*]:-(none)}"
 if ((${#missing[@]})); then
     "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" </dev/null >/dev/null
 fi
+make_locale
 echo "setup: done"

@@ -8,8 +8,9 @@
 # ZORVANE_XVFB_SCREEN the screen geometry (default 1280x1024x24).
 
 # The ANSI code page must be 936, the one the program's texts are written in.
-# Wine derives it from the locale name alone; the glibc locale need not be
-# generated, so bash's complaint about it is silenced.
+# Wine derives it from the locale name; the glibc locale (tools/setup.sh makes
+# it) gives file names on disk their UTF-8. Where it is missing, bash's
+# complaint is silenced.
 export LC_ALL=zh_CN.UTF-8 2>/dev/null
 export WINEDEBUG=-all
 # Keeps Wine from offering to install Mono and Gecko on a fresh prefix.

@@ -20,7 +20,7 @@ BOOL CALLBACK FindInstanceProc(HWND window, LPARAM lParam)
     return FALSE;
 }
 
-void WaitForMainInstance()
+void WaitForMainInstance(const Deadline& deadline)
 {
     HWND found = nullptr;
     EnumWindows(FindInstanceProc, reinterpret_cast<LPARAM>(&found));
@@ -32,5 +32,6 @@ void WaitForMainInstance()
     if (!process.valid())
         return;
     // Timed out or ended: either way the commit decides what happens next.
-    WaitForSingleObject(process.get(), kLongestWaitMs);
+    const DWORD remainingMs = deadline.RemainingMs(GetTickCount());
+    WaitForSingleObject(process.get(), remainingMs < kLongestWaitMs ? remainingMs : kLongestWaitMs);
 }

@@ -17,24 +17,52 @@
 
 namespace {
 
-bool IsAnsiLeadByte(unsigned char byte)
-{
-    return IsDBCSLeadByte(byte) != FALSE;
-}
-
 bool IsExistingFile(const char* path)
 {
     const DWORD attributes = GetFileAttributesA(path);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+// Between two tries at a held target.
+const DWORD kRetryPauseMs = 200;
+
+// Busy when another process holds the target: sharing refused, or access
+// denied to a file that is neither read-only nor a folder, which is how
+// Windows refuses a running executable. Both pass once the holder lets go;
+// anything else is final.
+AttemptResult HeldOrFailed(DWORD error, const char* target)
+{
+    if (!IsBusyFileError(error))
+        return AttemptResult::Failed;
+    if (error == ERROR_ACCESS_DENIED) {
+        const DWORD attributes = GetFileAttributesA(target);
+        if (attributes == INVALID_FILE_ATTRIBUTES
+            || (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0)
+            return AttemptResult::Failed;
+    }
+    return AttemptResult::Busy;
+}
+
 // Write access is refused while the target runs or while another process
 // holds it without sharing writes. Wine refuses the final rename in both cases
-// too (access denied), but checking first leaves no copy behind to clean up.
-UniqueHandle LockTarget(const char* target)
+// too (access denied), but waiting here first makes no copy while it is held.
+AttemptResult LockTarget(const char* target, UniqueHandle& lock)
 {
-    return UniqueHandle(CreateFileA(target, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    HANDLE handle = CreateFileA(target, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return HeldOrFailed(GetLastError(), target);
+    lock = UniqueHandle(handle);
+    return AttemptResult::Done;
+}
+
+// A holder that came after the lock went, or that shares writes but not
+// deletion, shows only here.
+AttemptResult ReplaceTarget(const char* copy, const char* target)
+{
+    if (MoveFileExA(copy, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return AttemptResult::Done;
+    return HeldOrFailed(GetLastError(), target);
 }
 
 CommitResult UpdateCopy(const char* copy, std::uint32_t modifiers, std::uint32_t virtualKey)
@@ -54,12 +82,13 @@ CommitResult UpdateCopy(const char* copy, std::uint32_t modifiers, std::uint32_t
 
 }  // namespace
 
-CommitResult CommitHotkey(const char* target, std::uint32_t modifiers, std::uint32_t virtualKey)
+CommitResult CommitHotkey(const char* target, std::uint32_t modifiers, std::uint32_t virtualKey,
+                          const Deadline& deadline)
 {
     if (!IsExistingFile(target))
         return CommitResult::TargetNotOpened;
-    UniqueHandle lock = LockTarget(target);
-    if (!lock.valid())
+    UniqueHandle lock;
+    if (RetryWhileBusy([&] { return LockTarget(target, lock); }, deadline, kRetryPauseMs) != AttemptResult::Done)
         return CommitResult::Failed;
 
     char folder[MAX_PATH];
@@ -72,9 +101,11 @@ CommitResult CommitHotkey(const char* target, std::uint32_t modifiers, std::uint
     if (updated != CommitResult::Committed)
         return updated;
 
-    // The rename needs the target closed; the window until it runs is short.
+    // The rename needs the target closed. Given up, the copy goes with the
+    // TemporaryFile.
     lock.reset();
-    if (!MoveFileExA(copy.path(), target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (RetryWhileBusy([&] { return ReplaceTarget(copy.path(), target); }, deadline, kRetryPauseMs)
+        != AttemptResult::Done)
         return CommitResult::Failed;
     copy.Release();
     return CommitResult::Committed;

@@ -1,14 +1,18 @@
 #pragma once
 
+#include "common/BusyRetry.h"
+
 #include <cstdint>
 
 enum class CommitResult {
     Committed,
     TargetNotOpened,  // missing, a folder, or not an executable: left alone
-    Failed,           // in use, unwritable, disk full: left alone
+    Failed,           // held past the deadline, unwritable, disk full: left alone
 };
 
 // Writes modifiers and virtualKey into HOTKEY/141 and HOTKEY/143 of the
-// executable at target. Whatever happens, target is afterwards either exactly
-// as before or completely updated.
-CommitResult CommitHotkey(const char* target, std::uint32_t modifiers, std::uint32_t virtualKey);
+// executable at target. A target another process holds is tried again until
+// deadline. Whatever happens, target is afterwards either exactly as before or
+// completely updated.
+CommitResult CommitHotkey(const char* target, std::uint32_t modifiers, std::uint32_t virtualKey,
+                          const Deadline& deadline);

@@ -55,31 +55,55 @@ protected:
     bool WaitForChainToEnd() {
         return WaitUntil([&] { return !m_family.AnyRunning(); }, kSaveChainTimeoutMs);
     }
+
+    // Shift+F8 typed, the program ended: the updater rewrites and restarts
+    // it, the restart clears the updater away, and the next start has it.
+    void ExpectAChangedHotkeyInForceAtTheNextStart() {
+        ASSERT_EQ(StoredHotkey(), std::make_pair(DWORD{0}, DWORD{0x76})) << "shipped: F7 without modifiers";
+        {
+            AppInstance app;
+            HWND dialog = StartUnlocked(app);
+            ASSERT_NE(dialog, nullptr);
+            ASSERT_TRUE(HotkeyEditor::Type(dialog, {VK_SHIFT, VK_F8}, MAKEWORD(VK_F8, HOTKEYF_SHIFT)));
+            ASSERT_TRUE(WaitUntil([&] { return HotkeyTaken(MOD_SHIFT, VK_F8); }, kActionTimeoutMs));
+            ExitFromTray(dialog);
+            ASSERT_TRUE(app.WaitForExit(kActionTimeoutMs));
+            ASSERT_TRUE(WaitForChainToEnd()) << "the updater and the restart it makes end by themselves";
+        }
+        EXPECT_EQ(StoredHotkey(), std::make_pair(DWORD{HOTKEYF_SHIFT}, DWORD{VK_F8}));
+        EXPECT_FALSE(m_folder.Exists(kUpdaterName)) << "the restart cleared the updater away";
+        EXPECT_TRUE(InstanceMarker::MarkedWindows().empty()) << "the restart showed no dialog";
+
+        AppInstance next;
+        HWND dialog = StartAndWaitForDialog(next);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(WindowProbe(dialog).Item(kHotkeyCtrl).HotkeyValue(), std::optional<WORD>(MAKEWORD(VK_F8, HOTKEYF_SHIFT)));
+        EXPECT_TRUE(HotkeyTaken(MOD_SHIFT, VK_F8));
+        EXPECT_FALSE(HotkeyTaken(0, VK_F7));
+        EXPECT_EQ(HotkeyEditor::GroupText(dialog), L"热键置顶");
+    }
 };
 
 TEST_F(SaveFlowTest, AChangedHotkeyIsWrittenIntoTheProgramAndInForceAtTheNextStart) {
-    ASSERT_EQ(StoredHotkey(), std::make_pair(DWORD{0}, DWORD{0x76})) << "shipped: F7 without modifiers";
-    {
-        AppInstance app;
-        HWND dialog = StartUnlocked(app);
-        ASSERT_NE(dialog, nullptr);
-        ASSERT_TRUE(HotkeyEditor::Type(dialog, {VK_SHIFT, VK_F8}, MAKEWORD(VK_F8, HOTKEYF_SHIFT)));
-        ASSERT_TRUE(WaitUntil([&] { return HotkeyTaken(MOD_SHIFT, VK_F8); }, kActionTimeoutMs));
-        ExitFromTray(dialog);
-        ASSERT_TRUE(app.WaitForExit(kActionTimeoutMs));
-        ASSERT_TRUE(WaitForChainToEnd()) << "the updater and the restart it makes end by themselves";
-    }
-    EXPECT_EQ(StoredHotkey(), std::make_pair(DWORD{HOTKEYF_SHIFT}, DWORD{VK_F8}));
-    EXPECT_FALSE(m_folder.Exists(kUpdaterName)) << "the restart cleared the updater away";
-    EXPECT_TRUE(InstanceMarker::MarkedWindows().empty()) << "the restart showed no dialog";
+    ExpectAChangedHotkeyInForceAtTheNextStart();
+}
 
-    AppInstance next;
-    HWND dialog = StartAndWaitForDialog(next);
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(WindowProbe(dialog).Item(kHotkeyCtrl).HotkeyValue(), std::optional<WORD>(MAKEWORD(VK_F8, HOTKEYF_SHIFT)));
-    EXPECT_TRUE(HotkeyTaken(MOD_SHIFT, VK_F8));
-    EXPECT_FALSE(HotkeyTaken(0, VK_F7));
-    EXPECT_EQ(HotkeyEditor::GroupText(dialog), L"热键置顶");
+// In code page 936 the name's last character, 奬, ends in the byte 0x5C: a
+// backslash to a split that reads the path byte by byte.
+class DoubleByteNameTest : public SaveFlowTest {
+protected:
+    DoubleByteNameTest() { m_appName = L"置顶奬.exe"; }
+};
+
+TEST_F(DoubleByteNameTest, ACopyWhoseNameEndsInATrailBackslashShowsItsDialogAndSavesItsHotkey) {
+    ExpectAChangedHotkeyInForceAtTheNextStart();
+}
+
+TEST_F(DoubleByteNameTest, TheUpdaterBesideItIsFoundAndClearedAway) {
+    ASSERT_TRUE(m_folder.WriteBytes(kUpdaterName, "MZ left over by a save"));
+    AppInstance cleaner = StartApp();
+    EXPECT_TRUE(cleaner.WaitForExit(kActionTimeoutMs)) << "the start did not end by itself";
+    EXPECT_FALSE(m_folder.Exists(kUpdaterName));
 }
 
 TEST_F(SaveFlowTest, ChangingTheHotkeyAndBackWritesNothing) {

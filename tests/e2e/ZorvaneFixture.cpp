@@ -25,10 +25,10 @@ void ZorvaneTest::SetUp() {
         << "the program under test is missing: " << Narrow(source)
         << " (build the Zorvane target, or pass --zorvane=PATH)";
     ASSERT_TRUE(m_folder.Valid()) << "cannot create a test folder";
-    ASSERT_TRUE(m_folder.CopyIn(source, kAppName)) << "cannot copy " << Narrow(source);
+    ASSERT_TRUE(m_folder.CopyIn(source, m_appName)) << "cannot copy " << Narrow(source);
     // Copies left by an earlier test would answer for the one under test.
     ASSERT_TRUE(InstanceMarker::MarkedWindows().empty()) << "a marked window is already open";
-    ASSERT_TRUE(ProcessProbe::Named(kAppName).empty()) << "a copy of the program is already running";
+    ASSERT_TRUE(ProcessProbe::Named(m_appName).empty()) << "a copy of the program is already running";
 }
 
 void ZorvaneTest::TearDown() {
@@ -36,11 +36,11 @@ void ZorvaneTest::TearDown() {
     // program once more; the folder is free only when that chain is over.
     const bool ended = WaitUntil(
         [&] {
-            return !m_family.AnyRunning() && ProcessProbe::Named(kAppName).empty() &&
+            return !m_family.AnyRunning() && ProcessProbe::Named(m_appName).empty() &&
                    ProcessProbe::Named(kUpdaterName).empty();
         },
         kSaveChainTimeoutMs);
-    EXPECT_TRUE(ended) << "still running: " << ProcessProbe::Named(kAppName).size() << " of the program, "
+    EXPECT_TRUE(ended) << "still running: " << ProcessProbe::Named(m_appName).size() << " of the program, "
                        << ProcessProbe::Named(kUpdaterName).size() << " of the updater; marked windows: "
                        << InstanceMarker::MarkedWindows().size();
     EXPECT_TRUE(m_folder.Remove(kActionTimeoutMs)) << "test folder stays locked";

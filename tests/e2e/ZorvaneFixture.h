@@ -29,7 +29,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    std::wstring AppPath() const { return m_folder.File(kAppName); }
+    std::wstring AppPath() const { return m_folder.File(m_appName); }
     e2e::AppInstance StartApp() const;
 
     // Starts the program and waits until its marked dialog is visible;
@@ -42,6 +42,9 @@ protected:
     // The global hotkey is taken when this process cannot register it.
     static bool HotkeyTaken(UINT modifiers, UINT virtualKey);
 
+    // The name the program is copied in under; a suite may set another in
+    // its constructor.
+    std::wstring m_appName = kAppName;
     e2e::TestFolder m_folder;
     // Everything the test started, followed into the processes they start.
     mutable e2e::ProcessFamily m_family;

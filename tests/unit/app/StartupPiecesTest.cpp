@@ -10,13 +10,15 @@
 
 namespace {
 
+bool Cp936(unsigned char byte) { return ::IsDBCSLeadByteEx(936, byte) != FALSE; }
+
 TEST(ModulePath, EachFlagSelectsItsPart) {
     const std::string path = "C:\\Tools\\Zorvane.exe";
-    EXPECT_EQ(ModulePathPart(path, ModulePathDirectory), "C:\\Tools\\");
-    EXPECT_EQ(ModulePathPart(path, ModulePathFileName), "Zorvane.exe");
-    EXPECT_EQ(ModulePathPart(path, ModulePathFull), path);
-    EXPECT_EQ(ModulePathPart(path, 0), "C:\\Tools\\") << "no bit: the directory";
-    EXPECT_EQ(ModulePathPart(path, 8), "C:\\Tools\\") << "unknown bits only: the directory";
+    EXPECT_EQ(ModulePathPart(path, ModulePathDirectory, Cp936), "C:\\Tools\\");
+    EXPECT_EQ(ModulePathPart(path, ModulePathFileName, Cp936), "Zorvane.exe");
+    EXPECT_EQ(ModulePathPart(path, ModulePathFull, Cp936), path);
+    EXPECT_EQ(ModulePathPart(path, 0, Cp936), "C:\\Tools\\") << "no bit: the directory";
+    EXPECT_EQ(ModulePathPart(path, 8, Cp936), "C:\\Tools\\") << "unknown bits only: the directory";
 }
 
 TEST(ModulePath, DirectoryWinsOverFileNameWhichWinsOverFullPath) {
@@ -26,17 +28,25 @@ TEST(ModulePath, DirectoryWinsOverFileNameWhichWinsOverFullPath) {
                                : (flags & 2) ? "Zorvane.exe"
                                : (flags & 4) ? path
                                              : "D:\\a b\\c.d\\";
-        EXPECT_EQ(ModulePathPart(path, flags), expected) << "flags " << flags;
+        EXPECT_EQ(ModulePathPart(path, flags, Cp936), expected) << "flags " << flags;
     }
 }
 
 TEST(ModulePath, OddPathsStillGiveADirectoryEndingInABackslash) {
-    EXPECT_EQ(ModulePathPart("C:\\Zorvane.exe", ModulePathDirectory), "C:\\");
-    EXPECT_EQ(ModulePathPart("C:Zorvane.exe", ModulePathDirectory), "C:\\");
-    EXPECT_EQ(ModulePathPart("C:Zorvane.exe", ModulePathFileName), "Zorvane.exe");
-    EXPECT_EQ(ModulePathPart("Zorvane.exe", ModulePathFull), "\\Zorvane.exe");
-    EXPECT_EQ(ModulePathPart("\\\\server\\share\\Zorvane", ModulePathFileName), "Zorvane");
-    EXPECT_EQ(ModulePathPart("", ModulePathDirectory), "\\");
+    EXPECT_EQ(ModulePathPart("C:\\Zorvane.exe", ModulePathDirectory, Cp936), "C:\\");
+    EXPECT_EQ(ModulePathPart("C:Zorvane.exe", ModulePathDirectory, Cp936), "C:\\");
+    EXPECT_EQ(ModulePathPart("C:Zorvane.exe", ModulePathFileName, Cp936), "Zorvane.exe");
+    EXPECT_EQ(ModulePathPart("Zorvane.exe", ModulePathFull, Cp936), "\\Zorvane.exe");
+    EXPECT_EQ(ModulePathPart("\\\\server\\share\\Zorvane", ModulePathFileName, Cp936), "Zorvane");
+    EXPECT_EQ(ModulePathPart("", ModulePathDirectory, Cp936), "\\");
+}
+
+TEST(ModulePath, ANameEndingInATrailBackslashStaysWhole) {
+    // 置顶奬 in code page 936: 奬 is 8A 5C.
+    const std::string path = "C:\\Tools\\\xD6\xC3\xB6\xA5\x8A\x5C.exe";
+    EXPECT_EQ(ModulePathPart(path, ModulePathDirectory, Cp936), "C:\\Tools\\");
+    EXPECT_EQ(ModulePathPart(path, ModulePathFileName, Cp936), "\xD6\xC3\xB6\xA5\x8A\x5C.exe");
+    EXPECT_EQ(ModulePathPart(path, ModulePathFull, Cp936), path);
 }
 
 TEST(HotkeyFlags, EveryCombinationOfTheFourFlags) {

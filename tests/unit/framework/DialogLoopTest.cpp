@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "CButton.h"
@@ -135,6 +136,82 @@ TEST(DialogLoop, EscapeReachesOnCancelThroughTheDialogManager) {
 TEST(DialogLoop, AMissingTemplateFailsWithMinusOne) {
     CDialog dialog(9999);
     EXPECT_EQ(dialog.DoModal(), -1);
+}
+
+// Ends a modal loop that did not end by itself, so that the failure shows as
+// an expectation rather than a suite that hangs.
+class LoopWatchdog {
+public:
+    explicit LoopWatchdog(CDialog& dialog) {
+        s_dialog = &dialog;
+        s_fired = false;
+        m_timer = ::SetTimer(nullptr, 0, 5000, &Fire);
+    }
+    ~LoopWatchdog() {
+        ::KillTimer(nullptr, m_timer);
+        s_dialog = nullptr;
+    }
+    bool fired() const { return s_fired; }
+
+private:
+    static void CALLBACK Fire(HWND, UINT, UINT_PTR, DWORD) {
+        s_fired = true;
+        if (s_dialog != nullptr) s_dialog->EndDialog(-2);
+    }
+    static inline CDialog* s_dialog = nullptr;
+    static inline bool s_fired = false;
+    UINT_PTR m_timer = 0;
+};
+
+// Destroys its own window without EndDialog, on a message that it posts to
+// itself or that another thread sends while the loop waits.
+class VanishingDialog : public CDialog {
+public:
+    static constexpr UINT kVanish = WM_APP + 7;
+    explicit VanishingDialog(bool fromOtherThread) : CDialog(IDD_TEST_DIALOG), m_fromOtherThread(fromOtherThread) {}
+    ~VanishingDialog() override {
+        if (m_sender.joinable()) m_sender.join();
+    }
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        HWND self = m_hWnd;
+        if (m_fromOtherThread) m_sender = std::thread([self] { ::SendMessageW(self, kVanish, 0, 0); });
+        else ::PostMessageW(self, kVanish, 0, 0);
+        return TRUE;
+    }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message != kVanish) return CDialog::WindowProc(message, wParam, lParam);
+        ::DestroyWindow(m_hWnd);
+        return 0;
+    }
+
+private:
+    bool m_fromOtherThread;
+    std::thread m_sender;
+};
+
+TEST(DialogLoop, TheLoopEndsWhenTheWindowGoesWithoutEndDialog) {
+    for (bool fromOtherThread : {false, true}) {
+        VanishingDialog dialog(fromOtherThread);
+        LoopWatchdog watchdog(dialog);
+        EXPECT_EQ(dialog.DoModal(), -1) << "from another thread: " << fromOtherThread;
+        EXPECT_FALSE(watchdog.fired()) << "from another thread: " << fromOtherThread;
+    }
+}
+
+TEST(DialogLoop, AWindowThatCannotBeBoundRunsNoLoop) {
+    // The object already has a window, so the dialog's cannot be bound to it.
+    HWND other = ::CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+                                   ::GetModuleHandleW(nullptr), nullptr);
+    CDialog dialog(IDD_TEST_DIALOG);
+    ASSERT_TRUE(dialog.Attach(other));
+    {
+        LoopWatchdog watchdog(dialog);
+        EXPECT_EQ(dialog.DoModal(), -1);
+        EXPECT_FALSE(watchdog.fired());
+    }
+    EXPECT_EQ(dialog.Detach(), other);
+    ::DestroyWindow(other);
 }
 
 }  // namespace

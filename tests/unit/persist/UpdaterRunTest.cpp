@@ -15,13 +15,15 @@
 
 #include <cstdint>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
 namespace {
 
-const DWORD kUpdaterRunMs = 40000;  // the longest wait for the main program is 20 s
+const DWORD kUpdaterRunMs = 40000;  // the updater gives up 30 s after its start
 const DWORD kStartMs = 15000;
+const DWORD kHoldMs = 2000;
 
 std::string BesideThisTest(const char* relative)
 {
@@ -160,6 +162,29 @@ private:
     ChildProcess m_process;
 };
 
+// Another party's handle on a file, as a virus scanner or a backup holds
+// one: shared only as share says, closed from a thread of its own after
+// holdMs.
+class TimedHold {
+public:
+    TimedHold(const std::string& path, DWORD share, DWORD holdMs)
+        : m_handle(CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                               nullptr))
+    {
+        if (held())
+            m_release = std::thread([this, holdMs] {
+                Sleep(holdMs);
+                CloseHandle(m_handle);
+            });
+    }
+    ~TimedHold() { m_release.join(); }
+    bool held() const { return m_handle != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE m_handle;
+    std::thread m_release;
+};
+
 }  // namespace
 
 TEST_F(UpdaterRun, ShipsWithAnEmptyResourceDirectory)
@@ -251,7 +276,7 @@ TEST_F(UpdaterRun, ATargetThatIsNoExecutableEndsWithZeroAndStaysAsItWas)
     ExpectLeftAlone({"Brisklet.exe", "Zorvane.exe", "notes.txt"});
 }
 
-TEST_F(UpdaterRun, ARunningTargetIsLeftAloneAndEndsWithOne)
+TEST_F(UpdaterRun, ARunningTargetIsWaitedForAndUpdatedOnceItEnds)
 {
     NamedEvent ready("ready");
     NamedEvent quit("quit");
@@ -260,25 +285,63 @@ TEST_F(UpdaterRun, ARunningTargetIsLeftAloneAndEndsWithOne)
     ASSERT_TRUE(ready.Wait(kStartMs));
 
     WriteRequest(2, 0x41, m_target);
-    EXPECT_EQ(RunUpdater(), 1u);
-    EXPECT_TRUE(running.Running());
+    ChildProcess updater = ChildProcess::Start(m_updater);
+    ASSERT_TRUE(updater.started());
+    EXPECT_FALSE(updater.Wait(kHoldMs)) << "the updater waits while the target runs";
+    EXPECT_EQ(ReadFileBytes(m_target), m_originalTarget);
     quit.Set();
     EXPECT_TRUE(running.Wait(kStartMs));
-    ExpectLeftAlone();
+
+    ASSERT_TRUE(updater.Wait(kUpdaterRunMs));
+    EXPECT_EQ(updater.ExitCode(), 0u);
+    ExpectUpdatedTo(2, 0x41);
+    ASSERT_TRUE(TargetStarted());
+    EXPECT_EQ(m_folder.FileNames(), (std::vector<std::string>{"Brisklet.exe", "Zorvane.exe", "Zorvane.exe.started"}));
 }
 
-TEST_F(UpdaterRun, ATargetThatCannotBeWrittenIsLeftAloneAndEndsWithOne)
+TEST_F(UpdaterRun, AHoldOnTheTargetIsWaitedOutBeforeTheOpenAndBeforeTheRename)
 {
     WriteRequest(2, 0x41, m_target);
-    // Another party reading the file without sharing writes, as a virus
-    // scanner or a backup might.
-    HANDLE reader = CreateFileA(m_target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    // Sharing neither writes nor deletion refuses the open; sharing writes
+    // but not deletion lets the open through and refuses only the rename.
+    for (const DWORD share : {DWORD{FILE_SHARE_READ}, DWORD{FILE_SHARE_READ | FILE_SHARE_WRITE}}) {
+        const DWORD start = GetTickCount();
+        DWORD exitCode = 0;
+        {
+            TimedHold hold(m_target, share, kHoldMs);
+            ASSERT_TRUE(hold.held());
+            exitCode = RunUpdater();
+        }
+        EXPECT_EQ(exitCode, 0u) << "share " << share;
+        EXPECT_GE(GetTickCount() - start, kHoldMs) << "share " << share;
+        ExpectUpdatedTo(2, 0x41);
+        ASSERT_TRUE(TargetStarted()) << "share " << share;
+        EXPECT_EQ(m_folder.FileNames(),
+                  (std::vector<std::string>{"Brisklet.exe", "Zorvane.exe", "Zorvane.exe.started"}))
+            << "no copy left behind; share " << share;
+        DeleteFileA(Marker().c_str());
+    }
+}
+
+TEST_F(UpdaterRun, ATargetHeldPastTheBoundIsLeftAloneThirtySecondsAfterTheStart)
+{
+    // The wait for the main program counts towards the same bound.
+    MarkedWindowOwner owner(Helper(), 2034, m_target, m_folder.Join("unused.bin"));
+    ASSERT_TRUE(owner.Ready());
+    WriteRequest(2, 0x41, m_target);
+    HANDLE held = CreateFileA(m_target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+
+    const DWORD start = GetTickCount();
     const DWORD exitCode = RunUpdater();
-    CloseHandle(reader);
+    const DWORD elapsed = GetTickCount() - start;
+    CloseHandle(held);
     EXPECT_EQ(exitCode, 1u);
+    EXPECT_GE(elapsed, 29500u);
+    EXPECT_LT(elapsed, 35000u);
     ExpectLeftAlone();
+    EXPECT_TRUE(owner.End());
 }
 
 TEST_F(UpdaterRun, WaitsForTheProcessOfTheMarkedWindow)
