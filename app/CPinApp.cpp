@@ -36,7 +36,7 @@ void DeleteLeftoverUpdater(const char* path) {
     RetryWhileBusy(
         [path] {
             if (::DeleteFileA(path)) return AttemptResult::Done;
-            return IsBusyFileError(::GetLastError()) ? AttemptResult::Busy : AttemptResult::Failed;
+            return ClassifyFileFailure(::GetLastError(), path);
         },
         Deadline(::GetTickCount(), kLeftoverDeleteWaitMs), kLeftoverDeletePauseMs);
 }

@@ -6,14 +6,6 @@
 #pragma once
 #include <windows.h>
 
-// True for the errors a held file gives. Access denied is among them: it is
-// how Windows refuses to delete or replace a running executable. A caller
-// that can also meet a file that is denied for good (read-only, no rights)
-// checks that before it waits.
-inline bool IsBusyFileError(DWORD error) {
-    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED;
-}
-
 // A time limit on a millisecond tick that wraps (GetTickCount): elapsed time
 // is an unsigned difference, so a wrap inside the limit changes nothing.
 class Deadline {
@@ -29,6 +21,19 @@ private:
 };
 
 enum class AttemptResult { Done, Busy, Failed };
+
+// What a failed open, rename or delete of path means. Busy while another
+// process holds the file: sharing refused, or access denied to a file that is
+// neither read-only nor a folder, which is how Windows refuses a running
+// executable. Anything else no wait changes.
+inline AttemptResult ClassifyFileFailure(DWORD error, const char* path) {
+    if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) return AttemptResult::Busy;
+    if (error != ERROR_ACCESS_DENIED) return AttemptResult::Failed;
+    const DWORD attributes = ::GetFileAttributesA(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0)
+        return AttemptResult::Failed;
+    return AttemptResult::Busy;
+}
 
 // Runs attempt until it gives Done or Failed, or until the deadline has
 // passed, pausing pauseMs (less where the deadline is nearer) between tries.

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     cmake make
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine32 wine64
     xvfb xauth x11-utils locales
     fonts-wqy-microhei

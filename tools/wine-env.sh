@@ -5,7 +5,9 @@
 #   zv_env_stop              stops what zv_env_start started (idempotent)
 #
 # ZORVANE_DISPLAY_FROM picks the first display number tried (default 90);
-# ZORVANE_XVFB_SCREEN the screen geometry (default 1280x1024x24).
+# ZORVANE_XVFB_SCREEN the screen geometry (default 1280x1024x24);
+# ZORVANE_WINE64=1 runs 64-bit Wine alone, for machines that cannot execute
+# 32-bit x86 code (zv_runs_32bit_code says which kind this one is).
 
 # The ANSI code page must be 936, the one the program's texts are written in.
 # Wine derives it from the locale name; the glibc locale (tools/setup.sh makes
@@ -70,9 +72,33 @@ zv_display_reachable() {
     [[ -n "${DISPLAY:-}" ]] && xdpyinfo -display "$DISPLAY" >/dev/null 2>&1
 }
 
+# True when this machine executes 32-bit x86 programs, as 32-bit Wine is.
+# Some virtual machines run 64-bit processes only. An emulator registered for
+# 32-bit programs (qemu-user) would run them, but Wine under it needs about a
+# minute for each process: far too slow for the suites.
+zv_runs_32bit_code() {
+    ! grep -qs '^enabled' /proc/sys/fs/binfmt_misc/qemu-i386 &&
+        /lib/ld-linux.so.2 --version >/dev/null 2>&1
+}
+
+# Puts 64-bit Wine first on PATH: the distribution's wine and the tools that
+# call it (wineboot, reg) would pick the 32-bit loader whenever it is
+# installed, runnable or not.
+_zv_use_wine64() {
+    local shim="$ZV_BUILD_DIR/wine64-bin"
+    mkdir -p "$shim"
+    local name
+    for name in wine wine-stable; do
+        printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$shim/$name"
+        chmod +x "$shim/$name"
+    done
+    export PATH="$shim:$PATH" WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64
+}
+
 zv_env_start() {
     ZV_BUILD_DIR=$(cd "$1" && pwd) || return 1
     export WINEPREFIX="$ZV_BUILD_DIR/wineprefix"
+    if [[ "${ZORVANE_WINE64:-}" == 1 ]]; then _zv_use_wine64; fi
     trap zv_env_stop EXIT
     trap 'zv_env_stop; exit 130' INT
     trap 'zv_env_stop; exit 143' TERM

@@ -26,23 +26,6 @@ bool IsExistingFile(const char* path)
 // Between two tries at a held target.
 const DWORD kRetryPauseMs = 200;
 
-// Busy when another process holds the target: sharing refused, or access
-// denied to a file that is neither read-only nor a folder, which is how
-// Windows refuses a running executable. Both pass once the holder lets go;
-// anything else is final.
-AttemptResult HeldOrFailed(DWORD error, const char* target)
-{
-    if (!IsBusyFileError(error))
-        return AttemptResult::Failed;
-    if (error == ERROR_ACCESS_DENIED) {
-        const DWORD attributes = GetFileAttributesA(target);
-        if (attributes == INVALID_FILE_ATTRIBUTES
-            || (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0)
-            return AttemptResult::Failed;
-    }
-    return AttemptResult::Busy;
-}
-
 // Write access is refused while the target runs or while another process
 // holds it without sharing writes. Wine refuses the final rename in both cases
 // too (access denied), but waiting here first makes no copy while it is held.
@@ -51,7 +34,7 @@ AttemptResult LockTarget(const char* target, UniqueHandle& lock)
     HANDLE handle = CreateFileA(target, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
-        return HeldOrFailed(GetLastError(), target);
+        return ClassifyFileFailure(GetLastError(), target);
     lock = UniqueHandle(handle);
     return AttemptResult::Done;
 }
@@ -62,7 +45,7 @@ AttemptResult ReplaceTarget(const char* copy, const char* target)
 {
     if (MoveFileExA(copy, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return AttemptResult::Done;
-    return HeldOrFailed(GetLastError(), target);
+    return ClassifyFileFailure(GetLastError(), target);
 }
 
 CommitResult UpdateCopy(const char* copy, std::uint32_t modifiers, std::uint32_t virtualKey)

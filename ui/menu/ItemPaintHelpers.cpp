@@ -1,5 +1,7 @@
 #include "ItemPaintHelpers.h"
 
+#include <cstddef>
+
 #include "CBrush.h"
 #include "TesselMenuItem.h"
 
@@ -22,8 +24,9 @@ void DrawListPicture(HDC dc, HIMAGELIST list, int index, int x, int y) {
 
 bool HasCustomCheckBitmap(const DRAWITEMSTRUCT* dis) {
     MENUITEMINFOA info = {};
-    // The size of the block before menu-item bitmaps existed.
-    info.cbSize = 44;
+    // The block as it was before menu-item bitmaps existed (44 bytes in a
+    // 32-bit build), which every system understands.
+    info.cbSize = offsetof(MENUITEMINFOA, hbmpItem);
     info.fMask = MIIM_CHECKMARKS;
     if (!::GetMenuItemInfoA(reinterpret_cast<HMENU>(dis->hwndItem), dis->itemID, FALSE, &info)) {
         return false;

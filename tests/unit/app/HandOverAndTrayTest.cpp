@@ -75,24 +75,36 @@ TEST(RunningCopyWait, AHolderThatNeverShowsAWindowIsWaitedForOnlyUntilTheDeadlin
     EXPECT_EQ(race.now, 1000u);
 }
 
+// Closes every menu it owns as soon as the menu waits for input, as a click
+// elsewhere would.
+LRESULT CALLBACK ClosingOwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ENTERIDLE && wParam == MSGF_MENU) ::EndMenu();
+    return ::DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
 TEST(TrayPopup, TheOwnerHasAMessageToProcessOnceTheMenuCloses) {
-    HWND owner = ::CreateWindowExW(0, L"STATIC", L"tray owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
-                                   nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    WNDCLASSW windowClass = {};
+    windowClass.lpfnWndProc = ClosingOwnerProc;
+    windowClass.hInstance = ::GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"TrayPopupTestOwner";
+    ::RegisterClassW(&windowClass);
+    HWND owner = ::CreateWindowExW(0, windowClass.lpszClassName, L"tray owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                                   0, 200, 100, nullptr, nullptr, windowClass.hInstance, nullptr);
     ASSERT_NE(owner, nullptr);
     CMenu popup;
     ASSERT_TRUE(popup.CreatePopupMenu());
     ASSERT_TRUE(popup.AppendMenu(MF_STRING, 100, "item"));
     ::SetForegroundWindow(owner);
-
     MSG msg;
-    while (::PeekMessageW(&msg, owner, 0, 0, PM_REMOVE)) {
-    }
-    // Queued before the menu opens, the key closes it as soon as its loop runs.
-    ::PostMessageW(owner, WM_KEYDOWN, VK_ESCAPE, 0);
+    while (::PeekMessageW(&msg, owner, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
+
     TrackTrayPopup(popup, POINT{20, 20}, *CWnd::FromHandle(owner));
 
     bool nullPosted = false;
-    while (::PeekMessageW(&msg, owner, 0, 0, PM_REMOVE)) nullPosted = nullPosted || msg.message == WM_NULL;
+    while (::PeekMessageW(&msg, owner, 0, 0, PM_REMOVE)) {
+        nullPosted = nullPosted || msg.message == WM_NULL;
+        ::DispatchMessageW(&msg);
+    }
     EXPECT_TRUE(nullPosted);
     ::DestroyWindow(owner);
 }

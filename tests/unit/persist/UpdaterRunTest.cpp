@@ -193,11 +193,16 @@ TEST_F(UpdaterRun, ShipsWithAnEmptyResourceDirectory)
     ASSERT_GE(image.size(), 0x40u);
     const auto dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image.data());
     ASSERT_EQ(dos->e_magic, IMAGE_DOS_SIGNATURE);
-    ASSERT_LE(dos->e_lfanew + sizeof(IMAGE_NT_HEADERS32), image.size());
-    const auto nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(image.data() + dos->e_lfanew);
-    ASSERT_EQ(nt->Signature, IMAGE_NT_SIGNATURE);
-    EXPECT_EQ(nt->OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
-    const IMAGE_DATA_DIRECTORY& resources = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_RESOURCE];
+    // The 64-bit test build's image has the wider optional header.
+    const bool wide = sizeof(void*) == 8;
+    ASSERT_LE(dos->e_lfanew + (wide ? sizeof(IMAGE_NT_HEADERS64) : sizeof(IMAGE_NT_HEADERS32)), image.size());
+    const auto nt32 = reinterpret_cast<const IMAGE_NT_HEADERS32*>(image.data() + dos->e_lfanew);
+    const auto nt64 = reinterpret_cast<const IMAGE_NT_HEADERS64*>(image.data() + dos->e_lfanew);
+    ASSERT_EQ(nt32->Signature, IMAGE_NT_SIGNATURE);
+    ASSERT_EQ(nt32->OptionalHeader.Magic, wide ? IMAGE_NT_OPTIONAL_HDR64_MAGIC : IMAGE_NT_OPTIONAL_HDR32_MAGIC);
+    EXPECT_EQ(wide ? nt64->OptionalHeader.Subsystem : nt32->OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
+    const IMAGE_DATA_DIRECTORY& resources = wide ? nt64->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_RESOURCE]
+                                                 : nt32->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_RESOURCE];
     EXPECT_NE(resources.VirtualAddress, 0u);
     EXPECT_GE(resources.Size, sizeof(IMAGE_RESOURCE_DIRECTORY));
     EXPECT_TRUE(ReadResources(m_updater).empty());

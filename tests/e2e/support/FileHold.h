@@ -1,0 +1,28 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <thread>
+
+namespace e2e {
+
+// Another process's hold on a file, as Windows holds the image of a running
+// program or a virus scanner a file just written: nobody may write, rename
+// or delete it until the hold is released, from a thread of its own, after
+// holdMs.
+class FileHold {
+public:
+    FileHold(const std::wstring& path, DWORD holdMs);
+    ~FileHold();
+    FileHold(const FileHold&) = delete;
+    FileHold& operator=(const FileHold&) = delete;
+
+    bool Held() const { return m_handle != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE m_handle;
+    std::thread m_release;
+};
+
+}  // namespace e2e
