@@ -46,8 +46,9 @@ source tools/wine-env.sh
 zv_env_start "$build"
 
 status=0
-# The app icon is stored PNG-compressed; check that this Wine draws it as the
-# plain bitmap form would. The generator writes that form on request.
+# The app icon's large image is stored PNG-compressed; check that this Wine
+# draws it as the plain bitmap form would. The generator writes that form on
+# request.
 if command -v python3 >/dev/null 2>&1; then
     icons="$build/bench-icons"
     python3 res/gen_icons.py --out "$icons" --app-dib "$icons/app-dib.ico" >/dev/null
