@@ -39,7 +39,8 @@ winpath() { local p=${1//\//\\}; printf 'Z:%s' "$p"; }
 echo
 echo "machine: $(nproc) processors, $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n1)"
 echo "system:  $(uname -sr), $(wine --version 2>/dev/null || echo 'wine: unknown version')"
-echo "sizes:   Zorvane.exe $(stat -c %s "$bin/Zorvane.exe") bytes, Brisklet.exe $(stat -c %s "$bin/Brisklet.exe") bytes"
+brisklet="$build/updater/Brisklet.exe"
+echo "sizes:   Zorvane.exe $(stat -c %s "$bin/Zorvane.exe") bytes, Brisklet.exe $(stat -c %s "$brisklet") bytes"
 
 # shellcheck source=tools/wine-env.sh
 source tools/wine-env.sh
@@ -67,7 +68,7 @@ rm -rf "$work"
 mkdir -p "$work"
 wine "$bin/zvbench.exe" \
     "--zorvane=$(winpath "$bin/Zorvane.exe")" \
-    "--brisklet=$(winpath "$bin/Brisklet.exe")" \
+    "--brisklet=$(winpath "$brisklet")" \
     "--floor-startup=$(winpath "$bin/zvbench_floor_startup.exe")" \
     "--floor-hotkey=$(winpath "$bin/zvbench_floor_hotkey.exe")" \
     "--work=$(winpath "$work")" \
