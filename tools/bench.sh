@@ -33,8 +33,6 @@ cmake --preset release -B "$build" -DZORVANE_BENCH=ON >/dev/null
 cmake --build "$build" --target zvbench_all -j2
 
 bin="$build/bin"
-# Wine reaches the Unix file system through drive Z:.
-winpath() { local p=${1//\//\\}; printf 'Z:%s' "$p"; }
 
 echo
 echo "machine: $(nproc) processors, $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n1)"
@@ -57,7 +55,7 @@ if command -v python3 >/dev/null 2>&1; then
         echo "icon check: res/icons/app.ico is not what res/gen_icons.py draws" >&2
         status=1
     fi
-    wine "$bin/zvbench_icon_check.exe" "$(winpath "$bin/Zorvane.exe")" "$(winpath "$icons/app-dib.ico")" \
+    wine "$bin/zvbench_icon_check.exe" "$(zv_winpath "$bin/Zorvane.exe")" "$(zv_winpath "$icons/app-dib.ico")" \
         </dev/null || status=1
 else
     echo "icon check: skipped (no python3)"
@@ -67,11 +65,11 @@ work="$build/bench-work"
 rm -rf "$work"
 mkdir -p "$work"
 wine "$bin/zvbench.exe" \
-    "--zorvane=$(winpath "$bin/Zorvane.exe")" \
-    "--brisklet=$(winpath "$brisklet")" \
-    "--floor-startup=$(winpath "$bin/zvbench_floor_startup.exe")" \
-    "--floor-hotkey=$(winpath "$bin/zvbench_floor_hotkey.exe")" \
-    "--work=$(winpath "$work")" \
+    "--zorvane=$(zv_winpath "$bin/Zorvane.exe")" \
+    "--brisklet=$(zv_winpath "$brisklet")" \
+    "--floor-startup=$(zv_winpath "$bin/zvbench_floor_startup.exe")" \
+    "--floor-hotkey=$(zv_winpath "$bin/zvbench_floor_hotkey.exe")" \
+    "--work=$(zv_winpath "$work")" \
     "--runs=$runs" "--presses=$presses" "--idle=$idle" </dev/null || status=$?
 
 zv_env_stop
