@@ -228,9 +228,19 @@ std::string Run(int argc, char** argv) {
         DWORD_PTR ignored = 0;
         ::SendMessageTimeoutW(control, HKM_SETHOTKEY, value, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
         // The program registers the control's combination at a key release
-        // in it; the round trip after the posted release waits for that.
+        // in it. A value posted after the release is handled after it, so
+        // once the control shows that value the release has been handled;
+        // then the combination is shown again.
         ::PostMessageW(control, WM_KEYUP, VK_F24, 0xC0000001);
-        ::SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+        const WORD handled = value == 0 ? 1 : 0;
+        ::PostMessageW(control, HKM_SETHOTKEY, handled, 0);
+        const bool done = WaitUntil([&] {
+            DWORD_PTR shown = 0xFFFF;
+            ::SendMessageTimeoutW(control, HKM_GETHOTKEY, 0, 0, SMTO_ABORTIFHUNG, 5000, &shown);
+            return (shown & 0xFFFF) == handled;
+        }, Number(argv[5]));
+        ::SendMessageTimeoutW(control, HKM_SETHOTKEY, value, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+        if (!done) return "error the key release was not handled";
         Settle(main);
         return ::IsWindowEnabled(group) ? "ok registered" : "ok taken";
     }
