@@ -104,13 +104,13 @@ zv_env_start() {
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f \
             </dev/null >>"$ZV_BUILD_DIR/wineboot.log" 2>&1 || {
             _zv_log "cannot configure the Wine prefix"; return 1; }
-        # The caption buttons are glyphs of Wine's Marlett, asked for in the
-        # default character set. Under code page 936 that set is GB2312,
-        # which the symbol font lacks, so Wine links a CJK font in for the
-        # glyphs and the buttons read "0 1 r". Marlett asked for in the
-        # default set is Marlett in the symbol set.
+        # The caption buttons are glyphs of Wine's own Marlett, a symbol
+        # font, asked for in the default character set. Under code page 936
+        # that makes it a font of a text set, to which Wine links a CJK font
+        # for fallback glyphs, and the buttons read "0 1 r". Marlett in any
+        # set is Marlett in the symbol set, as it is on Windows.
         wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
-            /v 'Marlett,1' /d 'Marlett,2' /f </dev/null >>"$ZV_BUILD_DIR/wineboot.log" 2>&1 || {
+            /v Marlett /d 'Marlett,2' /f </dev/null >>"$ZV_BUILD_DIR/wineboot.log" 2>&1 || {
             _zv_log "cannot configure the Wine prefix"; return 1; }
         timeout 60 wineserver -w || true
         touch "$WINEPREFIX/.zorvane-prefix-v2"
