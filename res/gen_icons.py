@@ -7,10 +7,13 @@ arithmetic and square roots are used (no trigonometry), whose results do not
 depend on the platform's maths library.
 
 Files written:
-  app.ico     icon 128: 128x128, 32-bit with alpha; a push-pin on a badge.
-              The image is stored PNG-compressed inside the .ico, which
-              Windows Vista and later and Wine read: 4.7 KB against 66 KB
-              for the raw bitmap, which would be most of the executable
+  app.ico     icon 128: a push-pin on a badge, 32-bit with alpha, in three
+              images. 128x128 is stored PNG-compressed, which Windows Vista
+              and later and Wine read: 4.7 KB against 66 KB for the raw
+              bitmap, which would be most of the executable. 32x32 and 16x16
+              are plain bitmaps, the sizes Windows XP and 2000 ask for (they
+              cannot decode PNG), each drawn for its size: a box-filtered
+              shrink of the large picture loses the needle at 16 pixels
   finder.ico  icon 133: 32x32, 16 colours; a cross-hair that inverts the
               background under its lines
   finder.cur  cursor 131: the same cross-hair, hot spot on the crossing point
@@ -160,18 +163,29 @@ def png_rgba(width, height, rows):
 
 def icon_file(width, height, bpp, image, cursor_hotspot=None):
     """An .ico (or, with a hot spot, a .cur) file holding one image."""
-    colours = (1 << bpp) if bpp < 8 else 0  # 0 stands for 256 or more
-    if cursor_hotspot is None:
-        kind, field1, field2 = 1, 1, bpp           # planes, bit count
-    else:
-        kind, (field1, field2) = 2, cursor_hotspot  # hot spot x, y
-    head = struct.pack("<HHH", 0, kind, 1)
-    entry = struct.pack(
-        "<BBBBHHII",
-        width & 0xFF, height & 0xFF,  # 256 would be stored as 0
-        colours, 0, field1, field2,
-        len(image), 6 + 16)
-    return head + entry + image
+    return icon_file_of([(width, height, bpp, image)], cursor_hotspot)
+
+
+def icon_file_of(images, cursor_hotspot=None):
+    """An .ico (or, with a hot spot, a .cur) file of (width, height, bpp,
+    image) entries, in the order given."""
+    kind = 1 if cursor_hotspot is None else 2
+    head = struct.pack("<HHH", 0, kind, len(images))
+    offset = 6 + 16 * len(images)
+    entries = b""
+    for width, height, bpp, image in images:
+        colours = (1 << bpp) if bpp < 8 else 0  # 0 stands for 256 or more
+        if cursor_hotspot is None:
+            field1, field2 = 1, bpp             # planes, bit count
+        else:
+            field1, field2 = cursor_hotspot     # hot spot x, y
+        entries += struct.pack(
+            "<BBBBHHII",
+            width & 0xFF, height & 0xFF,  # 256 would be stored as 0
+            colours, 0, field1, field2,
+            len(image), offset)
+        offset += len(image)
+    return head + entries + b"".join(image for _, _, _, image in images)
 
 
 def write_file(out_dir, name, data):
@@ -257,11 +271,39 @@ NEEDLE_LIGHT = (245, 245, 245)
 NEEDLE_DARK = (150, 150, 160)
 
 
-def pin_part(x, y):
+class Look:
+    """How icon 128 is drawn at one size: where the pin sits and how large
+    (in the 128-pixel drawing's coordinates), the least half-width of its
+    needle, the offset of its shadow (None: no shadow) and the samples per
+    pixel along each axis."""
+
+    def __init__(self, centre, scale, needle_half_min, shadow, samples):
+        self.centre = centre
+        self.scale = scale
+        self.needle_half_min = needle_half_min
+        self.shadow = shadow
+        self.samples = samples
+
+
+# At 32 pixels a needle as thin as the large one's would be a faint trace,
+# so it keeps at least 0.6 pixel either side. At 16 pixels the shadow only
+# blurs the pin's edge, so there is none; the pin grows a fifth and moves to
+# the middle to stay clear of the badge's corner, and the needle keeps a
+# whole pixel and a half.
+LOOKS = {
+    128: Look((66.0, 60.0), 1.0, 0.0, (4.0, 5.0), 4),
+    32: Look((66.0, 60.0), 1.0, 0.6 * 4.0, (4.0, 5.0), 8),
+    16: Look((62.0, 64.0), 1.2, 0.8 * 8.0, None, 8),
+}
+APP_SIZES = (128, 32, 16)
+
+
+def pin_part(x, y, look):
     """Which part of the pin covers (x, y), and the shading position across
     it (-1 lit edge .. 1 dark edge). The pin is drawn along an axis u from its
     cap to its needle tip, tilted 45 degrees so the tip points down-left."""
-    dx, dy = x - 66.0, y - 60.0
+    dx = (x - look.centre[0]) / look.scale
+    dy = (y - look.centre[1]) / look.scale
     u = -dx * C45 + dy * C45
     v = dx * C45 + dy * C45
     if in_round_rect(u, v, -46.0, -15.0, -32.0, 15.0, 6.0):
@@ -271,13 +313,13 @@ def pin_part(x, y):
     if in_round_rect(u, v, -8.0, -22.0, 2.0, 22.0, 5.0):
         return "body", v / 22.0
     if 2.0 <= u <= 48.0:
-        half = 2.6 - (u - 2.0) * (2.0 / 46.0)
+        half = max(2.6 - (u - 2.0) * (2.0 / 46.0), look.needle_half_min / look.scale)
         if abs(v) <= half:
             return "needle", v / half
     return None, 0.0
 
 
-def app_sample(x, y):
+def app_sample(x, y, look):
     pixel = (0.0, 0.0, 0.0, 0.0)
     if not in_round_rect(x, y, 4.0, 4.0, 124.0, 124.0, 26.0):
         return pixel
@@ -286,9 +328,10 @@ def app_sample(x, y):
     if y < 58.0:
         pixel = over(pixel, (255, 255, 255), 0.10 * (58.0 - y) / 54.0)
     # Shadow of the pin, cast down-right.
-    if pin_part(x - 4.0, y - 5.0)[0] is not None:
-        pixel = over(pixel, (0, 20, 60), 0.35)
-    part, t = pin_part(x, y)
+    if look.shadow is not None:
+        if pin_part(x - look.shadow[0], y - look.shadow[1], look)[0] is not None:
+            pixel = over(pixel, (0, 20, 60), 0.35)
+    part, t = pin_part(x, y, look)
     if part == "body":
         pixel = over(pixel, lerp_rgb(PIN_LIGHT, PIN_DARK, (t + 1.0) / 2.0), 1.0)
     elif part == "needle":
@@ -296,11 +339,16 @@ def app_sample(x, y):
     return pixel
 
 
-def app_icon_pixels():
-    """Top-down rows of straight (R, G, B, A) bytes of icon 128."""
-    size = 128
+def app_icon_pixels(size):
+    """Top-down rows of straight (R, G, B, A) bytes of icon 128 at size."""
+    look = LOOKS[size]
+    unit = 128.0 / size
+    if size == 128:
+        sample = lambda x, y: app_sample(x, y, look)
+    else:
+        sample = lambda x, y: app_sample(x * unit, y * unit, look)
     out = []
-    for row in supersample(size, size, 4, app_sample):
+    for row in supersample(size, size, look.samples, sample):
         line = []
         for r, g, b, a in row:
             alpha = to_byte(a * 255.0)
@@ -312,20 +360,29 @@ def app_icon_pixels():
     return out
 
 
-def make_app_icon(pixels):
-    size = len(pixels)
-    return icon_file(size, size, 32, png_rgba(size, size, pixels))
-
-
-def make_app_icon_dib(pixels):
-    """The same picture as a plain 32-bit bitmap with a mask: what the PNG
-    form must look like once the system has loaded it."""
+def app_dib(pixels):
+    """A plain 32-bit bitmap with a mask of top-down (R, G, B, A) rows."""
     size = len(pixels)
     colour_rows = [[(b, g, r, a) for r, g, b, a in row] for row in pixels]
     # The mask matters only to systems that ignore alpha.
     and_rows = [[1 if a < 128 else 0 for r, g, b, a in row] for row in pixels]
-    image = dib_image(size, size, 32, [], colour_rows, and_rows)
-    return icon_file(size, size, 32, image)
+    return dib_image(size, size, 32, [], colour_rows, and_rows)
+
+
+def make_app_icon(pictures):
+    """The shipped form: the large image PNG-compressed, the small ones plain."""
+    images = []
+    for size in APP_SIZES:
+        pixels = pictures[size]
+        image = png_rgba(size, size, pixels) if size == 128 else app_dib(pixels)
+        images.append((size, size, 32, image))
+    return icon_file_of(images)
+
+
+def make_app_icon_dib(pictures):
+    """Every image as a plain bitmap: what the shipped form must look like
+    once the system has loaded it."""
+    return icon_file_of([(size, size, 32, app_dib(pictures[size])) for size in APP_SIZES])
 
 
 # --------------------------------------------------------------------------
@@ -455,19 +512,20 @@ def main():
         help="folder to write the pictures to (default: %(default)s)")
     parser.add_argument(
         "--app-dib", metavar="PATH",
-        help="also write icon 128 as an uncompressed bitmap to PATH, the "
-             "reference for checking that the PNG form loads the same")
+        help="also write icon 128 with every image an uncompressed bitmap "
+             "to PATH, the reference for checking that the PNG form loads "
+             "the same")
     args = parser.parse_args()
     os.makedirs(args.out, exist_ok=True)
-    pixels = app_icon_pixels()
-    for name, data in (("app.ico", make_app_icon(pixels)),
+    pictures = {size: app_icon_pixels(size) for size in APP_SIZES}
+    for name, data in (("app.ico", make_app_icon(pictures)),
                        ("finder.ico", make_finder_icon()),
                        ("finder.cur", make_finder_cursor()),
                        ("exit.ico", make_exit_icon())):
         print("%s: %d bytes" % (write_file(args.out, name, data), len(data)))
     if args.app_dib:
         with open(args.app_dib, "wb") as f:
-            f.write(make_app_icon_dib(pixels))
+            f.write(make_app_icon_dib(pictures))
         print("%s: %d bytes" % (args.app_dib, os.path.getsize(args.app_dib)))
     return 0
 

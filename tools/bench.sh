@@ -33,21 +33,21 @@ cmake --preset release -B "$build" -DZORVANE_BENCH=ON >/dev/null
 cmake --build "$build" --target zvbench_all -j2
 
 bin="$build/bin"
-# Wine reaches the Unix file system through drive Z:.
-winpath() { local p=${1//\//\\}; printf 'Z:%s' "$p"; }
 
 echo
 echo "machine: $(nproc) processors, $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n1)"
 echo "system:  $(uname -sr), $(wine --version 2>/dev/null || echo 'wine: unknown version')"
-echo "sizes:   Zorvane.exe $(stat -c %s "$bin/Zorvane.exe") bytes, Brisklet.exe $(stat -c %s "$bin/Brisklet.exe") bytes"
+brisklet="$build/updater/Brisklet.exe"
+echo "sizes:   Zorvane.exe $(stat -c %s "$bin/Zorvane.exe") bytes, Brisklet.exe $(stat -c %s "$brisklet") bytes"
 
 # shellcheck source=tools/wine-env.sh
 source tools/wine-env.sh
 zv_env_start "$build"
 
 status=0
-# The app icon is stored PNG-compressed; check that this Wine draws it as the
-# plain bitmap form would. The generator writes that form on request.
+# The app icon's large image is stored PNG-compressed; check that this Wine
+# draws it as the plain bitmap form would. The generator writes that form on
+# request.
 if command -v python3 >/dev/null 2>&1; then
     icons="$build/bench-icons"
     python3 res/gen_icons.py --out "$icons" --app-dib "$icons/app-dib.ico" >/dev/null
@@ -55,7 +55,7 @@ if command -v python3 >/dev/null 2>&1; then
         echo "icon check: res/icons/app.ico is not what res/gen_icons.py draws" >&2
         status=1
     fi
-    wine "$bin/zvbench_icon_check.exe" "$(winpath "$bin/Zorvane.exe")" "$(winpath "$icons/app-dib.ico")" \
+    wine "$bin/zvbench_icon_check.exe" "$(zv_winpath "$bin/Zorvane.exe")" "$(zv_winpath "$icons/app-dib.ico")" \
         </dev/null || status=1
 else
     echo "icon check: skipped (no python3)"
@@ -65,11 +65,11 @@ work="$build/bench-work"
 rm -rf "$work"
 mkdir -p "$work"
 wine "$bin/zvbench.exe" \
-    "--zorvane=$(winpath "$bin/Zorvane.exe")" \
-    "--brisklet=$(winpath "$bin/Brisklet.exe")" \
-    "--floor-startup=$(winpath "$bin/zvbench_floor_startup.exe")" \
-    "--floor-hotkey=$(winpath "$bin/zvbench_floor_hotkey.exe")" \
-    "--work=$(winpath "$work")" \
+    "--zorvane=$(zv_winpath "$bin/Zorvane.exe")" \
+    "--brisklet=$(zv_winpath "$brisklet")" \
+    "--floor-startup=$(zv_winpath "$bin/zvbench_floor_startup.exe")" \
+    "--floor-hotkey=$(zv_winpath "$bin/zvbench_floor_hotkey.exe")" \
+    "--work=$(zv_winpath "$work")" \
     "--runs=$runs" "--presses=$presses" "--idle=$idle" </dev/null || status=$?
 
 zv_env_stop

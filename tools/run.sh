@@ -1,32 +1,29 @@
 #!/usr/bin/env bash
-# The run command: installs what is missing, builds, and starts Zorvane.exe
-# under Wine.
+# The run command: installs what is missing, builds the release (the one
+# Zorvane.exe a user ships) and starts it in place under Wine.
 #
 # With a reachable X display ($DISPLAY) the program runs there until the user
 # ends it from its tray menu or Exit button. Without one, it runs inside
 # Wine's virtual desktop (which has a taskbar and tray) on a private Xvfb;
 # once its dialog shows, a screenshot is saved to
 # BUILD/screenshots/zorvane.png and the program is ended again.
-# ZORVANE_BUILD_DIR overrides the build folder (default build).
+# ZORVANE_BUILD_DIR overrides the build folder (default build-release).
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
-build=${ZORVANE_BUILD_DIR:-build}
+build=${ZORVANE_BUILD_DIR:-build-release}
 
 bash tools/setup.sh
-cmake --preset default -B "$build" >/dev/null
-cmake --build "$build" --target Zorvane zorvane_ctl -j2
+cmake --preset release -B "$build" >/dev/null
+cmake --build "$build" --target Zorvane zvctl -j2
 
 [[ "$build" = /* ]] || build="$root/$build"
-ctl="$build/tests/zorvane_ctl.exe"
-# The program runs from a folder of its own: beside the build's Brisklet.exe
-# it would take that for a leftover updater, delete it and end.
-rundir="$build/run"
-rm -rf "$rundir"
-mkdir -p "$rundir"
-cp "$build/bin/Zorvane.exe" "$rundir/"
-exe="$rundir/Zorvane.exe"
+exe="$build/bin/Zorvane.exe"
+# Builds from before the updater moved to BUILD/updater/ left it here, where
+# the program would take it for a leftover of a save and end at once.
+rm -f "$build/bin/Brisklet.exe"
+echo "run: $exe ($(stat -c %s "$exe") bytes)"
 
 # shellcheck source=tools/wine-env.sh
 source tools/wine-env.sh
@@ -41,18 +38,18 @@ if zv_display_reachable; then
 fi
 
 zv_env_start "$build"
-desktop=Zorvane
+desktop=Zorvane,1024x768
 shots="$build/screenshots"
 mkdir -p "$shots"
 
-wine explorer "/desktop=$desktop,1024x768" "$exe" </dev/null >"$shots/run.log" 2>&1 &
+wine explorer "/desktop=$desktop" "$exe" </dev/null >"$shots/run.log" 2>&1 &
 runner=$!
 
 status=0
-if wine "$ctl" "--desktop=$desktop" wait-dialog 30000 </dev/null >/dev/null; then
+if zv_ctl "$desktop" "$build/bin/zvctl.exe" main 60000 >/dev/null; then
     import -display "$DISPLAY" -window root -crop 1024x768+0+0 +repage "$shots/zorvane.png"
     echo "run: screenshot saved to $shots/zorvane.png"
-    wine "$ctl" "--desktop=$desktop" exit 15000 </dev/null || status=$?
+    zv_ctl "$desktop" "$build/bin/zvctl.exe" quit 60000 >/dev/null || status=1
 else
     echo "run: the Zorvane dialog did not appear" >&2
     status=1

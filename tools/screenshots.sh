@@ -1,28 +1,34 @@
 #!/usr/bin/env bash
 # Pictures of Zorvane as a person sees it, for docs/screenshots/:
-#   main.png        the main dialog, pointer away
-#   main-hover.png  the main dialog, pointer over the Exit button
-#   about.png       the About box, opened through the tray command
+#   main.png          the main dialog, pointer away
+#   main-hover.png    the main dialog, pointer over the Exit button
+#   tray-menu.png     the tray icon's menu, open over the taskbar
+#   hotkey-new.png    the hotkey editor unlocked, Shift+F8 typed and taken
+#   hotkey-taken.png  the same with Ctrl+F9, which another program holds:
+#                     the group box reads 热键无效
+#   about.png         the About box, opened through the tray command
 #
-# usage: tools/screenshots.sh [BUILD_DIR]      (default: build)
+# usage: tools/screenshots.sh [BUILD_DIR]      (default: build-release)
 #
-# Uses BUILD_DIR/bin/Zorvane.exe, building it first if it is missing (set
-# ZORVANE_SHOTS_REBUILD=1 to build it anyway). The program runs inside Wine's
-# virtual desktop on a private X server; zvctl (tools/zvctl.cpp) finds its
-# windows, moves the pointer, opens the About box and ends the program, and
-# ImageMagick's import takes the pictures.
+# Builds BUILD_DIR/bin/Zorvane.exe and zvctl (the release preset unless the
+# folder is configured already) and runs a copy of the program, so that the
+# hotkey edits here never reach the build's own, inside Wine's virtual
+# desktop on a private X server set up by tools/wine-env.sh. zvctl
+# (tools/zvctl.cpp) finds its windows, moves the pointer, opens the menus and
+# dialogs, edits the hotkey and ends the program; ImageMagick's import takes
+# the pictures.
 #
-# ZORVANE_SHOTS_DISPLAY picks the X display number (default: the first free
-# one from 150); ZORVANE_SHOTS_OUT the output folder.
+# ZORVANE_SHOTS_OUT names the output folder.
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-BUILD=$(mkdir -p "${1:-$ROOT/build}" && cd "${1:-$ROOT/build}" && pwd)
+BUILD=$(mkdir -p "${1:-$ROOT/build-release}" && cd "${1:-$ROOT/build-release}" && pwd)
 OUT=${ZORVANE_SHOTS_OUT:-$ROOT/docs/screenshots}
 DESKTOP_NAME=Zorvane
 # The X screen is exactly the virtual desktop: the pointer starts inside it,
 # and Wine moves the pointer only while it is inside the desktop's window.
 DESKTOP_SIZE=640x480
+DESKTOP="$DESKTOP_NAME,$DESKTOP_SIZE"
 
 log() { printf 'screenshots: %s\n' "$*" >&2; }
 die() { log "$*"; exit 1; }
@@ -38,7 +44,7 @@ wait_for() {
 }
 
 # ---- Tools -------------------------------------------------------------------
-for tool in wine wineserver winepath Xvfb xwininfo xdpyinfo; do
+for tool in wine wineserver Xvfb xwininfo xdpyinfo; do
     command -v "$tool" >/dev/null || die "$tool is missing (see the README's setup)"
 done
 if ! command -v import >/dev/null; then
@@ -51,69 +57,25 @@ if ! command -v import >/dev/null; then
 fi
 
 # ---- Build ---------------------------------------------------------------------
+[[ -f $BUILD/CMakeCache.txt ]] || cmake --preset release -B "$BUILD" >/dev/null
+log "building Zorvane and zvctl in $BUILD"
+cmake --build "$BUILD" --target Zorvane zvctl -j2 >/dev/null
 EXE=$BUILD/bin/Zorvane.exe
-if [[ ! -f $EXE || ${ZORVANE_SHOTS_REBUILD:-0} == 1 ]]; then
-    log "building Zorvane in $BUILD"
-    [[ -f $BUILD/CMakeCache.txt ]] || cmake --preset default -B "$BUILD" >/dev/null
-    cmake --build "$BUILD" --target Zorvane -j2 >/dev/null
-fi
-[[ -f $EXE ]] || die "no $EXE"
-
-WORK=$(mktemp -d /tmp/zorvane-shots.XXXXXX)
-# zvctl is a target of the build once tools/ is part of it; until then it is
-# compiled here with the same cross compiler.
 ZVCTL=$BUILD/bin/zvctl.exe
-if ! cmake --build "$BUILD" --target zvctl -j2 >/dev/null 2>&1; then
-    ZVCTL=$WORK/zvctl.exe
-    i686-w64-mingw32-g++-posix -std=c++17 -O2 -Wall -Wextra -Werror -static \
-        "$ROOT/tools/zvctl.cpp" -o "$ZVCTL" || die "could not build zvctl"
-fi
+[[ -f $EXE && -f $ZVCTL ]] || die "no $EXE or $ZVCTL"
+WORK=$(mktemp -d /tmp/zorvane-shots.XXXXXX)
 
 # ---- Private X server and Wine prefix --------------------------------------------
-# Code page 936, the one the program's texts are in; Wine takes it from the
-# locale name alone, so bash's complaint about an ungenerated locale is hushed.
-{ export LC_ALL=zh_CN.UTF-8; } 2>/dev/null
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEPREFIX=$BUILD/screenshots-wineprefix
-
-XVFB_PID=""
-APP_PID=""
-cleanup() {
-    set +e
-    if [[ -n $APP_PID ]] && kill -0 "$APP_PID" 2>/dev/null; then
-        wineserver -k 2>/dev/null
-    fi
-    timeout 30 wineserver -w 2>/dev/null
-    [[ -n $XVFB_PID ]] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM
-
-display=${ZORVANE_SHOTS_DISPLAY:-150}
-for ((; display < 400; display++)); do
-    [[ -e /tmp/.X$display-lock || -e /tmp/.X11-unix/X$display ]] && continue
-    Xvfb ":$display" -screen 0 "${DESKTOP_SIZE}x24" -nolisten tcp >"$WORK/xvfb.log" 2>&1 </dev/null &
-    XVFB_PID=$!
-    if wait_for 20 xdpyinfo -display ":$display"; then break; fi
-    kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null; XVFB_PID=""
-    [[ -n ${ZORVANE_SHOTS_DISPLAY:-} ]] && break
-done
-[[ -n $XVFB_PID ]] || die "could not start Xvfb"
-export DISPLAY=":$display"
-
-if [[ ! -f $WINEPREFIX/.zorvane-booted ]]; then
-    log "initialising the Wine prefix $WINEPREFIX"
-    mkdir -p "$WINEPREFIX"
-    wineboot -i >"$WORK/wineboot.log" 2>&1 </dev/null || die "wineboot failed"
-    wineserver -w
-    touch "$WINEPREFIX/.zorvane-booted"
-fi
+export ZORVANE_DISPLAY_FROM=${ZORVANE_DISPLAY_FROM:-150}
+export ZORVANE_XVFB_SCREEN=${DESKTOP_SIZE}x24
+# shellcheck source=tools/wine-env.sh
+source "$ROOT/tools/wine-env.sh"
+zv_env_start "$BUILD" || die "could not set up Xvfb and Wine"
+trap 'zv_env_stop; rm -rf "$WORK"' EXIT
 
 # ---- The program in the virtual desktop --------------------------------------------
 cp "$EXE" "$WORK/Zorvane.exe"
-(cd "$WORK" && exec wine explorer "/desktop=$DESKTOP_NAME,$DESKTOP_SIZE" Zorvane.exe) \
+(cd "$WORK" && exec wine explorer "/desktop=$DESKTOP" Zorvane.exe) \
     >"$WORK/app.log" 2>&1 </dev/null &
 APP_PID=$!
 
@@ -122,19 +84,7 @@ wait_for 60 desktop_shown || die "the virtual desktop did not appear"
 read -r DX DY < <(xwininfo -name "$DESKTOP_NAME - Wine desktop" 2>/dev/null |
     awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}')
 
-# Runs zvctl inside the desktop (its answer goes to a file, as programs
-# there have no terminal) and prints the answer without its "ok".
-answer_no=0
-zv() {
-    local answer=$WORK/answer$((++answer_no)).txt
-    wine explorer "/desktop=$DESKTOP_NAME,$DESKTOP_SIZE" "$ZVCTL" "$(winepath -w "$answer")" "$@" \
-        >/dev/null 2>&1 </dev/null &
-    wait_for 60 test -s "$answer" || die "zvctl $1: no answer"
-    local line
-    line=$(<"$answer")
-    [[ $line == ok* ]] || die "zvctl $1: ${line}"
-    printf '%s\n' "${line#ok}"
-}
+zv() { zv_ctl "$DESKTOP" "$ZVCTL" "$@" || die "zvctl $1 failed"; }
 
 # The pixels of a desktop rectangle "x y w h", as raw RGB.
 grab() {
@@ -179,6 +129,39 @@ save "$MX" "$MY" "$MW" "$MH" "$OUT/main.png"
 zv pointer $((EX + EW / 2)) $((EY + EH / 2)) >/dev/null
 settle "$EX" "$EY" "$EW" "$EH" "$WORK/exit-away.rgb" || die "the Exit button shows no hover look"
 save "$MX" "$MY" "$MW" "$MH" "$OUT/main-hover.png"
+
+W=${DESKTOP_SIZE%x*} H=${DESKTOP_SIZE#*x}
+
+# The tray menu, opened at the pointer over the taskbar's notification area
+# as a right click there does; the picture runs from the menu down to the
+# desktop's bottom right corner, taking in the taskbar and its tray.
+zv pointer $((W - 40)) $((H - 12)) >/dev/null
+answer=$(zv tray-menu 30000)
+read -r TX TY TW TH <<<"$answer"
+TX=$((TX > 8 ? TX - 8 : 0)) TY=$((TY > 8 ? TY - 8 : 0))
+settle "$TX" "$TY" $((W - TX)) $((H - TY)) || die "the tray menu did not settle"
+save "$TX" "$TY" $((W - TX)) $((H - TY)) "$OUT/tray-menu.png"
+zv close-menu 30000 >/dev/null
+zv pointer $((W - 20)) $((H / 2)) >/dev/null
+
+# The hotkey editor: unlocked, Shift+F8 typed (control flags 0x01, key 0x77)
+# and registered.
+zv unlock 30000 >/dev/null
+[[ $(zv type 0x01 0x77 30000) == " registered" ]] || die "Shift+F8 was not registered"
+settle "$MX" "$MY" "$MW" "$MH" || die "the main dialog did not settle"
+save "$MX" "$MY" "$MW" "$MH" "$OUT/hotkey-new.png"
+
+# Ctrl+F9 held by another program (MOD_CONTROL 0x2, key 0x78): typed into the
+# editor, it is refused and the group box reads 热键无效.
+zv hold 0x2 0x78 >/dev/null
+grab "$MX" "$MY" "$MW" "$MH" "$WORK/hotkey-new.rgb"
+[[ $(zv type 0x02 0x78 30000) == " taken" ]] || die "Ctrl+F9 held elsewhere was not refused"
+settle "$MX" "$MY" "$MW" "$MH" "$WORK/hotkey-new.rgb" || die "the main dialog did not settle"
+save "$MX" "$MY" "$MW" "$MH" "$OUT/hotkey-taken.png"
+
+# F7 again, so that the program ends with the hotkey it started with and
+# saves nothing.
+[[ $(zv type 0 0x76 30000) == " registered" ]] || die "F7 was not registered again"
 
 # The About box, through the tray menu's command.
 answer=$(zv about 30000)

@@ -3,6 +3,11 @@
 #   zv_env_start BUILD_DIR   X display, Wine prefix in BUILD_DIR/wineprefix,
 #                            persistent wineserver; stopped again on exit
 #   zv_env_stop              stops what zv_env_start started (idempotent)
+#   zv_ctl DESKTOP ZVCTL ARGS...
+#                            runs zvctl (tools/zvctl.cpp) inside Wine's
+#                            virtual desktop DESKTOP ("name,WxH") and prints
+#                            its answer after "ok"
+#   zv_winpath PATH          the path as Wine's programs see it
 #
 # ZORVANE_DISPLAY_FROM picks the first display number tried (default 90);
 # ZORVANE_XVFB_SCREEN the screen geometry (default 1280x1024x24);
@@ -116,7 +121,7 @@ zv_env_start() {
 
     # The first boot of a prefix runs on a server of its own, which then
     # writes the registry out when it ends; the marker is set only after that.
-    if [[ ! -f "$WINEPREFIX/.zorvane-prefix-v1" ]]; then
+    if [[ ! -f "$WINEPREFIX/.zorvane-prefix-v2" ]]; then
         _zv_log "initialising Wine prefix $WINEPREFIX"
         mkdir -p "$WINEPREFIX"
         wineboot -i </dev/null >"$ZV_BUILD_DIR/wineboot.log" 2>&1 || {
@@ -126,8 +131,16 @@ zv_env_start() {
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f \
             </dev/null >>"$ZV_BUILD_DIR/wineboot.log" 2>&1 || {
             _zv_log "cannot configure the Wine prefix"; return 1; }
+        # The caption buttons are glyphs of Wine's own Marlett, a symbol
+        # font, asked for in the default character set. Under code page 936
+        # that makes it a font of a text set, to which Wine links a CJK font
+        # for fallback glyphs, and the buttons read "0 1 r". Marlett in any
+        # set is Marlett in the symbol set, as it is on Windows.
+        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+            /v Marlett /d 'Marlett,2' /f </dev/null >>"$ZV_BUILD_DIR/wineboot.log" 2>&1 || {
+            _zv_log "cannot configure the Wine prefix"; return 1; }
         timeout 60 wineserver -w || true
-        touch "$WINEPREFIX/.zorvane-prefix-v1"
+        touch "$WINEPREFIX/.zorvane-prefix-v2"
     fi
 
     wineserver -p </dev/null || return 1
@@ -135,6 +148,31 @@ zv_env_start() {
     # The first client after the server start also brings up the prefix's
     # services; a trivial command does it before any timed test runs.
     wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
+
+# Wine reaches the Unix file system through drive Z:.
+zv_winpath() { local p=${1//\//\\}; printf 'Z:%s' "$p"; }
+
+zv_ctl() {
+    local desktop=$1 zvctl=$2; shift 2
+    local answer
+    answer=$(mktemp -u "$ZV_BUILD_DIR/zvctl-answer.XXXXXX")
+    wine explorer "/desktop=$desktop" "$zvctl" "$(zv_winpath "$answer")" "$@" \
+        </dev/null >/dev/null 2>&1 &
+    # Programs of the virtual desktop have no terminal: the answer comes as
+    # a file, written whole.
+    if ! _zv_wait_for 300 test -s "$answer"; then
+        _zv_log "zvctl $1: no answer"
+        return 1
+    fi
+    local line
+    line=$(<"$answer")
+    rm -f "$answer"
+    if [[ $line != ok* ]]; then
+        _zv_log "zvctl $1: $line"
+        return 1
+    fi
+    printf '%s\n' "${line#ok}"
 }
 
 zv_env_stop() {
