@@ -121,7 +121,7 @@ zv_env_start() {
 
     # The first boot of a prefix runs on a server of its own, which then
     # writes the registry out when it ends; the marker is set only after that.
-    if [[ ! -f "$WINEPREFIX/.zorvane-prefix-v2" ]]; then
+    if [[ ! -f "$WINEPREFIX/.zorvane-prefix-v1" ]]; then
         _zv_log "initialising Wine prefix $WINEPREFIX"
         mkdir -p "$WINEPREFIX"
         wineboot -i </dev/null >"$ZV_BUILD_DIR/wineboot.log" 2>&1 || {
@@ -131,16 +131,8 @@ zv_env_start() {
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f \
             </dev/null >>"$ZV_BUILD_DIR/wineboot.log" 2>&1 || {
             _zv_log "cannot configure the Wine prefix"; return 1; }
-        # The caption buttons are glyphs of Wine's own Marlett, a symbol
-        # font, asked for in the default character set. Under code page 936
-        # that makes it a font of a text set, to which Wine links a CJK font
-        # for fallback glyphs, and the buttons read "0 1 r". Marlett in any
-        # set is Marlett in the symbol set, as it is on Windows.
-        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
-            /v Marlett /d 'Marlett,2' /f </dev/null >>"$ZV_BUILD_DIR/wineboot.log" 2>&1 || {
-            _zv_log "cannot configure the Wine prefix"; return 1; }
         timeout 60 wineserver -w || true
-        touch "$WINEPREFIX/.zorvane-prefix-v2"
+        touch "$WINEPREFIX/.zorvane-prefix-v1"
     fi
 
     wineserver -p </dev/null || return 1
