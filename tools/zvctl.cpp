@@ -59,10 +59,12 @@ HWND FindMainDialog() {
     return search.found;
 }
 
-// A visible dialog of the utility's process other than the main dialog.
-HWND FindOtherDialog(HWND mainDialog) {
+// A visible window of the given class in mainDialog's process, other than
+// mainDialog itself.
+HWND FindVisibleOfProcess(HWND mainDialog, const wchar_t* className) {
     struct Search {
         HWND main;
+        const wchar_t* className;
         DWORD process;
         HWND found = nullptr;
         static BOOL CALLBACK Visit(HWND hwnd, LPARAM lParam) {
@@ -72,17 +74,23 @@ HWND FindOtherDialog(HWND mainDialog) {
             wchar_t cls[16] = {};
             ::GetClassNameW(hwnd, cls, 16);
             if (hwnd != self->main && process == self->process && ::IsWindowVisible(hwnd) &&
-                std::wcscmp(cls, L"#32770") == 0) {
+                std::wcscmp(cls, self->className) == 0) {
                 self->found = hwnd;
                 return FALSE;
             }
             return TRUE;
         }
-    } search{mainDialog, 0};
+    } search{mainDialog, className, 0};
     ::GetWindowThreadProcessId(mainDialog, &search.process);
     ::EnumWindows(&Search::Visit, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
+
+// A box the utility opened (a dialog other than the main one).
+HWND FindOtherDialog(HWND mainDialog) { return FindVisibleOfProcess(mainDialog, L"#32770"); }
+
+// The visible popup menu of the process that owns mainDialog.
+HWND FindMenu(HWND mainDialog) { return FindVisibleOfProcess(mainDialog, L"#32768"); }
 
 // Polls until found() gives a window or timeoutMs has passed.
 template <class Find>
@@ -93,29 +101,6 @@ HWND WaitFor(Find found, DWORD timeoutMs) {
         if (::GetTickCount() - start >= timeoutMs) return nullptr;
         ::Sleep(50);
     }
-}
-
-// The visible popup menu of the process that owns mainDialog.
-HWND FindMenu(HWND mainDialog) {
-    struct Search {
-        DWORD process;
-        HWND found = nullptr;
-        static BOOL CALLBACK Visit(HWND hwnd, LPARAM lParam) {
-            auto* self = reinterpret_cast<Search*>(lParam);
-            DWORD process = 0;
-            ::GetWindowThreadProcessId(hwnd, &process);
-            wchar_t cls[16] = {};
-            ::GetClassNameW(hwnd, cls, 16);
-            if (process == self->process && ::IsWindowVisible(hwnd) && std::wcscmp(cls, L"#32768") == 0) {
-                self->found = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        }
-    } search{0};
-    ::GetWindowThreadProcessId(mainDialog, &search.process);
-    ::EnumWindows(&Search::Visit, reinterpret_cast<LPARAM>(&search));
-    return search.found;
 }
 
 // Polls until done() holds or timeoutMs has passed.
