@@ -19,8 +19,11 @@ public:
     // Locks it again with a click and waits until the control is disabled.
     static bool Lock(HWND dialog);
 
-    // Types a chord into the focused control and waits until the control
-    // shows expectedValue (virtual key in the low byte, flags above).
+    // Types a chord into the focused control, waits until the control shows
+    // expectedValue (virtual key in the low byte, flags above), and releases
+    // the keys one by one, each once the dialog has applied the last. Keys
+    // pressed before must have been processed: the control showing a value
+    // of theirs tells.
     static bool Type(HWND dialog, std::initializer_list<WORD> keys, WORD expectedValue);
 
     // Puts a value into the focused control as if it had been typed, then
@@ -31,5 +34,7 @@ public:
     static bool Enter(HWND dialog, WORD value);
 
     static std::wstring GroupText(HWND dialog);
+    // Releases key and waits until the dialog has applied the control's value.
+    static bool ReleaseAndWaitForApply(HWND dialog, WORD key);
     static HWND FocusOf(HWND dialog);
 };

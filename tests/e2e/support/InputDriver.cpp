@@ -105,6 +105,11 @@ bool InputDriver::PressChord(std::initializer_list<WORD> keys) {
     return Send(inputs);
 }
 
+bool InputDriver::PressKey(WORD key) {
+    std::vector<INPUT> inputs{Key(key, false)};
+    return Send(inputs);
+}
+
 bool InputDriver::ReleaseKey(WORD key) {
     std::vector<INPUT> inputs{Key(key, true)};
     return Send(inputs);

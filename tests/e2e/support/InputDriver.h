@@ -21,6 +21,8 @@ public:
     // Presses the keys in order and releases them in reverse: a chord such
     // as {VK_MENU, VK_F4}.
     static bool PressChord(std::initializer_list<WORD> keys);
+    // Only the press of a key, held until ReleaseKey.
+    static bool PressKey(WORD key);
     // Only the release of a key, as when a key held before the window had
     // the focus is let go.
     static bool ReleaseKey(WORD key);
