@@ -31,20 +31,22 @@ protected:
 };
 
 // A visible dialog box owned by the given window: a box it opened.
+struct OwnedBoxSearch {
+    HWND owner;
+    HWND found;
+
+    static BOOL CALLBACK Visit(HWND window, LPARAM lParam) {
+        auto* search = reinterpret_cast<OwnedBoxSearch*>(lParam);
+        if (GetWindow(window, GW_OWNER) != search->owner || !IsWindowVisible(window)) return TRUE;
+        if (WindowProbe(window).ClassName() != L"#32770") return TRUE;
+        search->found = window;
+        return FALSE;
+    }
+};
+
 HWND FindOwnedBox(HWND owner) {
-    struct Search {
-        HWND owner;
-        HWND found;
-    } search{owner, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM lParam) {
-            auto* s = reinterpret_cast<Search*>(lParam);
-            if (GetWindow(window, GW_OWNER) != s->owner || !IsWindowVisible(window)) return TRUE;
-            if (WindowProbe(window).ClassName() != L"#32770") return TRUE;
-            s->found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    OwnedBoxSearch search{owner, nullptr};
+    EnumWindows(&OwnedBoxSearch::Visit, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
