@@ -1,9 +1,9 @@
-#include "CAboutDlg.h"
+#include "app/CAboutDlg.h"
 
 #include <string>
 
-#include "CDataExchange.h"
-#include "resource.h"
+#include "framework/CDataExchange.h"
+#include "res/resource.h"
 
 namespace {
 const wchar_t kContactAddress[] = L"kelmora.team@example.org";

@@ -1,8 +1,8 @@
 // The About box: who made the utility and how to reach them.
 #pragma once
-#include "CDialog.h"
-#include "CEdit.h"
-#include "CFlatButton.h"
+#include "framework/CDialog.h"
+#include "framework/CEdit.h"
+#include "ui/button/CFlatButton.h"
 
 class CAboutDlg : public CDialog {
     DECLARE_MESSAGE_MAP()

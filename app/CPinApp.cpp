@@ -1,10 +1,10 @@
-#include "CPinApp.h"
+#include "app/CPinApp.h"
 
-#include "CFileFind.h"
-#include "CPinDlg.h"
-#include "InstanceMarker.h"
-#include "RunningCopyWait.h"
-#include "StartupLock.h"
+#include "framework/CFileFind.h"
+#include "app/CPinDlg.h"
+#include "app/InstanceMarker.h"
+#include "app/RunningCopyWait.h"
+#include "app/StartupLock.h"
 #include "common/BusyRetry.h"
 
 BEGIN_MESSAGE_MAP(CPinApp, CWinApp)

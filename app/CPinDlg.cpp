@@ -1,18 +1,18 @@
-#include "CPinDlg.h"
+#include "app/CPinDlg.h"
 
 #include <string>
 
-#include "CAboutDlg.h"
-#include "CDC.h"
-#include "CDataExchange.h"
-#include "CWinApp.h"
-#include "HotkeyFlags.h"
-#include "InstanceMarker.h"
-#include "ModuleResource.h"
-#include "ResourceFile.h"
-#include "TrayPopup.h"
-#include "UpdateRequestWriter.h"
-#include "resource.h"
+#include "app/CAboutDlg.h"
+#include "framework/CDC.h"
+#include "framework/CDataExchange.h"
+#include "framework/CWinApp.h"
+#include "app/HotkeyFlags.h"
+#include "app/InstanceMarker.h"
+#include "persist/ModuleResourceView.h"
+#include "persist/ResourceFile.h"
+#include "app/TrayPopup.h"
+#include "persist/UpdateRequestWriter.h"
+#include "res/resource.h"
 
 int g_hotkeyLocked = 1;
 

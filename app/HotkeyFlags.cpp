@@ -1,4 +1,4 @@
-#include "HotkeyFlags.h"
+#include "app/HotkeyFlags.h"
 
 #include <windows.h>
 #include <commctrl.h>

@@ -1,4 +1,4 @@
-#include "InstanceMarker.h"
+#include "app/InstanceMarker.h"
 
 const CString g_propName("Quellbrand");
 const HANDLE g_propValue = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(2034));

@@ -1,7 +1,7 @@
 // The window property by which a running copy's main dialog is recognised,
 // by a second copy and by the updater.
 #pragma once
-#include "CString.h"
+#include "framework/CString.h"
 
 extern const CString g_propName;  // "Quellbrand"
 extern const HANDLE g_propValue;  // 2034

@@ -1,4 +1,4 @@
-#include "ModulePath.h"
+#include "app/ModulePath.h"
 
 std::string ModulePathPart(const std::string& fullPath, unsigned flags, LeadBytePredicate isLeadByte) {
     const size_t nameStart = FolderPrefixLength(fullPath.c_str(), isLeadByte);

@@ -1,4 +1,4 @@
-#include "StartupLock.h"
+#include "app/StartupLock.h"
 
 StartupLock::StartupLock(const wchar_t* name) : m_mutex(::CreateMutexW(nullptr, FALSE, name)) {}
 

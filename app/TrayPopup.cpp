@@ -1,4 +1,4 @@
-#include "TrayPopup.h"
+#include "app/TrayPopup.h"
 
 void TrackTrayPopup(CMenu& popup, POINT at, CWnd& owner) {
     popup.TrackPopupMenu(0, at.x, at.y, &owner);

@@ -1,7 +1,7 @@
 // The menu of a notification-area icon.
 #pragma once
-#include "CMenu.h"
-#include "CWnd.h"
+#include "framework/CMenu.h"
+#include "framework/CWnd.h"
 
 // Tracks popup at the screen point for owner, the icon's window, which the
 // caller has made the foreground window. A menu of a tray icon closes on a

@@ -1,12 +1,13 @@
-#include "BenchProcess.h"
+#include "bench/BenchProcess.h"
 
-#include "Clock.h"
+#include "bench/Clock.h"
+#include "res/resource.h"
 
 namespace {
 
 const char kMarkerName[] = "Quellbrand";
 const HANDLE kMarkerValue = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(2034));
-const UINT kExitCommand = 32771;
+const UINT kExitCommand = ID_TRAY_EXIT;
 
 std::string Narrow(const std::wstring& text) {
     std::string out;

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "OwnedHandle.h"
+#include "bench/OwnedHandle.h"
 
 class BenchProcess {
 public:

@@ -1,4 +1,4 @@
-#include "BenchStats.h"
+#include "bench/BenchStats.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -3,13 +3,14 @@
 // instance marker once the hotkey is registered, which tells zvbench that it
 // is ready.
 #include <windows.h>
+#include "res/resource.h"
 
 namespace {
 
 const char kMarkerName[] = "Quellbrand";
 const INT_PTR kMarkerValue = 2034;
 const int kHotkeyId = 1001;
-const UINT kExitCommand = 32771;
+const UINT kExitCommand = ID_TRAY_EXIT;
 
 LRESULT CALLBACK FloorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {

@@ -11,13 +11,13 @@
 
 #include <cwchar>
 
-#include "resource.h"
+#include "res/resource.h"
 
 namespace {
 
 const char kMarkerName[] = "Quellbrand";
 const INT_PTR kMarkerValue = 2034;
-const UINT kTrayIconId = 128;
+const UINT kTrayIconId = IDI_APP;
 const UINT kTrayCallback = 2025;
 
 bool g_withTray = false;

@@ -14,10 +14,11 @@
 
 #include <cstdio>
 #include <vector>
+#include "res/resource.h"
 
 namespace {
 
-const int kIconId = 128;
+const int kIconId = IDI_APP;
 
 // A 32-bit top-down DIB section with a memory DC to draw into.
 class Canvas {

@@ -1,12 +1,12 @@
-#include "LinuxTasks.h"
+#include "bench/LinuxTasks.h"
 
 #include <windows.h>
 
 #include <cctype>
 #include <vector>
 
-#include "BenchStats.h"
-#include "OwnedHandle.h"
+#include "bench/BenchStats.h"
+#include "bench/OwnedHandle.h"
 
 namespace {
 

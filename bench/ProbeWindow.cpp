@@ -1,4 +1,4 @@
-#include "ProbeWindow.h"
+#include "bench/ProbeWindow.h"
 
 namespace {
 const wchar_t kClassName[] = L"ZvBenchProbe";

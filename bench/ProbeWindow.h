@@ -4,7 +4,7 @@
 #pragma once
 #include <windows.h>
 
-#include "Clock.h"
+#include "bench/Clock.h"
 
 class ProbeWindow {
 public:

@@ -1,4 +1,4 @@
-#include "TextTable.h"
+#include "bench/TextTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "CGdiObject.h"
+#include "framework/CGdiObject.h"
 
 class CBitmap : public CGdiObject {
 public:

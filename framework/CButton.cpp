@@ -1,4 +1,4 @@
-#include "CButton.h"
+#include "framework/CButton.h"
 
 IMPLEMENT_DYNAMIC(CButton, CWnd)
 

@@ -1,7 +1,7 @@
 // Push button control. An owner-drawn button draws itself: the parent's
 // WM_DRAWITEM for it is reflected to DrawItem.
 #pragma once
-#include "CWnd.h"
+#include "framework/CWnd.h"
 
 class CButton : public CWnd {
     DECLARE_DYNAMIC(CButton)

@@ -1,4 +1,4 @@
-#include "CCmdTarget.h"
+#include "framework/CCmdTarget.h"
 
 const MessageMap* CCmdTarget::GetThisMessageMap() {
     static const MessageMapEntry entries[] = {{0, 0, 0, 0, EntryKind::End, nullptr, nullptr}};

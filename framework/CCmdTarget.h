@@ -1,8 +1,8 @@
 // Base of every object that has a message map: windows and the application.
 #pragma once
-#include "Afx.h"
-#include "CObject.h"
-#include "MessageMap.h"
+#include "framework/Afx.h"
+#include "framework/CObject.h"
+#include "framework/MessageMap.h"
 
 class CCmdTarget : public CObject {
 public:

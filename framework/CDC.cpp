@@ -1,4 +1,4 @@
-#include "CDC.h"
+#include "framework/CDC.h"
 
 bool CDC::CreateCompatibleDC(HDC reference) {
     if (m_hDC != nullptr) return false;

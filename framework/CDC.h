@@ -4,8 +4,8 @@
 #pragma once
 #include <utility>
 
-#include "Afx.h"
-#include "CRect.h"
+#include "framework/Afx.h"
+#include "framework/CRect.h"
 
 class CDC {
 public:

@@ -1,6 +1,6 @@
-#include "CDataExchange.h"
+#include "framework/CDataExchange.h"
 
-#include "CWnd.h"
+#include "framework/CWnd.h"
 
 void DDX_Control(CDataExchange* dx, int id, CWnd& control) {
     if (control.m_hWnd != nullptr) return;  // bound on an earlier exchange

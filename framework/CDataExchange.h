@@ -1,6 +1,6 @@
 // Binding of dialog controls to member objects.
 #pragma once
-#include "Afx.h"
+#include "framework/Afx.h"
 
 class CWnd;
 

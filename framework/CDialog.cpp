@@ -1,7 +1,7 @@
-#include "CDialog.h"
+#include "framework/CDialog.h"
 
-#include "CDataExchange.h"
-#include "CWinApp.h"
+#include "framework/CDataExchange.h"
+#include "framework/CWinApp.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 

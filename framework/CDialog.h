@@ -3,8 +3,8 @@
 // window's object and then of each parent up to the dialog; what nobody took
 // goes to the dialog manager, then is translated and dispatched.
 #pragma once
-#include "Afx.h"
-#include "CWnd.h"
+#include "framework/Afx.h"
+#include "framework/CWnd.h"
 
 class CDataExchange;
 

@@ -1,3 +1,3 @@
-#include "CEdit.h"
+#include "framework/CEdit.h"
 
 IMPLEMENT_DYNAMIC(CEdit, CWnd)

@@ -1,6 +1,6 @@
 // Edit control.
 #pragma once
-#include "CWnd.h"
+#include "framework/CWnd.h"
 
 class CEdit : public CWnd {
     DECLARE_DYNAMIC(CEdit)

@@ -1,4 +1,4 @@
-#include "CFileFind.h"
+#include "framework/CFileFind.h"
 
 bool CFileFind::FindFile(const char* pattern) {
     Close();

@@ -1,8 +1,8 @@
 // File search. One search at a time; the search handle is closed with the
 // object or by the next FindFile.
 #pragma once
-#include "Afx.h"
-#include "CString.h"
+#include "framework/Afx.h"
+#include "framework/CString.h"
 
 class CFileFind {
 public:

@@ -1,3 +1,3 @@
-#include "CHotKeyCtrl.h"
+#include "framework/CHotKeyCtrl.h"
 
 IMPLEMENT_DYNAMIC(CHotKeyCtrl, CWnd)

@@ -1,7 +1,7 @@
 // The common hotkey control. Its value packs the virtual key in the low byte
 // and the HOTKEYF_ modifier flags in the next byte.
 #pragma once
-#include "CWnd.h"
+#include "framework/CWnd.h"
 
 class CHotKeyCtrl : public CWnd {
     DECLARE_DYNAMIC(CHotKeyCtrl)

@@ -4,7 +4,7 @@
 #pragma once
 #include <utility>
 
-#include "Afx.h"
+#include "framework/Afx.h"
 
 class CIcon {
 public:

@@ -1,4 +1,4 @@
-#include "CImageList.h"
+#include "framework/CImageList.h"
 
 BOOL CImageList::Create(int cx, int cy, UINT flags, int initial, int grow) {
     if (m_hImageList != nullptr) return FALSE;

@@ -3,7 +3,7 @@
 #pragma once
 #include <utility>
 
-#include "Afx.h"
+#include "framework/Afx.h"
 
 class CImageList {
 public:

@@ -1,8 +1,8 @@
-#include "CMenu.h"
+#include "framework/CMenu.h"
 
-#include "CWinApp.h"
-#include "CWnd.h"
-#include "HandleMap.h"
+#include "framework/CWinApp.h"
+#include "framework/CWnd.h"
+#include "framework/HandleMap.h"
 
 IMPLEMENT_DYNAMIC(CMenu, CObject)
 

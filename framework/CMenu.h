@@ -2,8 +2,8 @@
 // with it; handles without an object get a temporary, non-owning wrapper from
 // FromHandle. Owner-drawn items reach the permanent object of their menu.
 #pragma once
-#include "Afx.h"
-#include "CObject.h"
+#include "framework/Afx.h"
+#include "framework/CObject.h"
 
 class CWnd;
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "Afx.h"
+#include "framework/Afx.h"
 
 // A point with the conversions the window system's structures need.
 class CPoint : public POINT {

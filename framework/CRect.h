@@ -1,7 +1,7 @@
 #pragma once
-#include "Afx.h"
-#include "CPoint.h"
-#include "CSize.h"
+#include "framework/Afx.h"
+#include "framework/CPoint.h"
+#include "framework/CSize.h"
 
 class CRect : public RECT {
 public:

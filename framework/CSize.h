@@ -1,5 +1,5 @@
 #pragma once
-#include "Afx.h"
+#include "framework/Afx.h"
 
 class CSize : public SIZE {
 public:

@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "Afx.h"
+#include "framework/Afx.h"
 
 class CString {
 public:

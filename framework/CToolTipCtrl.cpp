@@ -1,4 +1,4 @@
-#include "CToolTipCtrl.h"
+#include "framework/CToolTipCtrl.h"
 
 IMPLEMENT_DYNAMIC(CToolTipCtrl, CWnd)
 

@@ -1,7 +1,7 @@
 // Tool tip control. Owners relay mouse messages to it themselves
 // (RelayEvent), so tools are added without subclassing.
 #pragma once
-#include "CWnd.h"
+#include "framework/CWnd.h"
 
 class CToolTipCtrl : public CWnd {
     DECLARE_DYNAMIC(CToolTipCtrl)

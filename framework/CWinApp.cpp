@@ -1,6 +1,6 @@
-#include "CWinApp.h"
+#include "framework/CWinApp.h"
 
-#include "CWnd.h"
+#include "framework/CWnd.h"
 #include "common/PathSplit.h"
 
 namespace {

@@ -2,9 +2,9 @@
 // when it returns FALSE the process ends without entering the framework's
 // own message loop.
 #pragma once
-#include "Afx.h"
-#include "CCmdTarget.h"
-#include "CString.h"
+#include "framework/Afx.h"
+#include "framework/CCmdTarget.h"
+#include "framework/CString.h"
 
 class CWinApp : public CCmdTarget {
     DECLARE_MESSAGE_MAP()

@@ -1,8 +1,8 @@
-#include "CWnd.h"
+#include "framework/CWnd.h"
 
-#include "CMenu.h"
-#include "CWinApp.h"
-#include "HandleMap.h"
+#include "framework/CMenu.h"
+#include "framework/CWinApp.h"
+#include "framework/HandleMap.h"
 
 IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
 

@@ -5,9 +5,9 @@
 // All windows the framework binds receive their messages through one window
 // procedure that dispatches through the object's static message map.
 #pragma once
-#include "Afx.h"
-#include "CCmdTarget.h"
-#include "CRect.h"
+#include "framework/Afx.h"
+#include "framework/CCmdTarget.h"
+#include "framework/CRect.h"
 
 class CWnd : public CCmdTarget {
     DECLARE_DYNAMIC(CWnd)

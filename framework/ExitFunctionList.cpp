@@ -1,4 +1,4 @@
-#include "ExitFunctionList.h"
+#include "framework/ExitFunctionList.h"
 
 #include <new>
 

@@ -3,8 +3,8 @@
 // command or notification from a control id range) to a typed handler through
 // a small thunk that unpacks wParam/lParam into the handler's parameters.
 #pragma once
-#include "Afx.h"
-#include "CPoint.h"
+#include "framework/Afx.h"
+#include "framework/CPoint.h"
 
 class CCmdTarget;
 class CWnd;

@@ -7,8 +7,8 @@
 // the application runs and static destructors after it. The C runtime DLL
 // still serves malloc and the string functions; it initialises itself when
 // it is loaded, whoever starts the process.
-#include "CWinApp.h"
-#include "ExitFunctionList.h"
+#include "framework/CWinApp.h"
+#include "framework/ExitFunctionList.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
-#include "ResourceFile.h"
+#include "persist/ResourceFile.h"
 
 #include <string>
 
-#include "ModuleResource.h"
+#include "persist/ModuleResourceView.h"
 #include "common/PathSplit.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "UpdateRequest.h"
+#include "persist/UpdateRequest.h"
 
 DwordBytes EncodeDword(std::uint32_t value)
 {

@@ -1,8 +1,8 @@
-#include "UpdateRequestWriter.h"
+#include "persist/UpdateRequestWriter.h"
 
 #include <cstring>
 
-#include "UpdateRequest.h"
+#include "persist/UpdateRequest.h"
 
 UpdateRequestWriter::~UpdateRequestWriter() {
     if (m_update != nullptr) ::EndUpdateResourceA(m_update, TRUE);

@@ -50,9 +50,9 @@ status=0
 # request.
 if command -v python3 >/dev/null 2>&1; then
     icons="$build/bench-icons"
-    python3 res/gen_icons.py --out "$icons" --app-dib "$icons/app-dib.ico" >/dev/null
+    python3 res/gen-icons.py --out "$icons" --app-dib "$icons/app-dib.ico" >/dev/null
     if ! cmp -s "$icons/app.ico" res/icons/app.ico; then
-        echo "icon check: res/icons/app.ico is not what res/gen_icons.py draws" >&2
+        echo "icon check: res/icons/app.ico is not what res/gen-icons.py draws" >&2
         status=1
     fi
     wine "$bin/zvbench_icon_check.exe" "$(zv_winpath "$bin/Zorvane.exe")" "$(zv_winpath "$icons/app-dib.ico")" \

@@ -14,7 +14,7 @@
 # folder is configured already) and runs a copy of the program, so that the
 # hotkey edits here never reach the build's own, inside Wine's virtual
 # desktop on a private X server set up by tools/wine-env.sh. zvctl
-# (tools/zvctl.cpp) finds its windows, moves the pointer, opens the menus and
+# (tools/Zvctl.cpp) finds its windows, moves the pointer, opens the menus and
 # dialogs, edits the hotkey and ends the program; ImageMagick's import takes
 # the pictures.
 #

@@ -34,7 +34,7 @@ fi
 
 # The resource readers, built natively, under a bounded fuzz run first, so
 # that CTest's summary closes the output.
-bash tests/unit/menu/fuzz/run_fuzz.sh "$test_build/fuzz" || status=$?
+bash tests/unit/menu/fuzz/run-fuzz.sh "$test_build/fuzz" || status=$?
 
 zv_env_start "$test_build"
 

@@ -4,7 +4,7 @@
 #                            persistent wineserver; stopped again on exit
 #   zv_env_stop              stops what zv_env_start started (idempotent)
 #   zv_ctl DESKTOP ZVCTL ARGS...
-#                            runs zvctl (tools/zvctl.cpp) inside Wine's
+#                            runs zvctl (tools/Zvctl.cpp) inside Wine's
 #                            virtual desktop DESKTOP ("name,WxH") and prints
 #                            its answer after "ok"
 #   zv_winpath PATH          the path as Wine's programs see it

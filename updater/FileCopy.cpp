@@ -1,6 +1,6 @@
-#include "FileCopy.h"
+#include "updater/FileCopy.h"
 
-#include "UniqueHandle.h"
+#include "updater/UniqueHandle.h"
 
 bool CopyIntoFile(HANDLE source, const char* destination)
 {

@@ -1,4 +1,4 @@
-#include "HeapString.h"
+#include "updater/HeapString.h"
 
 #include <cstdlib>
 #include <cstring>

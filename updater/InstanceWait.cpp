@@ -1,6 +1,6 @@
-#include "InstanceWait.h"
+#include "updater/InstanceWait.h"
 
-#include "UniqueHandle.h"
+#include "updater/UniqueHandle.h"
 
 namespace {
 

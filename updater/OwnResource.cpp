@@ -1,4 +1,4 @@
-#include "OwnResource.h"
+#include "updater/OwnResource.h"
 
 ResourceBytes FindOwnResource(WORD id, const char* type)
 {

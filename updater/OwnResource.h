@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UpdateRequest.h"
+#include "persist/UpdateRequest.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
-#include "RequestReader.h"
+#include "updater/RequestReader.h"
 
-#include "OwnResource.h"
-#include "UpdateRequest.h"
+#include "updater/OwnResource.h"
+#include "persist/UpdateRequest.h"
 
 bool ReadUpdateRequest(TargetRequest& out)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HeapString.h"
+#include "updater/HeapString.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
-#include "ResourceUpdate.h"
+#include "updater/ResourceUpdate.h"
 
-#include "UpdateRequest.h"
+#include "persist/UpdateRequest.h"
 
 ResourceUpdate::ResourceUpdate(const char* path) : m_update(BeginUpdateResourceA(path, FALSE))
 {

@@ -1,6 +1,6 @@
-#include "Restart.h"
+#include "updater/Restart.h"
 
-#include "UniqueHandle.h"
+#include "updater/UniqueHandle.h"
 
 #include <windows.h>
 #include <shellapi.h>

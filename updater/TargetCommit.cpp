@@ -1,11 +1,11 @@
-#include "TargetCommit.h"
+#include "updater/TargetCommit.h"
 
-#include "FileCopy.h"
-#include "ResourceUpdate.h"
-#include "TargetFolder.h"
-#include "TemporaryFile.h"
-#include "UniqueHandle.h"
-#include "UpdateRequest.h"
+#include "updater/FileCopy.h"
+#include "updater/ResourceUpdate.h"
+#include "updater/TargetFolder.h"
+#include "updater/TemporaryFile.h"
+#include "updater/UniqueHandle.h"
+#include "persist/UpdateRequest.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "TargetFolder.h"
+#include "updater/TargetFolder.h"
 
 bool TargetFolderOf(const char* path, LeadBytePredicate isLeadByte, char* out, std::size_t outSize)
 {

@@ -1,4 +1,4 @@
-#include "TemporaryFile.h"
+#include "updater/TemporaryFile.h"
 
 TemporaryFile::~TemporaryFile()
 {

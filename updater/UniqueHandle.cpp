@@ -1,4 +1,4 @@
-#include "UniqueHandle.h"
+#include "updater/UniqueHandle.h"
 
 UniqueHandle::UniqueHandle(HANDLE handle)
     : m_handle(handle == INVALID_HANDLE_VALUE ? nullptr : handle)

@@ -1,7 +1,7 @@
-#include "InstanceWait.h"
-#include "RequestReader.h"
-#include "Restart.h"
-#include "TargetCommit.h"
+#include "updater/InstanceWait.h"
+#include "updater/RequestReader.h"
+#include "updater/Restart.h"
+#include "updater/TargetCommit.h"
 
 #include "common/BusyRetry.h"
 

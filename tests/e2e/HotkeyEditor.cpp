@@ -1,12 +1,12 @@
-#include "HotkeyEditor.h"
+#include "tests/e2e/HotkeyEditor.h"
 
 #include <commctrl.h>
 #include <algorithm>
 #include <gtest/gtest.h>
 
-#include "InputDriver.h"
-#include "WaitUntil.h"
-#include "WindowProbe.h"
+#include "tests/support/InputDriver.h"
+#include "tests/support/WaitUntil.h"
+#include "tests/support/WindowProbe.h"
 
 using namespace e2e;
 

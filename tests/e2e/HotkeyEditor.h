@@ -6,12 +6,13 @@
 
 #include <initializer_list>
 #include <string>
+#include "res/resource.h"
 
 class HotkeyEditor {
 public:
-    static constexpr int kHotkeyCtrl = 1004;
-    static constexpr int kSetLockButton = 1005;
-    static constexpr int kHotkeyGroup = 1006;
+    static constexpr int kHotkeyCtrl = IDC_HOTKEY;
+    static constexpr int kSetLockButton = IDC_SET_LOCK;
+    static constexpr int kHotkeyGroup = IDC_HOTKEY_GROUP;
 
     // Unlocks the control with a real click on Set and waits until the
     // control has the focus.

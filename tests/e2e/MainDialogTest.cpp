@@ -1,13 +1,13 @@
 // The main dialog: hiding to the tray, coming back from it, and ending.
-#include "ZorvaneFixture.h"
+#include "tests/e2e/ZorvaneFixture.h"
 
-#include "DriverWindow.h"
-#include "InputDriver.h"
-#include "InstanceMarker.h"
-#include "ProcessProbe.h"
-#include "TrayProbe.h"
-#include "WaitUntil.h"
-#include "WindowProbe.h"
+#include "tests/support/DriverWindow.h"
+#include "tests/support/InputDriver.h"
+#include "tests/support/MarkedWindows.h"
+#include "tests/support/ProcessProbe.h"
+#include "tests/support/TrayProbe.h"
+#include "tests/support/WaitUntil.h"
+#include "tests/support/WindowProbe.h"
 
 #include <ostream>
 #include <string>

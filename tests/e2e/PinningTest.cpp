@@ -5,19 +5,20 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "DriverWindow.h"
-#include "HotkeyEditor.h"
-#include "InputDriver.h"
-#include "WaitUntil.h"
-#include "WindowProbe.h"
-#include "ZorvaneFixture.h"
+#include "tests/support/DriverWindow.h"
+#include "tests/e2e/HotkeyEditor.h"
+#include "tests/support/InputDriver.h"
+#include "tests/support/WaitUntil.h"
+#include "tests/support/WindowProbe.h"
+#include "tests/e2e/ZorvaneFixture.h"
+#include "res/resource.h"
 
 using namespace e2e;
 
 namespace {
 
 constexpr int kSetLockButton = HotkeyEditor::kSetLockButton;
-constexpr int kFinderIcon = 1001;
+constexpr int kFinderIcon = IDC_FINDER;
 const wchar_t kHotkeyActive[] = L"热键置顶";
 const wchar_t kHotkeyInvalid[] = L"热键无效";
 

@@ -1,17 +1,18 @@
 // What holds on Windows' stricter rules: a busy leftover updater, starts
 // that race each other, a shell that restarts, an exit chosen while a box
 // is open.
-#include "ZorvaneFixture.h"
+#include "tests/e2e/ZorvaneFixture.h"
 
-#include "FileHold.h"
-#include "InstanceMarker.h"
-#include "ProcessProbe.h"
-#include "TrayProbe.h"
-#include "WaitUntil.h"
-#include "WindowEventLog.h"
-#include "WindowProbe.h"
+#include "tests/support/FileHold.h"
+#include "tests/support/MarkedWindows.h"
+#include "tests/support/ProcessProbe.h"
+#include "tests/support/TrayProbe.h"
+#include "tests/support/WaitUntil.h"
+#include "tests/support/WindowEventLog.h"
+#include "tests/support/WindowProbe.h"
 
 #include <vector>
+#include "res/resource.h"
 
 using namespace e2e;
 
@@ -19,7 +20,7 @@ namespace {
 
 class ReliabilityTest : public ZorvaneTest {
 protected:
-    static constexpr UINT kTrayAboutCommand = 32772;
+    static constexpr UINT kTrayAboutCommand = ID_TRAY_ABOUT;
     // How long a start keeps trying to delete a busy leftover updater.
     static constexpr DWORD kLeftoverWaitMs = 5000;
 

@@ -9,22 +9,23 @@
 #include <fstream>
 #include <iterator>
 
-#include "ExeResources.h"
-#include "HotkeyEditor.h"
-#include "InputDriver.h"
-#include "InstanceMarker.h"
-#include "MessageBoxProbe.h"
-#include "TrayProbe.h"
-#include "WaitUntil.h"
-#include "WindowProbe.h"
-#include "ZorvaneFixture.h"
+#include "tests/support/ExeResources.h"
+#include "tests/e2e/HotkeyEditor.h"
+#include "tests/support/InputDriver.h"
+#include "tests/support/MarkedWindows.h"
+#include "tests/support/MessageBoxProbe.h"
+#include "tests/support/TrayProbe.h"
+#include "tests/support/WaitUntil.h"
+#include "tests/support/WindowProbe.h"
+#include "tests/e2e/ZorvaneFixture.h"
+#include "res/resource.h"
 
 using namespace e2e;
 
 namespace {
 
-constexpr UINT kModifiersId = 141;
-constexpr UINT kVirtualKeyId = 143;
+constexpr UINT kModifiersId = IDR_HOTKEY_MODIFIERS;
+constexpr UINT kVirtualKeyId = IDR_HOTKEY_VIRTUAL_KEY;
 
 std::string FileBytes(const std::wstring& path) {
     std::ifstream in(path.c_str(), std::ios::binary);

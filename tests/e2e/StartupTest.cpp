@@ -1,13 +1,13 @@
 // Start-up: the first copy's dialog, the single-instance hand-over and the
 // removal of a leftover updater file.
-#include "ZorvaneFixture.h"
+#include "tests/e2e/ZorvaneFixture.h"
 
-#include "DriverWindow.h"
-#include "InstanceMarker.h"
-#include "TrayProbe.h"
-#include "WaitUntil.h"
-#include "WindowEventLog.h"
-#include "WindowProbe.h"
+#include "tests/support/DriverWindow.h"
+#include "tests/support/MarkedWindows.h"
+#include "tests/support/TrayProbe.h"
+#include "tests/support/WaitUntil.h"
+#include "tests/support/WindowEventLog.h"
+#include "tests/support/WindowProbe.h"
 
 using namespace e2e;
 

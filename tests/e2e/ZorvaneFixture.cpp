@@ -1,10 +1,10 @@
-#include "ZorvaneFixture.h"
+#include "tests/e2e/ZorvaneFixture.h"
 
-#include "E2eConfig.h"
-#include "InstanceMarker.h"
-#include "ProcessProbe.h"
-#include "WaitUntil.h"
-#include "WindowProbe.h"
+#include "tests/support/E2eConfig.h"
+#include "tests/support/MarkedWindows.h"
+#include "tests/support/ProcessProbe.h"
+#include "tests/support/WaitUntil.h"
+#include "tests/support/WindowProbe.h"
 
 using namespace e2e;
 

@@ -1,25 +1,26 @@
 #pragma once
 
-#include "AppInstance.h"
-#include "ProcessFamily.h"
-#include "TestFolder.h"
+#include "tests/support/AppInstance.h"
+#include "tests/support/ProcessFamily.h"
+#include "tests/support/TestFolder.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <string>
+#include "res/resource.h"
 
 // Every test gets a fresh folder with its own copy of Zorvane.exe and a
 // system with no copy of the program running.
 class ZorvaneTest : public ::testing::Test {
 protected:
-    static constexpr int kHotkeyCtrl = 1004;
-    static constexpr int kHotkeyGroup = 1006;
+    static constexpr int kHotkeyCtrl = IDC_HOTKEY;
+    static constexpr int kHotkeyGroup = IDC_HOTKEY_GROUP;
     static constexpr int kExitButton = IDCANCEL;
-    static constexpr UINT kTrayIconId = 128;
+    static constexpr UINT kTrayIconId = IDI_APP;
     static constexpr UINT kTrayCallback = 2025;
-    static constexpr UINT kTrayShowCommand = 32774;
-    static constexpr UINT kTrayExitCommand = 32771;
+    static constexpr UINT kTrayShowCommand = ID_TRAY_SHOW;
+    static constexpr UINT kTrayExitCommand = ID_TRAY_EXIT;
     static constexpr const wchar_t* kUpdaterName = L"Brisklet.exe";
     static constexpr const wchar_t* kAppName = L"Zorvane.exe";
     // The updater waits up to 20 s for the program, then rewrites and

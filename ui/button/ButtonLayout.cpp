@@ -1,4 +1,4 @@
-#include "ButtonLayout.h"
+#include "ui/button/ButtonLayout.h"
 
 namespace flatbutton {
 

@@ -1,4 +1,4 @@
-#include "ButtonSound.h"
+#include "ui/button/ButtonSound.h"
 
 #include <cwchar>
 

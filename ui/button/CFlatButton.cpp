@@ -1,13 +1,13 @@
-#include "CFlatButton.h"
+#include "ui/button/CFlatButton.h"
 
 #include <cstring>
 #include <string>
 
-#include "ButtonLayout.h"
-#include "ButtonSound.h"
-#include "CBrush.h"
-#include "CPen.h"
-#include "ColorMath.h"
+#include "ui/button/ButtonLayout.h"
+#include "ui/button/ButtonSound.h"
+#include "framework/CBrush.h"
+#include "framework/CPen.h"
+#include "ui/button/ColorMath.h"
 
 IMPLEMENT_DYNAMIC(CFlatButton, CButton)
 

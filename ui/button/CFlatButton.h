@@ -2,14 +2,14 @@
 // highlight. Dialogs bind it to an ordinary push button of their template;
 // subclassing turns the control owner-drawn.
 #pragma once
-#include "CBitmap.h"
-#include "CButton.h"
-#include "CCursor.h"
-#include "CDC.h"
-#include "CIcon.h"
-#include "CMenu.h"
-#include "TesselMenu.h"
-#include "CToolTipCtrl.h"
+#include "framework/CBitmap.h"
+#include "framework/CButton.h"
+#include "framework/CCursor.h"
+#include "framework/CDC.h"
+#include "framework/CIcon.h"
+#include "framework/CMenu.h"
+#include "ui/menu/model/TesselMenu.h"
+#include "framework/CToolTipCtrl.h"
 
 // Indices of the colour slots.
 enum FlatColorSlot : BYTE {

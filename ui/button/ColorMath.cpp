@@ -1,4 +1,4 @@
-#include "ColorMath.h"
+#include "ui/button/ColorMath.h"
 
 #include <algorithm>
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "resource.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -150,7 +150,7 @@ void ExpectBadgeDrawn(HICON icon, int size) {
 }
 
 TEST_F(AppIcon, TheLargeImageStaysForSystemsThatScaleIt) {
-    const GroupIconEntry entry = Entry(128);
+    const GroupIconEntry entry = Entry(IDI_APP);
     EXPECT_EQ(entry.height, 128);
     const ResourceBytes image = Image(entry);
     ASSERT_NE(image.data, nullptr);

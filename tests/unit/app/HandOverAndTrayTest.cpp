@@ -4,9 +4,9 @@
 
 #include <windows.h>
 
-#include "CMenu.h"
-#include "RunningCopyWait.h"
-#include "TrayPopup.h"
+#include "framework/CMenu.h"
+#include "app/RunningCopyWait.h"
+#include "app/TrayPopup.h"
 
 namespace {
 

@@ -3,10 +3,11 @@
 
 #include <windows.h>
 
-#include "CPinDlg.h"
-#include "HotkeyFlags.h"
-#include "ModulePath.h"
-#include "ModuleResource.h"
+#include "app/CPinDlg.h"
+#include "app/HotkeyFlags.h"
+#include "app/ModulePath.h"
+#include "persist/ModuleResourceView.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -64,7 +65,7 @@ TEST(HotkeyFlags, EveryCombinationOfTheFourFlags) {
 
 TEST(ReadDwordResource, ReadsFourLittleEndianBytes) {
     std::uint32_t value = 0;
-    EXPECT_TRUE(CPinDlg::ReadDwordResource(141, "HOTKEY", &value));
+    EXPECT_TRUE(CPinDlg::ReadDwordResource(IDR_HOTKEY_MODIFIERS, "HOTKEY", &value));
     EXPECT_EQ(value, 5u);
     EXPECT_TRUE(CPinDlg::ReadDwordResource(150, "HOTKEY", &value));
     EXPECT_EQ(value, 0x12345678u) << "only the first four bytes";
@@ -74,9 +75,9 @@ TEST(ReadDwordResource, MissingOrShortResourcesLeaveTheValueAlone) {
     std::uint32_t value = 0xCAFEu;
     EXPECT_FALSE(CPinDlg::ReadDwordResource(999, "HOTKEY", &value));
     EXPECT_EQ(value, 0xCAFEu);
-    EXPECT_FALSE(CPinDlg::ReadDwordResource(143, "HOTKEY", &value)) << "two bytes are not a value";
+    EXPECT_FALSE(CPinDlg::ReadDwordResource(IDR_HOTKEY_VIRTUAL_KEY, "HOTKEY", &value)) << "two bytes are not a value";
     EXPECT_EQ(value, 0xCAFEu);
-    EXPECT_FALSE(CPinDlg::ReadDwordResource(141, "NOSUCHTYPE", &value));
+    EXPECT_FALSE(CPinDlg::ReadDwordResource(IDR_HOTKEY_MODIFIERS, "NOSUCHTYPE", &value));
     EXPECT_EQ(value, 0xCAFEu);
 }
 

@@ -2,7 +2,7 @@
 // settings this system leaves at their defaults, the hover state and the
 // state of the last paint.
 #pragma once
-#include "CFlatButton.h"
+#include "ui/button/CFlatButton.h"
 
 class FlatButtonProbe : public CFlatButton {
 public:

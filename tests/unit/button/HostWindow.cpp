@@ -1,6 +1,6 @@
-#include "HostWindow.h"
+#include "tests/unit/button/HostWindow.h"
 
-#include "MessagePump.h"
+#include "tests/unit/button/MessagePump.h"
 
 BEGIN_MESSAGE_MAP(HostWindow, CWnd)
     ON_BN_CLICKED(HostWindow::kButtonId, OnButtonClicked)

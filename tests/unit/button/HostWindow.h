@@ -5,7 +5,7 @@
 #pragma once
 #include <vector>
 
-#include "CWnd.h"
+#include "framework/CWnd.h"
 
 class HostWindow : public CWnd {
     DECLARE_MESSAGE_MAP()

@@ -1,4 +1,4 @@
-#include "MessagePump.h"
+#include "tests/unit/button/MessagePump.h"
 
 void PumpPending() {
     MSG msg;

@@ -1,4 +1,4 @@
-#include "PixelCanvas.h"
+#include "tests/unit/button/PixelCanvas.h"
 
 #include <algorithm>
 

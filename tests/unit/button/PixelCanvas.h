@@ -5,9 +5,9 @@
 
 #include <functional>
 
-#include "CBitmap.h"
-#include "CDC.h"
-#include "CFont.h"
+#include "framework/CBitmap.h"
+#include "framework/CDC.h"
+#include "framework/CFont.h"
 
 class PixelCanvas {
 public:

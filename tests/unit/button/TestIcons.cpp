@@ -1,7 +1,7 @@
-#include "TestIcons.h"
+#include "tests/unit/button/TestIcons.h"
 
-#include "CBitmap.h"
-#include "CDC.h"
+#include "framework/CBitmap.h"
+#include "framework/CDC.h"
 
 HICON MakeTestIcon(int width, int height, const std::function<COLORREF(int, int)>& colour,
                    const std::function<bool(int, int)>& transparent) {

@@ -6,11 +6,11 @@
 #include <thread>
 #include <vector>
 
-#include "CButton.h"
-#include "CDataExchange.h"
-#include "CDialog.h"
-#include "CEdit.h"
-#include "framework_test_ids.h"
+#include "framework/CButton.h"
+#include "framework/CDataExchange.h"
+#include "framework/CDialog.h"
+#include "framework/CEdit.h"
+#include "tests/unit/framework/FrameworkTestIds.h"
 
 namespace {
 

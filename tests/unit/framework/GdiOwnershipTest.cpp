@@ -1,10 +1,10 @@
 // Owners release what they own, exactly once, and guards put things back.
 #include <gtest/gtest.h>
 
-#include "CBitmap.h"
-#include "CBrush.h"
-#include "CDC.h"
-#include "CIcon.h"
+#include "framework/CBitmap.h"
+#include "framework/CBrush.h"
+#include "framework/CDC.h"
+#include "framework/CIcon.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "CToolTipCtrl.h"
-#include "ExitFunctionList.h"
+#include "framework/CToolTipCtrl.h"
+#include "framework/ExitFunctionList.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "CButton.h"
-#include "CMenu.h"
-#include "CWnd.h"
+#include "framework/CButton.h"
+#include "framework/CMenu.h"
+#include "framework/CWnd.h"
 
 namespace {
 

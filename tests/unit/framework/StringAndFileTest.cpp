@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "CFileFind.h"
-#include "CString.h"
-#include "framework_test_ids.h"
+#include "framework/CFileFind.h"
+#include "framework/CString.h"
+#include "tests/unit/framework/FrameworkTestIds.h"
 
 namespace {
 

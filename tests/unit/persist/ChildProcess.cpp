@@ -1,4 +1,4 @@
-#include "ChildProcess.h"
+#include "tests/unit/persist/ChildProcess.h"
 
 #include <vector>
 

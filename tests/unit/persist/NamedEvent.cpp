@@ -1,4 +1,4 @@
-#include "NamedEvent.h"
+#include "tests/unit/persist/NamedEvent.h"
 
 namespace {
 

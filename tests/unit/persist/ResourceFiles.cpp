@@ -1,4 +1,4 @@
-#include "ResourceFiles.h"
+#include "tests/unit/persist/ResourceFiles.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The updater's folder for its copy of the target; the split itself is
 // tested with the code pages in tests/unit/common.
-#include "TargetFolder.h"
+#include "updater/TargetFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "UpdateRequest.h"
+#include "persist/UpdateRequest.h"
 
 #include <gtest/gtest.h>
 

@@ -2,12 +2,12 @@
 // UpdateRequest written into its resources, next to a target executable,
 // and runs as the main program would start it.
 
-#include "ChildProcess.h"
-#include "NamedEvent.h"
-#include "ResourceFiles.h"
-#include "TestFolder.h"
-#include "UpdateRequest.h"
-#include "Waiting.h"
+#include "tests/unit/persist/ChildProcess.h"
+#include "tests/unit/persist/NamedEvent.h"
+#include "tests/unit/persist/ResourceFiles.h"
+#include "tests/unit/persist/UpdaterTestFolder.h"
+#include "persist/UpdateRequest.h"
+#include "tests/unit/persist/Waiting.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +18,7 @@
 #include <thread>
 #include <utility>
 #include <vector>
+#include "res/resource.h"
 
 namespace {
 
@@ -67,7 +68,7 @@ protected:
         ASSERT_TRUE(CopyFileA(Helper().c_str(), m_target.c_str(), FALSE)) << Helper();
         m_originalTarget = ReadFileBytes(m_target);
         m_originalResources = ReadResources(m_target);
-        ASSERT_EQ(m_originalResources.at(ResourceKey("HOTKEY", 143, 2052)), Dword(0x76));
+        ASSERT_EQ(m_originalResources.at(ResourceKey("HOTKEY", IDR_HOTKEY_VIRTUAL_KEY, 2052)), Dword(0x76));
     }
 
     static std::string Helper() { return BesideThisTest("UpdaterTestHelper.exe"); }
@@ -116,8 +117,8 @@ protected:
     void ExpectUpdatedTo(std::uint32_t modifiers, std::uint32_t virtualKey) const
     {
         ResourceMap expected = m_originalResources;
-        expected[ResourceKey("HOTKEY", 141, 2052)] = Dword(modifiers);
-        expected[ResourceKey("HOTKEY", 143, 2052)] = Dword(virtualKey);
+        expected[ResourceKey("HOTKEY", IDR_HOTKEY_MODIFIERS, 2052)] = Dword(modifiers);
+        expected[ResourceKey("HOTKEY", IDR_HOTKEY_VIRTUAL_KEY, 2052)] = Dword(virtualKey);
         EXPECT_EQ(ReadResources(m_target), expected);
     }
 

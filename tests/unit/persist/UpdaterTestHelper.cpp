@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include "res/resource.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ int LeaveStartedMarker()
         return 2;
     std::strcat(path, ".started");
     char text[32];
-    const int size = std::snprintf(text, sizeof(text), "%08lX %08lX", OwnDword(141), OwnDword(143));
+    const int size = std::snprintf(text, sizeof(text), "%08lX %08lX", OwnDword(IDR_HOTKEY_MODIFIERS), OwnDword(IDR_HOTKEY_VIRTUAL_KEY));
     HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return 3;

@@ -1,4 +1,4 @@
-#include "Waiting.h"
+#include "tests/unit/persist/Waiting.h"
 
 #include <windows.h>
 

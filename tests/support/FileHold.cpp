@@ -1,0 +1,20 @@
+#include "tests/support/FileHold.h"
+
+namespace e2e {
+
+FileHold::FileHold(const std::wstring& path, DWORD holdMs)
+    : m_handle(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr)) {
+    if (Held()) {
+        m_release = std::thread([this, holdMs] {
+            Sleep(holdMs);
+            CloseHandle(m_handle);
+        });
+    }
+}
+
+FileHold::~FileHold() {
+    if (m_release.joinable()) m_release.join();
+}
+
+}  // namespace e2e

@@ -1,0 +1,41 @@
+#include "tests/support/MarkedWindows.h"
+
+#include "tests/support/WaitUntil.h"
+
+namespace e2e {
+
+namespace {
+
+BOOL CALLBACK CollectMarked(HWND window, LPARAM param) {
+    if (InstanceMarker::IsMarked(window)) reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
+    return TRUE;
+}
+
+}  // namespace
+
+bool InstanceMarker::IsMarked(HWND window) {
+    return reinterpret_cast<UINT_PTR>(GetPropW(window, kName)) == kValue;
+}
+
+std::vector<HWND> InstanceMarker::MarkedWindows() {
+    std::vector<HWND> found;
+    EnumWindows(CollectMarked, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+HWND InstanceMarker::FindForProcess(DWORD processId) {
+    for (HWND window : MarkedWindows()) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId) return window;
+    }
+    return nullptr;
+}
+
+HWND InstanceMarker::WaitForProcess(DWORD processId, DWORD timeoutMs) {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindForProcess(processId)) != nullptr; }, timeoutMs);
+    return found;
+}
+
+}  // namespace e2e

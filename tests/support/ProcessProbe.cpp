@@ -1,0 +1,31 @@
+#include "tests/support/ProcessProbe.h"
+
+#include "tests/support/TestHandle.h"
+#include "tests/support/WaitUntil.h"
+
+#include <tlhelp32.h>
+
+namespace e2e {
+
+std::vector<DWORD> ProcessProbe::Named(const std::wstring& exeName) {
+    std::vector<DWORD> ids;
+    UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snapshot) return ids;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot.Get(), &entry); more;
+         more = Process32NextW(snapshot.Get(), &entry)) {
+        if (lstrcmpiW(entry.szExeFile, exeName.c_str()) == 0) ids.push_back(entry.th32ProcessID);
+    }
+    return ids;
+}
+
+bool ProcessProbe::Running(HANDLE process) {
+    return WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+}
+
+bool ProcessProbe::WaitForEnd(HANDLE process, DWORD timeoutMs) {
+    return WaitUntil([&] { return !Running(process); }, timeoutMs);
+}
+
+}  // namespace e2e

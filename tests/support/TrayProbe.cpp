@@ -1,0 +1,16 @@
+#include "tests/support/TrayProbe.h"
+
+#include <shellapi.h>
+
+namespace e2e {
+
+bool TrayProbe::IconExists(HWND owner, UINT id) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = owner;
+    data.uID = id;
+    data.uFlags = 0;
+    return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+}
+
+}  // namespace e2e

@@ -1,0 +1,31 @@
+#include "tests/support/WaitUntil.h"
+
+namespace e2e {
+
+namespace {
+constexpr DWORD kPollSliceMs = 5;
+}
+
+void PumpMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    // Unsigned differences of the tick count stay right across its wrap.
+    const DWORD start = GetTickCount();
+    for (;;) {
+        PumpMessages();
+        if (condition()) return true;
+        const DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= timeoutMs) return false;
+        const DWORD left = timeoutMs - elapsed;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, left < kPollSliceMs ? left : kPollSliceMs,
+                                  QS_ALLINPUT);
+    }
+}
+
+}  // namespace e2e
