@@ -100,6 +100,20 @@ _zv_use_wine64() {
     export PATH="$shim:$PATH" WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64
 }
 
+# Debian's Wine looks for its own fonts in a folder its file layer cannot
+# open, so none of them load. Without Marlett, the symbol font the caption
+# buttons are drawn in, a text font draws their letters instead ("0 1 r").
+# Wine also loads every font in the prefix's Fonts folder.
+_zv_install_marlett() {
+    local src=/usr/share/wine/fonts/marlett.ttf
+    local dst="$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf"
+    if [[ ! -f $src ]]; then
+        _zv_log "no $src (package fonts-wine): caption buttons will show letters"
+        return 0
+    fi
+    cmp -s "$src" "$dst" || cp "$src" "$dst"
+}
+
 zv_env_start() {
     ZV_BUILD_DIR=$(cd "$1" && pwd) || return 1
     export WINEPREFIX="$ZV_BUILD_DIR/wineprefix"
@@ -134,6 +148,8 @@ zv_env_start() {
         timeout 60 wineserver -w || true
         touch "$WINEPREFIX/.zorvane-prefix-v1"
     fi
+    # On every start, so that prefixes made before it get the font too.
+    _zv_install_marlett || { _zv_log "cannot configure the Wine prefix"; return 1; }
 
     wineserver -p </dev/null || return 1
     _zv_server_started=1
