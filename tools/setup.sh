@@ -9,7 +9,7 @@ packages=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine32 wine64
     xvfb xauth x11-utils locales
-    fonts-wqy-microhei
+    fonts-wqy-microhei fonts-wine
     googletest
     imagemagick
     clang libclang-rt-dev
