@@ -6,12 +6,12 @@
 #include "framework/CDC.h"
 #include "framework/CDataExchange.h"
 #include "framework/CWinApp.h"
-#include "app/HotkeyFlags.h"
 #include "app/InstanceMarker.h"
 #include "persist/ModuleResourceView.h"
 #include "persist/ResourceFile.h"
+#include "app/Pinning.h"
 #include "app/TrayPopup.h"
-#include "persist/UpdateRequestWriter.h"
+#include "persist/SaveFlow.h"
 #include "res/resource.h"
 
 int g_hotkeyLocked = 1;
@@ -24,11 +24,9 @@ const wchar_t kLockText[] = L"锁定";
 const wchar_t kMakerTip[] = L"Press F1 for help";
 // The first, 88-byte form of the tray record: understood by every shell.
 constexpr DWORD kTrayRecordSize = NOTIFYICONDATAA_V1_SIZE;
-// Posted by the system when F1 goes down, and turned into WM_HELP by the
-// default procedure.
-constexpr UINT kKeyF1Message = 0x004D;
 static_assert(sizeof(void*) != 4 || kTrayRecordSize == 88, "the tray record of a 32-bit build is 88 bytes");
-static_assert(sizeof(void*) != 4 || sizeof(SHELLEXECUTEINFOA) == 60, "the launch record of a 32-bit build is 60 bytes");
+
+void ReportSaveFailure(const char* message) { AfxMessageBox(message); }
 }  // namespace
 
 // Broadcast by a shell that has (re)started: every tray icon is gone.
@@ -266,17 +264,13 @@ bool CPinDlg::HotkeyChanged() const { return m_hotkey != m_savedHotkey; }
 
 // Pinning ------------------------------------------------------------------
 
-void CPinDlg::ToggleTopmost(HWND hwnd) {
-    if (hwnd == nullptr) return;
-    bool topmost = (::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    ::SetWindowPos(hwnd, topmost ? HWND_NOTOPMOST : HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-}
+void CPinDlg::ToggleTopmost(HWND hwnd) { ::ToggleTopmost(hwnd); }
 
 BOOL CPinDlg::RegisterPinHotkey(int id, UINT modifiers, UINT virtualKey) {
-    return ::RegisterHotKey(m_hWnd, id, HotkeyFlagsToModifiers(modifiers), virtualKey);
+    return ::RegisterPinHotkey(m_hWnd, id, modifiers, virtualKey);
 }
 
-BOOL CPinDlg::UnregisterPinHotkey(int id) { return ::UnregisterHotKey(m_hWnd, id); }
+BOOL CPinDlg::UnregisterPinHotkey(int id) { return ::UnregisterPinHotkey(m_hWnd, id); }
 
 LRESULT CPinDlg::OnHotKey(WPARAM wParam, LPARAM) {
     if (wParam == kPinHotkeyId) ToggleTopmost(::GetForegroundWindow());
@@ -314,22 +308,14 @@ BOOL CPinDlg::PreTranslateMessage(MSG* msg) {
 
     if (msg->message == WM_KEYUP && msg->hwnd == m_hotkeyCtrl.m_hWnd) ApplyEditedHotkey();
 
-    // The system posts this for the same F1 press, on its way to WM_HELP and
-    // the About box; the key is discarded, so this goes with it.
-    if (msg->message == kKeyF1Message) return TRUE;
-
-    if (msg->message == WM_KEYDOWN) {
-        switch (msg->wParam) {
-        case VK_ESCAPE:
-            ShowWindow(SW_SHOWMINIMIZED);
-            return TRUE;
-        case VK_RETURN:
-        case VK_SPACE:
-        case VK_F1:
-            return TRUE;
-        default:
-            break;
-        }
+    switch (ActionForDialogKey(msg->message, msg->wParam)) {
+    case DialogKeyAction::Minimize:
+        ShowWindow(SW_SHOWMINIMIZED);
+        return TRUE;
+    case DialogKeyAction::Discard:
+        return TRUE;
+    case DialogKeyAction::Dispatch:
+        break;
     }
     return CDialog::PreTranslateMessage(msg);
 }
@@ -363,33 +349,15 @@ bool CPinDlg::ExtractResourceToFile(UINT id, const char* type, const char* path,
 }
 
 bool CPinDlg::SaveHotkey() {
-    CString updater = GetModulePath(ModulePathDirectory) + m_updaterName;
-    if (!ExtractResourceToFile(IDR_UPDATER_EXE, "EXE", updater, true)) AfxMessageBox("Extract Error!");
-
-    UpdateRequestWriter writer;
-    if (!writer.Open(updater)) {
-        AfxMessageBox("Open File Resource Failed!");
-        return false;
-    }
-    if (!writer.AddRequest(m_hotkey.modifiers, m_hotkey.virtualKey, GetModulePath(ModulePathFull)))
-        AfxMessageBox("Could not Update resource!");
-    if (!writer.Commit()) {
-        AfxMessageBox("Could not write changes to file.");
-        return false;
-    }
-    return true;
+    const CString updater = GetModulePath(ModulePathDirectory) + m_updaterName;
+    const CString target = GetModulePath(ModulePathFull);
+    return SaveHotkeyRequest(AfxGetResourceHandle(), IDR_UPDATER_EXE, {updater, target}, m_hotkey,
+                             ReportSaveFailure);
 }
 
 void CPinDlg::RunSaveFlow() {
     SaveHotkey();
     // The launch is attempted whatever the save gave: an updater file without
     // a complete request ends at once and changes nothing.
-    CString updater = GetModulePath(ModulePathDirectory) + m_updaterName;
-    SHELLEXECUTEINFOA launch = {};
-    launch.cbSize = sizeof(launch);
-    launch.fMask = SEE_MASK_NOCLOSEPROCESS;
-    launch.lpVerb = "open";
-    launch.lpFile = updater;
-    launch.nShow = SW_SHOWNORMAL;
-    if (::ShellExecuteExA(&launch) && launch.hProcess != nullptr) ::CloseHandle(launch.hProcess);
+    LaunchUpdater(GetModulePath(ModulePathDirectory) + m_updaterName);
 }

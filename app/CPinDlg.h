@@ -9,12 +9,12 @@
 #include "framework/CToolTipCtrl.h"
 #include "persist/HotkeySetting.h"
 #include "app/ModulePath.h"
+#include "app/Pinning.h"
 
 // 1 while the hotkey control is locked (disabled); the next click on the
 // Set/Lock button unlocks it.
 extern int g_hotkeyLocked;
 
-constexpr int kPinHotkeyId = 1001;
 constexpr UINT kTrayIconId = 128;
 constexpr UINT WM_TRAY_NOTIFY = 2025;
 

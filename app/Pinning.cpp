@@ -1,0 +1,37 @@
+#include "app/Pinning.h"
+
+#include "app/HotkeyFlags.h"
+
+namespace {
+// Posted by the system when F1 goes down, and turned into WM_HELP by the
+// default procedure.
+constexpr UINT kKeyF1Message = 0x004D;
+}  // namespace
+
+void ToggleTopmost(HWND window) {
+    if (window == nullptr) return;
+    const bool topmost = (::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    ::SetWindowPos(window, topmost ? HWND_NOTOPMOST : HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+BOOL RegisterPinHotkey(HWND owner, int id, UINT hotkeyFlags, UINT virtualKey) {
+    return ::RegisterHotKey(owner, id, HotkeyFlagsToModifiers(hotkeyFlags), virtualKey);
+}
+
+BOOL UnregisterPinHotkey(HWND owner, int id) { return ::UnregisterHotKey(owner, id); }
+
+DialogKeyAction ActionForDialogKey(UINT message, WPARAM key) {
+    // The system's own message for the same F1 press goes with the key.
+    if (message == kKeyF1Message) return DialogKeyAction::Discard;
+    if (message != WM_KEYDOWN) return DialogKeyAction::Dispatch;
+    switch (key) {
+    case VK_ESCAPE:
+        return DialogKeyAction::Minimize;
+    case VK_RETURN:
+    case VK_SPACE:
+    case VK_F1:
+        return DialogKeyAction::Discard;
+    default:
+        return DialogKeyAction::Dispatch;
+    }
+}

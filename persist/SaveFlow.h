@@ -1,0 +1,25 @@
+// The way out with a changed hotkey: the updater program is written next to
+// the executable with the new hotkey and the executable's path in its
+// resources, then started; it rewrites the executable once this process has
+// ended.
+#pragma once
+#include <windows.h>
+
+#include "persist/HotkeySetting.h"
+
+struct SaveFlowPaths {
+    const char* updater;  // where the updater is written and started from
+    const char* target;   // the executable the updater rewrites
+};
+
+// Tells the user of one failed step; the flow goes on or stops as each step
+// requires, so the calls come in the order of the steps.
+using SaveFailureReport = void (*)(const char* message);
+
+// Writes the updater (resource EXE/id of module) to paths.updater and the
+// request into it. True when the request was committed to the file.
+bool SaveHotkeyRequest(HMODULE module, UINT updaterId, const SaveFlowPaths& paths, const HotkeySetting& hotkey,
+                       SaveFailureReport report);
+
+// Starts the updater; the process handle is not kept, since nothing waits on it.
+void LaunchUpdater(const char* updaterPath);
