@@ -66,8 +66,15 @@ bool PressLeftButton() {
     return Send(press);
 }
 
-bool ReleaseLeftButton() {
-    std::vector<INPUT> release{Mouse(MOUSEEVENTF_LEFTUP)};
+// The release carries its own position. A release that took the pointer's
+// position when it is processed could land where the pointer was before the
+// last move: the X server reports that move back late on a loaded machine.
+bool ReleaseLeftButtonAt(POINT point) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    if (width <= 0 || height <= 0) return false;
+    std::vector<INPUT> release{Mouse(MOUSEEVENTF_LEFTUP | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
+                                     Normalise(point.x, width), Normalise(point.y, height))};
     return Send(release);
 }
 
@@ -132,7 +139,7 @@ bool InputDriver::MovePointer(POINT point, DWORD timeoutMs) {
 
 bool InputDriver::ClickAt(POINT point, DWORD timeoutMs) {
     if (!MovePointer(point, timeoutMs)) return false;
-    return PressLeftButton() && ReleaseLeftButton();
+    return PressLeftButton() && ReleaseLeftButtonAt(point);
 }
 
 bool InputDriver::Drag(POINT from, POINT to, HWND captureHolder, DWORD timeoutMs) {
@@ -142,7 +149,7 @@ bool InputDriver::Drag(POINT from, POINT to, HWND captureHolder, DWORD timeoutMs
     const WindowProbe holder(captureHolder);
     const bool captured = WaitUntil([&] { return holder.CaptureInItsThread() == captureHolder; }, timeoutMs);
     const bool moved = captured && MovePointer(to, timeoutMs);
-    return ReleaseLeftButton() && moved;
+    return ReleaseLeftButtonAt(moved ? to : from) && moved;
 }
 
 bool InputDriver::ClickItem(HWND dialog, int id, DWORD timeoutMs) {
