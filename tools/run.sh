@@ -8,14 +8,27 @@
 # once its dialog shows, a screenshot is saved to
 # BUILD/screenshots/zorvane.png and the program is ended again.
 # ZORVANE_BUILD_DIR overrides the build folder (default build-release).
+#
+# A machine that runs no 32-bit code gets the same release built for x64
+# (build-release-x64), under 64-bit Wine: the program a user ships cannot
+# run there.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
-build=${ZORVANE_BUILD_DIR:-build-release}
 
 bash tools/setup.sh
-cmake --preset release -B "$build" >/dev/null
+# shellcheck source=tools/wine-env.sh
+source tools/wine-env.sh
+
+preset=release
+if ! zv_runs_32bit_code; then
+    echo "run: this machine cannot execute 32-bit x86 code; running the x64 build of the release under 64-bit Wine"
+    preset=release-x64
+    export ZORVANE_WINE64=1
+fi
+build=${ZORVANE_BUILD_DIR:-build-$preset}
+cmake --preset "$preset" -B "$build" >/dev/null
 cmake --build "$build" --target Zorvane zvctl -j2
 
 [[ "$build" = /* ]] || build="$root/$build"
@@ -24,9 +37,6 @@ exe="$build/bin/Zorvane.exe"
 # the program would take it for a leftover of a save and end at once.
 rm -f "$build/bin/Brisklet.exe"
 echo "run: $exe ($(stat -c %s "$exe") bytes)"
-
-# shellcheck source=tools/wine-env.sh
-source tools/wine-env.sh
 
 if zv_display_reachable; then
     export ZORVANE_USE_DISPLAY=1
