@@ -10,12 +10,11 @@
 #include "framework/CDC.h"
 #include "ui/menu/draw/ItemLayout.h"
 #include "tests/unit/menu/MenuTestSupport.h"
+#include "tests/unit/menu/PictureReference.h"
 #include "ui/menu/pictures/PictureEffects.h"
 
 using namespace tessel;
-using menutest::Canvas;
-using menutest::MakeBitmap;
-using menutest::SysColor;
+using namespace menutest;
 
 namespace {
 

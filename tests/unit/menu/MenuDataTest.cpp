@@ -40,7 +40,6 @@ TEST(TesselMenuItemRecord, StartsEmpty) {
     EXPECT_EQ(item.ownImageFlag, -1);
     EXPECT_EQ(item.flags, 0u);
     EXPECT_EQ(item.commandId, 0u);
-    EXPECT_EQ(item.syncMark, 0);
     EXPECT_EQ(item.ownImages, nullptr);
     EXPECT_TRUE(item.GetTextNarrow().IsEmpty());
 }

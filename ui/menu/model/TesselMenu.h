@@ -89,10 +89,8 @@ public:
     // By position (MF_BYPOSITION) or by command id anywhere in the tree.
     BOOL GetItemCaption(UINT item, CString& caption, UINT flags) const;
 
-    // Matching records to positions after other code changed the menu.
-    TesselMenuItem* ClaimItemById(UINT_PTR id);
-    void SetAllSyncMarks(int value);
-    void DeleteUnmarkedItems();
+    // Matches the records to the positions again after other code changed
+    // the menu: each position keeps the record of its id or gets a new one.
     void SynchronizeItems();
 
     // Pads the text before each TAB so that the accelerator texts line up.
@@ -126,6 +124,12 @@ public:
     tessel::PictureOptions PictureSettings() const;
 
 private:
+    // The record of one position after a change behind this object's back:
+    // record, the one matched to it (null when none was), refreshed, or a
+    // new one.
+    std::unique_ptr<TesselMenuItem> SyncPosition(UINT position, UINT state, UINT_PTR id,
+                                                 std::unique_ptr<TesselMenuItem> record);
+
     // Takes the TesselMenu attached to a popup handle, if any and not yet
     // taken, as a sub-menu of this level.
     void AdoptSubMenuObject(HMENU popup);
