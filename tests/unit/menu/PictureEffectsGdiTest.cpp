@@ -62,8 +62,7 @@ TEST(GrayedImageOnGdi, PlatformPaintsWhatTheModelPredicts) {
         const PixelGrid held = FillBitmap(picture, wanted);
         Canvas target(w + 3, h + 3, sentinel);
         ASSERT_TRUE(target.ok());
-        CDC dc;
-        dc.Attach(target.dc());
+        CBorrowedDC dc(target.dc());
 
         DrawGrayedImage(&dc, 1, 1, w, h, &picture, 0, 0, background);
 
@@ -81,6 +80,5 @@ TEST(GrayedImageOnGdi, PlatformPaintsWhatTheModelPredicts) {
             EXPECT_EQ(target.Get(x, 0), sentinel);
             EXPECT_EQ(target.Get(x, h + 2), sentinel);
         }
-        dc.Detach();
     }
 }
