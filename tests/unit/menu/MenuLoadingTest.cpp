@@ -253,11 +253,12 @@ TEST(MenuAppending, AnAppendedPopupIsOwnedRegisteredAndDeletedWithItsParent) {
     bool deleted = false;
     auto parent = std::make_unique<TesselMenu>();
     ASSERT_TRUE(parent->CreatePopupMenu());
-    auto* child = new WatchedMenu(&deleted);  // handed over to the parent below
-    ASSERT_TRUE(child->CreatePopupMenu());
+    auto owned = std::make_unique<WatchedMenu>(&deleted);
+    ASSERT_TRUE(owned->CreatePopupMenu());
+    TesselMenu* child = owned.get();  // borrowed: the parent owns it once appended
     const HMENU childHandle = child->m_hMenu;
     ASSERT_TRUE(child->AppendItem(L"Leaf", 0, 11));
-    ASSERT_TRUE(parent->AppendItem(L"&Sub", MF_POPUP, reinterpret_cast<UINT_PTR>(childHandle)));
+    ASSERT_TRUE(parent->AppendPopup(L"&Sub", MF_POPUP, std::move(owned)));
     EXPECT_TRUE(Registered(childHandle));
     EXPECT_EQ(parent->m_subMenus, std::vector<HMENU>{childHandle});
     EXPECT_EQ(parent->SubMenuAt(0), child);
@@ -267,6 +268,20 @@ TEST(MenuAppending, AnAppendedPopupIsOwnedRegisteredAndDeletedWithItsParent) {
     parent.reset();
     EXPECT_TRUE(deleted);
     EXPECT_FALSE(Registered(childHandle));
+}
+
+TEST(MenuAppending, PopupsComeOnlyWithTheirObject) {
+    TesselMenu parent;
+    ASSERT_TRUE(parent.CreatePopupMenu());
+    TesselMenu loose;
+    ASSERT_TRUE(loose.CreatePopupMenu());
+    EXPECT_FALSE(parent.AppendItem(L"&Loose", MF_POPUP, reinterpret_cast<UINT_PTR>(loose.m_hMenu)));
+    EXPECT_FALSE(parent.AppendPopup(L"&Empty", 0, std::make_unique<TesselMenu>()));
+    EXPECT_FALSE(parent.AppendPopup(L"&None", 0, nullptr));
+    EXPECT_TRUE(parent.m_items.empty());
+    EXPECT_TRUE(parent.m_subMenus.empty());
+    EXPECT_EQ(GetMenuItemCount(parent.m_hMenu), 0);
+    EXPECT_FALSE(Registered(loose.m_hMenu));
 }
 
 TEST(MenuSearch, FindsCommandsDepthFirstButNeverPopupsById) {

@@ -141,11 +141,9 @@ void BuildLevel(TesselMenu& level, const std::vector<tessel::MenuTemplateItem>& 
             sub->m_checkImages = level.m_checkImages;
             sub->m_sharesCheckImages = 1;
             if (!sub->CreatePopupMenu()) continue;
-            // Appending hands the object over to the level.
-            TesselMenu* popup = sub.release();
-            level.AppendItem(item.caption.c_str(), item.flags,
-                             reinterpret_cast<UINT_PTR>(popup->m_hMenu), -1);
-            BuildLevel(*popup, item.children);
+            TesselMenu& popup = *sub;  // borrowed: the level owns it from here on
+            level.AppendPopup(item.caption.c_str(), item.flags, std::move(sub));
+            BuildLevel(popup, item.children);
         } else {
             level.AppendItem(item.caption.c_str(), item.flags, item.id, -1);
         }
@@ -191,10 +189,7 @@ BOOL TesselMenu::LoadMenu(const char* name) {
 
 BOOL TesselMenu::DestroyMenu() {
     if (m_hMenu != nullptr) EraseHandle(s_subMenuRegistry, m_hMenu);
-    for (std::size_t i = m_subMenus.size(); i-- > 0;) {
-        EraseHandle(s_subMenuRegistry, m_subMenus[i]);
-        AdoptSubMenuObject(m_subMenus[i]);
-    }
+    for (std::size_t i = m_subMenus.size(); i-- > 0;) EraseHandle(s_subMenuRegistry, m_subMenus[i]);
     // Depth first: each sub-menu's destructor empties its own levels.
     while (!m_ownedSubMenus.empty()) m_ownedSubMenus.pop_back();
     m_subMenus.clear();
@@ -202,14 +197,6 @@ BOOL TesselMenu::DestroyMenu() {
     if (m_checkImages && !m_sharesCheckImages) m_checkImages.reset();
     const HMENU own = Detach();
     return own != nullptr ? ::DestroyMenu(own) : FALSE;
-}
-
-void TesselMenu::AdoptSubMenuObject(HMENU popup) {
-    CMenu* object = CMenu::FromHandlePermanent(popup);
-    if (object == nullptr || object == this || !object->IsKindOf(RUNTIME_CLASS(TesselMenu))) return;
-    for (const auto& owned : m_ownedSubMenus)
-        if (owned.get() == object) return;
-    m_ownedSubMenus.emplace_back(static_cast<TesselMenu*>(object));
 }
 
 // ---- items ------------------------------------------------------------------
@@ -228,11 +215,22 @@ tessel::PictureOptions TesselMenu::PictureSettings() const {
 
 BOOL TesselMenu::AppendItem(const wchar_t* text, UINT flags, UINT_PTR id, int toolbarId) {
     flags = tessel::AppendItemFlags(flags, static_cast<std::uint32_t>(id));
-    if ((flags & MF_POPUP) != 0) {
-        s_subMenuRegistry.push_back(reinterpret_cast<HMENU>(id));
-        m_subMenus.push_back(reinterpret_cast<HMENU>(id));
-        AdoptSubMenuObject(reinterpret_cast<HMENU>(id));
-    }
+    if ((flags & MF_POPUP) != 0) return FALSE;
+    return AppendRecord(text, flags, id, toolbarId);
+}
+
+BOOL TesselMenu::AppendPopup(const wchar_t* text, UINT flags, std::unique_ptr<TesselMenu> popup) {
+    if (!popup || popup->m_hMenu == nullptr) return FALSE;
+    const HMENU handle = popup->m_hMenu;
+    s_subMenuRegistry.push_back(handle);
+    m_subMenus.push_back(handle);
+    m_ownedSubMenus.push_back(std::move(popup));
+    const auto id = reinterpret_cast<UINT_PTR>(handle);
+    flags = tessel::AppendItemFlags(flags | MF_POPUP, static_cast<std::uint32_t>(id));
+    return AppendRecord(text, flags, id, -1);
+}
+
+BOOL TesselMenu::AppendRecord(const wchar_t* text, UINT flags, UINT_PTR id, int toolbarId) {
     m_items.push_back(std::make_unique<TesselMenuItem>());
     TesselMenuItem* record = m_items.back().get();
     record->SetTextWide(text);
