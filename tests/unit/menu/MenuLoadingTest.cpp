@@ -211,16 +211,18 @@ TEST(MenuLoading, DestroyEmptiesTheRegistryAndSparesASharedCheckList) {
     TesselMenu* inner = AsTessel(outer->SubMenuAt(2));
     for (TesselMenu* level : {outer, inner}) {
         EXPECT_EQ(level->m_checkImages.get(), bar.m_checkImages.get());
-        EXPECT_EQ(level->m_sharesCheckImages, 1);
         EXPECT_EQ(level->m_checkBitmapId, 301);
         EXPECT_EQ(level->m_selectedCheckBitmapId, 302);
         EXPECT_EQ(level->m_iconWidth, 16);
     }
-    // A sub-menu emptied on its own keeps the list for everyone.
+    // A sub-menu emptied on its own lets go of the list, which lives on for
+    // the others.
+    const long holders = bar.m_checkImages.use_count();
     const HMENU innerHandle = inner->m_hMenu;
     EXPECT_TRUE(inner->DestroyMenu());
     EXPECT_FALSE(Registered(innerHandle));
-    EXPECT_NE(inner->m_checkImages, nullptr);
+    EXPECT_EQ(inner->m_checkImages, nullptr);
+    EXPECT_EQ(bar.m_checkImages.use_count(), holders - 1);
     EXPECT_EQ(ImageList_GetImageCount(checkHandle), 2);
 
     const std::vector<HMENU> tree = {bar.m_subMenus[0], outer->m_subMenus[0]};
@@ -230,7 +232,7 @@ TEST(MenuLoading, DestroyEmptiesTheRegistryAndSparesASharedCheckList) {
     EXPECT_TRUE(bar.m_subMenus.empty());
     for (const HMENU h : tree) EXPECT_FALSE(Registered(h));
     EXPECT_EQ(bar.m_checkImages, nullptr);
-    EXPECT_TRUE(watch.expired()) << "the owner released its check list";
+    EXPECT_TRUE(watch.expired()) << "the list went with the last level that held it";
     EXPECT_FALSE(bar.DestroyMenu());
 }
 

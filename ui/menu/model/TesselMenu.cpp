@@ -139,7 +139,6 @@ void BuildLevel(TesselMenu& level, const std::vector<tessel::MenuTemplateItem>& 
             sub->m_checkBitmapId = level.m_checkBitmapId;
             sub->m_selectedCheckBitmapId = level.m_selectedCheckBitmapId;
             sub->m_checkImages = level.m_checkImages;
-            sub->m_sharesCheckImages = 1;
             if (!sub->CreatePopupMenu()) continue;
             TesselMenu& popup = *sub;  // borrowed: the level owns it from here on
             level.AppendPopup(item.caption.c_str(), item.flags, std::move(sub));
@@ -194,7 +193,7 @@ BOOL TesselMenu::DestroyMenu() {
     while (!m_ownedSubMenus.empty()) m_ownedSubMenus.pop_back();
     m_subMenus.clear();
     m_items.clear();
-    if (m_checkImages && !m_sharesCheckImages) m_checkImages.reset();
+    m_checkImages.reset();
     const HMENU own = Detach();
     return own != nullptr ? ::DestroyMenu(own) : FALSE;
 }
@@ -461,7 +460,6 @@ BOOL TesselMenu::RenderIconToBitmap(HDC dc, HIMAGELIST list, int index, CBitmap&
 void TesselMenu::SetCheckImages(std::shared_ptr<CImageList> images, int checkBitmapId,
                                 int selectedCheckBitmapId) {
     m_checkImages = std::move(images);
-    m_sharesCheckImages = 0;
     m_checkBitmapId = checkBitmapId;
     m_selectedCheckBitmapId = selectedCheckBitmapId;
 }

@@ -40,9 +40,9 @@ public:
     BOOL m_useMaskColor = 0;
     BOOL m_embossedDisabledIcons = 0;
     // Check-mark pictures, 0 unselected and 1 selected; shared with the
-    // sub-menus LoadMenu creates, which never release it.
+    // sub-menus LoadMenu creates. Each level lets go of them when it is
+    // destroyed; the pictures go with the last.
     std::shared_ptr<CImageList> m_checkImages;
-    BOOL m_sharesCheckImages = 0;
     int m_selectedCheckBitmapId = -1;
     int m_checkBitmapId = -1;
     BOOL m_imageIsIcon = 0;
