@@ -3,26 +3,12 @@
 bool CDC::CreateCompatibleDC(HDC reference) {
     if (m_hDC != nullptr) return false;
     m_hDC = ::CreateCompatibleDC(reference);
-    m_owned = m_hDC != nullptr;
-    return m_owned;
-}
-
-bool CDC::Attach(HDC borrowed) {
-    if (m_hDC != nullptr || borrowed == nullptr) return false;
-    m_hDC = borrowed;
-    m_owned = false;
-    return true;
-}
-
-HDC CDC::Detach() {
-    m_owned = false;
-    return std::exchange(m_hDC, nullptr);
+    return m_hDC != nullptr;
 }
 
 void CDC::DeleteDC() {
     HDC dc = std::exchange(m_hDC, nullptr);
-    if (dc != nullptr && m_owned) ::DeleteDC(dc);
-    m_owned = false;
+    if (dc != nullptr) ::DeleteDC(dc);
 }
 
 void CDC::FillSolidRect(const RECT& rect, COLORREF color) {

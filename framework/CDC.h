@@ -1,6 +1,8 @@
-// A device context. A DC the object created (CreateCompatibleDC) is owned and
-// deleted with it; a DC attached from elsewhere is borrowed and only let go.
-// CPaintDC and CClientDC are the scoped guards of BeginPaint and GetDC.
+// Device contexts, with their ownership in the type. A CDC owns its DC: one
+// it created (CreateCompatibleDC) is deleted with it. A DC the system lends
+// (an owner-drawn item's, a paint's, a window's) is drawn on through a
+// CBorrowedDC, which never deletes it; CPaintDC and CClientDC are the
+// borrowed DCs of BeginPaint and GetDC, handed back when they go.
 #pragma once
 #include <utility>
 
@@ -10,17 +12,9 @@
 class CDC {
 public:
     CDC() = default;
-    virtual ~CDC() { DeleteDC(); }
-    CDC(CDC&& other) noexcept
-        : m_hDC(std::exchange(other.m_hDC, nullptr)), m_owned(std::exchange(other.m_owned, false)) {}
-    CDC& operator=(CDC&& other) noexcept {
-        if (this != &other) {
-            DeleteDC();
-            m_hDC = std::exchange(other.m_hDC, nullptr);
-            m_owned = std::exchange(other.m_owned, false);
-        }
-        return *this;
-    }
+    virtual ~CDC() { CDC::DeleteDC(); }
+    // Neither copied nor moved: a DC stays with the object that holds it,
+    // and no owner can be sliced out of a borrowed DC.
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
 
@@ -28,13 +22,12 @@ public:
     operator HDC() const { return m_hDC; }
     HDC GetSafeHdc() const { return m_hDC; }
 
-    // A memory DC compatible with reference (the screen when null); owned.
+    // A memory DC compatible with reference (the screen when null).
     bool CreateCompatibleDC(HDC reference);
-    // Borrows dc: the caller keeps ownership.
-    bool Attach(HDC borrowed);
-    HDC Detach();
-    // Deletes an owned DC; a borrowed one is only let go.
-    void DeleteDC();
+    // Lets go of the DC without deleting it and hands it to the caller.
+    HDC Detach() { return std::exchange(m_hDC, nullptr); }
+    // Deletes the DC; a borrowed one is only let go.
+    virtual void DeleteDC();
 
     void FillSolidRect(const RECT& rect, COLORREF color);
     void Draw3dRect(const RECT& rect, COLORREF topLeft, COLORREF bottomRight);
@@ -51,9 +44,18 @@ public:
     }
     void DrawFocusRect(const RECT& rect) { ::DrawFocusRect(m_hDC, &rect); }
     BOOL DrawEdge(RECT rect, UINT edge, UINT flags) { return ::DrawEdge(m_hDC, &rect, edge, flags); }
+};
+
+// A DC the system lends for the object's life: drawn on, never deleted.
+class CBorrowedDC : public CDC {
+public:
+    explicit CBorrowedDC(HDC lent) { m_hDC = lent; }
+    ~CBorrowedDC() override { m_hDC = nullptr; }
+    void DeleteDC() override { m_hDC = nullptr; }
 
 protected:
-    bool m_owned = false;
+    // For the guards below, which borrow in their constructor's body.
+    CBorrowedDC() = default;
 };
 
 // Selects an object into a DC and selects the previous one back on scope exit.
@@ -73,13 +75,10 @@ private:
 };
 
 // BeginPaint ... EndPaint.
-class CPaintDC : public CDC {
+class CPaintDC : public CBorrowedDC {
 public:
-    explicit CPaintDC(HWND hwnd) : m_hwnd(hwnd) { Attach(::BeginPaint(hwnd, &m_ps)); }
-    ~CPaintDC() override {
-        Detach();
-        ::EndPaint(m_hwnd, &m_ps);
-    }
+    explicit CPaintDC(HWND hwnd) : m_hwnd(hwnd) { m_hDC = ::BeginPaint(hwnd, &m_ps); }
+    ~CPaintDC() override { ::EndPaint(m_hwnd, &m_ps); }
     PAINTSTRUCT m_ps = {};
 
 private:
@@ -87,12 +86,11 @@ private:
 };
 
 // GetDC ... ReleaseDC (a null window gives the screen DC).
-class CClientDC : public CDC {
+class CClientDC : public CBorrowedDC {
 public:
-    explicit CClientDC(HWND hwnd) : m_hwnd(hwnd) { Attach(::GetDC(hwnd)); }
+    explicit CClientDC(HWND hwnd) : m_hwnd(hwnd) { m_hDC = ::GetDC(hwnd); }
     ~CClientDC() override {
-        HDC dc = Detach();
-        if (dc != nullptr) ::ReleaseDC(m_hwnd, dc);
+        if (m_hDC != nullptr) ::ReleaseDC(m_hwnd, m_hDC);
     }
 
 private:

@@ -304,8 +304,7 @@ void FrameWithColor(HDC dc, const RECT& r, COLORREF color) {
 
 void CFlatButton::DrawItem(LPDRAWITEMSTRUCT dis) {
     if (dis == nullptr || dis->hDC == nullptr) return;
-    CDC dc;
-    dc.Attach(dis->hDC);  // borrowed from the owner-draw message
+    CBorrowedDC dc(dis->hDC);  // borrowed from the owner-draw message
 
     const bool selected = (dis->itemState & ODS_SELECTED) != 0;
     if (m_isCheckBox) {

@@ -41,13 +41,25 @@ TEST(GdiOwnership, MemoryDcIsDeletedButABorrowedDcIsOnlyLetGo) {
     }
     EXPECT_EQ(::GetObjectType(created), 0u);
 
-    HDC borrowed = ::CreateCompatibleDC(nullptr);
+    HDC lent = ::CreateCompatibleDC(nullptr);
     {
-        CDC dc;
-        ASSERT_TRUE(dc.Attach(borrowed));
+        CBorrowedDC dc(lent);
+        EXPECT_EQ(dc.GetSafeHdc(), lent);
     }
-    EXPECT_EQ(::GetObjectType(borrowed), static_cast<DWORD>(OBJ_MEMDC));
-    ::DeleteDC(borrowed);
+    EXPECT_EQ(::GetObjectType(lent), static_cast<DWORD>(OBJ_MEMDC));
+    ::DeleteDC(lent);
+}
+
+TEST(GdiOwnership, DeletingABorrowedDcThroughTheDrawingTypeOnlyLetsGo) {
+    HDC lent = ::CreateCompatibleDC(nullptr);
+    {
+        CBorrowedDC borrowed(lent);
+        CDC* drawing = &borrowed;  // as the drawing routines take it
+        drawing->DeleteDC();
+        EXPECT_EQ(drawing->GetSafeHdc(), nullptr);
+    }
+    EXPECT_EQ(::GetObjectType(lent), static_cast<DWORD>(OBJ_MEMDC));
+    ::DeleteDC(lent);
 }
 
 TEST(GdiOwnership, SelectGuardRestoresThePreviousObject) {

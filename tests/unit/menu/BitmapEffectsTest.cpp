@@ -10,12 +10,11 @@
 #include "framework/CDC.h"
 #include "ui/menu/draw/ItemLayout.h"
 #include "tests/unit/menu/MenuTestSupport.h"
+#include "tests/unit/menu/PictureReference.h"
 #include "ui/menu/pictures/PictureEffects.h"
 
 using namespace tessel;
-using menutest::Canvas;
-using menutest::MakeBitmap;
-using menutest::SysColor;
+using namespace menutest;
 
 namespace {
 
@@ -124,8 +123,7 @@ TEST(ShadowImage, OneColourInsideAndOutsideTheXpLook) {
 
 TEST(CheckMarkDrawing, SevenColumnsOfThreePixels) {
     Canvas canvas(30, 30, 0xFFFFFF);
-    CDC dc;
-    dc.Attach(canvas.dc());
+    CBorrowedDC dc(canvas.dc());
     const DcState before(canvas.dc());
     DrawCheckMark(&dc, 10, 11, RGB(0, 0, 128));
     EXPECT_TRUE(DcState(canvas.dc()) == before);
@@ -144,13 +142,11 @@ TEST(CheckMarkDrawing, SevenColumnsOfThreePixels) {
     EXPECT_EQ(canvas.Get(12, 15), MakeColor(0, 0, 128));
     EXPECT_EQ(canvas.Get(12, 17), MakeColor(0, 0, 128));
     EXPECT_EQ(canvas.Get(12, 18), 0xFFFFFFu);
-    dc.Detach();
 }
 
 TEST(RadioDot, SixBySixInItsBox) {
     Canvas canvas(30, 30, 0xFFFFFF);
-    CDC dc;
-    dc.Attach(canvas.dc());
+    CBorrowedDC dc(canvas.dc());
     const DcState before(canvas.dc());
     DrawRadioDot(&dc, 10, 12, RGB(200, 0, 0));
     EXPECT_TRUE(DcState(canvas.dc()) == before);
@@ -160,7 +156,6 @@ TEST(RadioDot, SixBySixInItsBox) {
     EXPECT_GE(inside, 16);
     EXPECT_EQ(canvas.Get(12, 14), red);
     EXPECT_EQ(canvas.Get(13, 15), red);
-    dc.Detach();
 }
 
 TEST(CheckBoxClassic, FillEdgeAndMark) {
@@ -172,8 +167,7 @@ TEST(CheckBoxClassic, FillEdgeAndMark) {
     for (const Case c : {Case{false, false, true}, Case{true, false, true}, Case{false, true, true},
                          Case{true, true, false}}) {
         Canvas canvas(24, 24);
-        CDC dc;
-        dc.Attach(canvas.dc());
+        CBorrowedDC dc(canvas.dc());
         const DcState before(canvas.dc());
         EXPECT_TRUE(DrawCheckBoxClassic(&dc, &box, c.selected, FALSE, SystemLook{c.xpLook, c.newShell}));
         EXPECT_TRUE(DcState(canvas.dc()) == before);
@@ -192,29 +186,25 @@ TEST(CheckBoxClassic, FillEdgeAndMark) {
             EXPECT_EQ(canvas.Get(p.x, p.y), menuText) << what;
         EXPECT_NE(canvas.Get(box.left + 3, box.top + 4 + 2), menuText) << what;
         EXPECT_EQ(canvas.Get(0, 0), kMagenta) << "nothing outside the box";
-        dc.Detach();
     }
 }
 
 TEST(CheckBoxClassic, RadioDotAtFiveFour) {
     const RECT box = {0, 0, 16, 16};
     Canvas canvas(20, 20);
-    CDC dc;
-    dc.Attach(canvas.dc());
+    CBorrowedDC dc(canvas.dc());
     DrawCheckBoxClassic(&dc, &box, TRUE, TRUE, SystemLook{false, false});
     const Color ink = SysColor(COLOR_MENUTEXT);
     const int dot = canvas.Count(ink, 5, 4, 11, 10);
     EXPECT_GE(dot, 16);
     EXPECT_EQ(canvas.Count(ink, 0, 0, 20, 20), dot);
-    dc.Detach();
 }
 
 TEST(CheckBoxXP, FramedLightFillAndTheMarkOneFurtherRight) {
     const RECT box = {2, 2, 18, 18};
     const COLORREF frame = RGB(49, 106, 197);
     Canvas canvas(24, 24);
-    CDC dc;
-    dc.Attach(canvas.dc());
+    CBorrowedDC dc(canvas.dc());
     const DcState before(canvas.dc());
     EXPECT_TRUE(DrawCheckBoxXP(&dc, &box, FALSE, &frame));
     EXPECT_TRUE(DcState(canvas.dc()) == before);
@@ -229,21 +219,18 @@ TEST(CheckBoxXP, FramedLightFillAndTheMarkOneFurtherRight) {
     for (const PixelPoint& p : CheckMarkPixels(box.left + 5, box.top + 4)) EXPECT_EQ(canvas.Get(p.x, p.y), ink);
     EXPECT_EQ(canvas.Count(ink, 0, 0, 24, 24), 21);
     EXPECT_EQ(canvas.Get(0, 0), kMagenta);
-    dc.Detach();
 }
 
 TEST(CheckBoxXP, RadioDotAtFiveFour) {
     const RECT box = {0, 0, 16, 16};
     const COLORREF frame = RGB(0, 0, 255);
     Canvas canvas(20, 20);
-    CDC dc;
-    dc.Attach(canvas.dc());
+    CBorrowedDC dc(canvas.dc());
     DrawCheckBoxXP(&dc, &box, TRUE, &frame);
     const Color ink = SysColor(COLOR_MENUTEXT);
     const int dot = canvas.Count(ink, 5, 4, 11, 10);
     EXPECT_GE(dot, 16);
     EXPECT_EQ(canvas.Count(ink, 0, 0, 20, 20), dot);
-    dc.Detach();
 }
 
 void ExpectTwoTone(const Canvas& canvas, int x0, int y0, const TwoToneResult& expected) {
@@ -267,8 +254,7 @@ TEST(GrayedImageDrawing, FaceAndHighlightBecomeBackgroundEverythingElseTheShape)
     EXPECT_TRUE(shape.At(13, 10));
 
     Canvas canvas(40, 40);
-    CDC dc;
-    dc.Attach(canvas.dc());
+    CBorrowedDC dc(canvas.dc());
     const DcState before(canvas.dc());
     DrawGrayedImage(&dc, 5, 6, 16, 15, &picture, 0, 0, background);
     EXPECT_TRUE(DcState(canvas.dc()) == before);
@@ -277,21 +263,18 @@ TEST(GrayedImageDrawing, FaceAndHighlightBecomeBackgroundEverythingElseTheShape)
                   ComposeGrayedImage(shape, background, SysColor(COLOR_BTNHIGHLIGHT), SysColor(COLOR_BTNSHADOW)));
     // Nothing beyond width + 1 by height + 1.
     EXPECT_EQ(canvas.Count(kMagenta, 0, 0, 40, 40), 40 * 40 - 17 * 16 + 2);
-    dc.Detach();
 }
 
 TEST(GrayedImageDrawing, AllFacePictureIsAPlainBoxOneLarger) {
     const Color background = MakeColor(10, 120, 30);
     CBitmap picture(MakeBitmap(16, 15, Face()));
     Canvas canvas(30, 30);
-    CDC dc;
-    dc.Attach(canvas.dc());
+    CBorrowedDC dc(canvas.dc());
     DrawGrayedImage(&dc, 2, 3, 16, 15, &picture, 0, 0, background);
     EXPECT_EQ(canvas.Count(background, 0, 0, 30, 30), 17 * 16 - 2);
     EXPECT_EQ(canvas.Get(2 + 16, 3), kMagenta);       // top-right corner untouched
     EXPECT_EQ(canvas.Get(2, 3 + 15), kMagenta);       // bottom-left corner untouched
     EXPECT_EQ(canvas.Get(2 + 16, 3 + 15), background);
-    dc.Detach();
 }
 
 TEST(EmbossedImageDrawing, PaintsTheMasksBlackPixelsInHighlightThenShadow) {
@@ -345,8 +328,7 @@ TEST(EmbossedImageDrawing, PaintsTheMasksBlackPixelsInHighlightThenShadow) {
 
 TEST(EffectsOnBadInput, NothingHappensAndNothingBreaks) {
     Canvas canvas(10, 10);
-    CDC dc;
-    dc.Attach(canvas.dc());
+    CBorrowedDC dc(canvas.dc());
     CBitmap none;
     MakeFadedImage(nullptr);
     MakeFadedImage(&none);
@@ -359,7 +341,6 @@ TEST(EffectsOnBadInput, NothingHappensAndNothingBreaks) {
     EXPECT_FALSE(DrawCheckBoxClassic(&dc, nullptr, FALSE, FALSE, SystemLook{}));
     EXPECT_FALSE(DrawCheckBoxXP(nullptr, nullptr, FALSE, nullptr));
     EXPECT_EQ(canvas.Count(kMagenta, 0, 0, 10, 10), 100);
-    dc.Detach();
 }
 
 }  // namespace

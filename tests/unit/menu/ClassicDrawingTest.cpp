@@ -3,6 +3,7 @@
 
 #include "ui/menu/draw/ClassicItemDrawing.h"
 #include "tests/unit/menu/DrawTestSupport.h"
+#include "tests/unit/menu/PictureReference.h"
 #include "ui/menu/draw/ItemLayout.h"
 
 using namespace tessel;

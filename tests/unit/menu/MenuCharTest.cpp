@@ -75,33 +75,33 @@ TEST(MenuChar, PositionIsTheLowWordOfTheAnswer) {
 }
 
 TEST(MenuChar, ChineseCaptions) {
-    // "文件(&F)" and "退出(&X)" in code page 936.
+    // "文件(&F)" and "退出(&X)" in code page 936, the tests' ANSI code page.
     const std::vector<std::string> captions = {"\xCE\xC4\xBC\xFE(&F)", "\xCD\xCB\xB3\xF6(&X)"};
-    EXPECT_EQ(MenuCharAnswer('f', kPopup, captions, IsCp936LeadByte), 0x20000u);
-    EXPECT_EQ(MenuCharAnswer('X', kPopup, captions, IsCp936LeadByte), 0x20001u);
-    EXPECT_EQ(MenuCharAnswer('o', kPopup, captions, IsCp936LeadByte), 0u);
+    EXPECT_EQ(MenuCharAnswer('f', kPopup, captions, IsAnsiLeadByte), 0x20000u);
+    EXPECT_EQ(MenuCharAnswer('X', kPopup, captions, IsAnsiLeadByte), 0x20001u);
+    EXPECT_EQ(MenuCharAnswer('o', kPopup, captions, IsAnsiLeadByte), 0u);
 }
 
 TEST(MenuChar, NeverMatchesInsideADoubleByteCharacter) {
     // 0x81 0x26 is not valid GBK, but a lead byte always swallows the next
     // byte: the '&' there is the character's second half.
     const std::string hidden = "\x81&F";
-    EXPECT_EQ(MenuCharAnswer('f', kPopup, {hidden}, IsCp936LeadByte), 0u);
+    EXPECT_EQ(MenuCharAnswer('f', kPopup, {hidden}, IsAnsiLeadByte), 0u);
     EXPECT_EQ(MenuCharAnswer('f', kPopup, {hidden}, nullptr), 0x20000u);
     // 0xB0 0x41 is one character whose second byte is 'A': not lowered, and
     // not a mnemonic after the '&' in front of it.
     const std::string trailA = "&\xB0" "A";
-    EXPECT_EQ(MenuCharAnswer('a', kPopup, {trailA}, IsCp936LeadByte), 0u);
+    EXPECT_EQ(MenuCharAnswer('a', kPopup, {trailA}, IsAnsiLeadByte), 0u);
     // A lead byte as the typed character matches nothing.
     const std::string leadAfterAmp = "&\xB0\xA1";
-    EXPECT_EQ(MenuCharAnswer(0xB0, kPopup, {leadAfterAmp}, IsCp936LeadByte), 0u);
+    EXPECT_EQ(MenuCharAnswer(0xB0, kPopup, {leadAfterAmp}, IsAnsiLeadByte), 0u);
     // A dangling lead byte at the end is harmless.
-    EXPECT_EQ(MenuCharAnswer('f', kPopup, {"&F\xB0"}, IsCp936LeadByte), 0x20000u);
-    EXPECT_EQ(MenuCharAnswer('f', kPopup, {"\xB0", "&F"}, IsCp936LeadByte), 0x20001u);
+    EXPECT_EQ(MenuCharAnswer('f', kPopup, {"&F\xB0"}, IsAnsiLeadByte), 0x20000u);
+    EXPECT_EQ(MenuCharAnswer('f', kPopup, {"\xB0", "&F"}, IsAnsiLeadByte), 0x20001u);
 }
 
 TEST(MenuChar, SingleByteCodePageHasNoLeadBytes) {
     // Without a lead-byte test, high bytes are characters of their own.
     EXPECT_EQ(MenuCharAnswer(0xE9, kPopup, {"Caf&\xE9"}, nullptr), 0x20000u);
-    EXPECT_EQ(MenuCharAnswer(0xE9, kPopup, {"Caf&\xE9"}, IsCp936LeadByte), 0u);
+    EXPECT_EQ(MenuCharAnswer(0xE9, kPopup, {"Caf&\xE9"}, IsAnsiLeadByte), 0u);
 }

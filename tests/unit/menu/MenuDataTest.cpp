@@ -40,7 +40,6 @@ TEST(TesselMenuItemRecord, StartsEmpty) {
     EXPECT_EQ(item.ownImageFlag, -1);
     EXPECT_EQ(item.flags, 0u);
     EXPECT_EQ(item.commandId, 0u);
-    EXPECT_EQ(item.syncMark, 0);
     EXPECT_EQ(item.ownImages, nullptr);
     EXPECT_TRUE(item.GetTextNarrow().IsEmpty());
 }
@@ -123,7 +122,6 @@ TEST(TesselMenuObject, NewMenuHasTheDefaults) {
     EXPECT_EQ(menu.m_useMaskColor, 0);
     EXPECT_EQ(menu.m_embossedDisabledIcons, 0);
     EXPECT_EQ(menu.m_checkImages, nullptr);
-    EXPECT_EQ(menu.m_sharesCheckImages, 0);
     EXPECT_EQ(menu.m_selectedCheckBitmapId, -1);
     EXPECT_EQ(menu.m_checkBitmapId, -1);
     EXPECT_EQ(menu.m_imageIsIcon, 0);

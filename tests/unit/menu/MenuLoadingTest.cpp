@@ -211,16 +211,18 @@ TEST(MenuLoading, DestroyEmptiesTheRegistryAndSparesASharedCheckList) {
     TesselMenu* inner = AsTessel(outer->SubMenuAt(2));
     for (TesselMenu* level : {outer, inner}) {
         EXPECT_EQ(level->m_checkImages.get(), bar.m_checkImages.get());
-        EXPECT_EQ(level->m_sharesCheckImages, 1);
         EXPECT_EQ(level->m_checkBitmapId, 301);
         EXPECT_EQ(level->m_selectedCheckBitmapId, 302);
         EXPECT_EQ(level->m_iconWidth, 16);
     }
-    // A sub-menu emptied on its own keeps the list for everyone.
+    // A sub-menu emptied on its own lets go of the list, which lives on for
+    // the others.
+    const long holders = bar.m_checkImages.use_count();
     const HMENU innerHandle = inner->m_hMenu;
     EXPECT_TRUE(inner->DestroyMenu());
     EXPECT_FALSE(Registered(innerHandle));
-    EXPECT_NE(inner->m_checkImages, nullptr);
+    EXPECT_EQ(inner->m_checkImages, nullptr);
+    EXPECT_EQ(bar.m_checkImages.use_count(), holders - 1);
     EXPECT_EQ(ImageList_GetImageCount(checkHandle), 2);
 
     const std::vector<HMENU> tree = {bar.m_subMenus[0], outer->m_subMenus[0]};
@@ -230,7 +232,7 @@ TEST(MenuLoading, DestroyEmptiesTheRegistryAndSparesASharedCheckList) {
     EXPECT_TRUE(bar.m_subMenus.empty());
     for (const HMENU h : tree) EXPECT_FALSE(Registered(h));
     EXPECT_EQ(bar.m_checkImages, nullptr);
-    EXPECT_TRUE(watch.expired()) << "the owner released its check list";
+    EXPECT_TRUE(watch.expired()) << "the list went with the last level that held it";
     EXPECT_FALSE(bar.DestroyMenu());
 }
 
@@ -253,11 +255,12 @@ TEST(MenuAppending, AnAppendedPopupIsOwnedRegisteredAndDeletedWithItsParent) {
     bool deleted = false;
     auto parent = std::make_unique<TesselMenu>();
     ASSERT_TRUE(parent->CreatePopupMenu());
-    auto* child = new WatchedMenu(&deleted);  // handed over to the parent below
-    ASSERT_TRUE(child->CreatePopupMenu());
+    auto owned = std::make_unique<WatchedMenu>(&deleted);
+    ASSERT_TRUE(owned->CreatePopupMenu());
+    TesselMenu* child = owned.get();  // borrowed: the parent owns it once appended
     const HMENU childHandle = child->m_hMenu;
     ASSERT_TRUE(child->AppendItem(L"Leaf", 0, 11));
-    ASSERT_TRUE(parent->AppendItem(L"&Sub", MF_POPUP, reinterpret_cast<UINT_PTR>(childHandle)));
+    ASSERT_TRUE(parent->AppendPopup(L"&Sub", MF_POPUP, std::move(owned)));
     EXPECT_TRUE(Registered(childHandle));
     EXPECT_EQ(parent->m_subMenus, std::vector<HMENU>{childHandle});
     EXPECT_EQ(parent->SubMenuAt(0), child);
@@ -267,6 +270,20 @@ TEST(MenuAppending, AnAppendedPopupIsOwnedRegisteredAndDeletedWithItsParent) {
     parent.reset();
     EXPECT_TRUE(deleted);
     EXPECT_FALSE(Registered(childHandle));
+}
+
+TEST(MenuAppending, PopupsComeOnlyWithTheirObject) {
+    TesselMenu parent;
+    ASSERT_TRUE(parent.CreatePopupMenu());
+    TesselMenu loose;
+    ASSERT_TRUE(loose.CreatePopupMenu());
+    EXPECT_FALSE(parent.AppendItem(L"&Loose", MF_POPUP, reinterpret_cast<UINT_PTR>(loose.m_hMenu)));
+    EXPECT_FALSE(parent.AppendPopup(L"&Empty", 0, std::make_unique<TesselMenu>()));
+    EXPECT_FALSE(parent.AppendPopup(L"&None", 0, nullptr));
+    EXPECT_TRUE(parent.m_items.empty());
+    EXPECT_TRUE(parent.m_subMenus.empty());
+    EXPECT_EQ(GetMenuItemCount(parent.m_hMenu), 0);
+    EXPECT_FALSE(Registered(loose.m_hMenu));
 }
 
 TEST(MenuSearch, FindsCommandsDepthFirstButNeverPopupsById) {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 
 #include "ui/menu/measure/ItemMeasuring.h"
@@ -187,10 +188,11 @@ TEST(SubMenuRegistry, KnowsOnlyAppendedPopups) {
     EXPECT_FALSE(TesselMenu::IsRegisteredSubMenu(nullptr));
     TesselMenu bar;
     ASSERT_TRUE(bar.CreateMenu());
-    auto* popup = new TesselMenu;  // handed over to bar by AppendItem
-    ASSERT_TRUE(popup->CreatePopupMenu());
+    auto owned = std::make_unique<TesselMenu>();
+    ASSERT_TRUE(owned->CreatePopupMenu());
+    TesselMenu* popup = owned.get();  // borrowed: bar owns it once appended
     EXPECT_FALSE(TesselMenu::IsRegisteredSubMenu(popup));
-    bar.AppendItem(L"&Popup", MF_POPUP, reinterpret_cast<UINT_PTR>(popup->m_hMenu));
+    bar.AppendPopup(L"&Popup", 0, std::move(owned));
     EXPECT_TRUE(TesselMenu::IsRegisteredSubMenu(popup));
     EXPECT_TRUE(TesselMenu::IsRegisteredSubMenuHandle(popup->m_hMenu));
     EXPECT_FALSE(TesselMenu::IsRegisteredSubMenu(&bar));

@@ -1,5 +1,7 @@
-// Windows version mapping and the XP-look decision.
+// Windows version mapping, the classic-theme name and the drawing style.
 #include <gtest/gtest.h>
+
+#include <windows.h>
 
 #include <string>
 
@@ -138,40 +140,22 @@ TEST(ClassicThemePath, ValueEndsAtItsFirstNul) {
 }
 
 TEST(ClassicThemePath, DoubleByteCharactersAreNotSplit) {
+    // The tests run in code page 936, whose lead bytes the theme check is given.
     // 0xB0 0xA1 is one GBK character in front of the file name: classic.
     const std::string whole = "C:\\\xB0\xA1Windows Classic.theme";
-    EXPECT_TRUE(IsClassicThemePath(whole, IsCp936LeadByte));
+    EXPECT_TRUE(IsClassicThemePath(whole, IsAnsiLeadByte));
     // Here the 'W' is the second byte of the character 0xB0 0x57, so the name
     // is not "Windows Classic.theme" but "...indows Classic.theme".
     const std::string split = "C:\\\xB0Windows Classic.theme";
-    EXPECT_FALSE(IsClassicThemePath(split, IsCp936LeadByte));
+    EXPECT_FALSE(IsClassicThemePath(split, IsAnsiLeadByte));
     // Without a code page, bytes are characters.
     EXPECT_TRUE(IsClassicThemePath(split));
 }
 
-TEST(ClassicThemePath, Cp936LeadBytes) {
+TEST(ClassicThemePath, LeadBytesOfTheTestsCodePage) {
+    ASSERT_EQ(GetACP(), 936u) << "the tests run under the Chinese locale";
     for (int b = 0; b < 256; ++b) {
-        EXPECT_EQ(IsCp936LeadByte(static_cast<unsigned char>(b)), b >= 0x81 && b <= 0xFE) << b;
-    }
-}
-
-TEST(XPLook, OnlyWindowsXPWithANonClassicThemeOrNoThemeValue) {
-    const std::string luna = "C:\\WINDOWS\\Resources\\Themes\\Luna.theme";
-    const std::string classic = "C:\\WINDOWS\\Resources\\Themes\\Windows Classic.theme";
-    const std::string classicUpper = "C:\\WINDOWS\\RESOURCES\\THEMES\\WINDOWS CLASSIC.THEME";
-    const std::string classicLower = "c:\\windows\\resources\\themes\\windows classic.theme";
-
-    EXPECT_TRUE(IsXPLookFor(OsWinXP, luna));
-    EXPECT_TRUE(IsXPLookFor(OsWinXP, std::nullopt));  // key or value missing
-    EXPECT_TRUE(IsXPLookFor(OsWinXP, std::string_view()));  // empty value
-    EXPECT_FALSE(IsXPLookFor(OsWinXP, classic));
-    EXPECT_FALSE(IsXPLookFor(OsWinXP, classicUpper));
-    EXPECT_FALSE(IsXPLookFor(OsWinXP, classicLower));
-
-    for (OsVersionCode os : {OsWin32s, OsOtherNT, OsWin95, OsWin98, OsWinMe, OsWinNT4, OsWin2000}) {
-        EXPECT_FALSE(IsXPLookFor(os, luna)) << os;
-        EXPECT_FALSE(IsXPLookFor(os, classic)) << os;
-        EXPECT_FALSE(IsXPLookFor(os, std::nullopt)) << os;
+        EXPECT_EQ(IsAnsiLeadByte(static_cast<unsigned char>(b)), b >= 0x81 && b <= 0xFE) << b;
     }
 }
 

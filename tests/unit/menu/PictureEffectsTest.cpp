@@ -4,9 +4,11 @@
 #include <set>
 #include <utility>
 
+#include "tests/unit/menu/PictureReference.h"
 #include "ui/menu/pictures/PictureEffects.h"
 
 using namespace tessel;
+using namespace menutest;
 
 namespace {
 

@@ -54,6 +54,7 @@ const ProbeCase kCases[] = {
     {"winxp-longer-extension", "winxp", Theme::Path, "C:\\Windows Classic.themes",
      tessel::OsWinXP, true, true},
     {"winxp-no-key", "winxp", Theme::Missing, "", tessel::OsWinXP, true, true},
+    {"winxp-empty-value", "winxp", Theme::Path, "", tessel::OsWinXP, true, true},
     {"winxp-not-a-string", "winxp", Theme::NotAString, "", tessel::OsWinXP, true, true},
     {"win2003", "win2003", Theme::Path, kClassic, tessel::OsOtherNT, false, false},
     {"vista", "vista", Theme::Path, kLuna, tessel::OsOtherNT, false, false},
@@ -340,6 +341,7 @@ TEST_F(SystemDetection, ClassicThemeNameInAnyLetterCase) { RunCase(*FindCase("wi
 TEST_F(SystemDetection, ClassicThemeNameAlone) { RunCase(*FindCase("winxp-bare-name")); }
 TEST_F(SystemDetection, ANameThatOnlyStartsLikeTheClassicOne) { RunCase(*FindCase("winxp-longer-extension")); }
 TEST_F(SystemDetection, WindowsXPWithoutThemeKey) { RunCase(*FindCase("winxp-no-key")); }
+TEST_F(SystemDetection, WindowsXPWithAnEmptyThemeValue) { RunCase(*FindCase("winxp-empty-value")); }
 TEST_F(SystemDetection, ThemeValueThatIsNotAString) { RunCase(*FindCase("winxp-not-a-string")); }
 TEST_F(SystemDetection, LaterNtVersions) {
     RunCase(*FindCase("win2003"));

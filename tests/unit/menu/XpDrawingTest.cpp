@@ -6,6 +6,7 @@
 #include "ui/menu/pictures/MenuPictures.h"
 #include "ui/menu/draw/XpItemDrawing.h"
 #include "tests/unit/menu/DrawTestSupport.h"
+#include "tests/unit/menu/PictureReference.h"
 #include "ui/menu/draw/ItemLayout.h"
 
 using namespace tessel;

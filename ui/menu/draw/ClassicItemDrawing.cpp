@@ -12,8 +12,7 @@ namespace tessel {
 void DrawClassicItem(const ItemDrawSettings& s, DRAWITEMSTRUCT* dis) {
     if (dis == nullptr || dis->hDC == nullptr) return;
     const TesselMenuItem* item = ItemRecordOf(dis);
-    CDC dc;
-    dc.Attach(dis->hDC);  // borrowed: the item DC belongs to the system
+    CBorrowedDC dc(dis->hDC);  // borrowed: the item DC belongs to the system
 
     const MenuSysColors sys = ReadMenuSysColors();
     const COLORREF bg = ClassicBackground(sys, s.look.xpLook);

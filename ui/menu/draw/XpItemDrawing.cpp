@@ -36,8 +36,7 @@ void DrawPictures(HDC dc, HIMAGELIST list, const PictureChoice& choice,
 void DrawXpItem(const ItemDrawSettings& s, DRAWITEMSTRUCT* dis) {
     if (dis == nullptr || dis->hDC == nullptr) return;
     const TesselMenuItem* item = ItemRecordOf(dis);
-    CDC itemDc;
-    itemDc.Attach(dis->hDC);  // borrowed: the item DC belongs to the system
+    CBorrowedDC itemDc(dis->hDC);  // borrowed: the item DC belongs to the system
 
     const MenuSysColors sys = ReadMenuSysColors();
     const XpColors xp = ComputeXpColors(sys, s.look.xpLook);
@@ -54,7 +53,7 @@ void DrawXpItem(const ItemDrawSettings& s, DRAWITEMSTRUCT* dis) {
     if (grayed && !s.selectDisabledXP) {
         dis->itemState &= ~static_cast<UINT>(ODS_SELECTED);
         offscreen = std::make_unique<OffscreenItemDC>(&itemDc, dis->rcItem);
-        dc = offscreen.get();
+        dc = offscreen->Dc();
         menuFont = CreateMenuFont();
         if (!menuFont.IsNull()) fontIn.emplace(*dc, menuFont);
     }

@@ -35,12 +35,12 @@ std::uint32_t CommandRecordFlags(std::uint32_t state) {
     return state | kByPosition | kOwnerDraw;
 }
 
-std::vector<int> MatchRecordsToPositions(const std::vector<std::uint32_t>& recordIds,
-                                         const std::vector<std::uint32_t>& positionIds) {
+std::vector<int> MatchRecordsToPositions(const std::vector<std::uintptr_t>& recordIds,
+                                         const std::vector<std::uintptr_t>& positionIds) {
     std::vector<bool> claimed(recordIds.size(), false);
     std::vector<int> match;
     match.reserve(positionIds.size());
-    for (std::uint32_t id : positionIds) {
+    for (std::uintptr_t id : positionIds) {
         int found = -1;
         for (std::size_t r = 0; r < recordIds.size(); ++r) {
             if (!claimed[r] && recordIds[r] == id) {

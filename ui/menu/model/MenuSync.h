@@ -31,8 +31,8 @@ std::uint32_t CommandRecordFlags(std::uint32_t state);
 // each position the record it takes over, or -1 when a new record is
 // needed. Each record is taken at most once, the first unclaimed one with
 // an equal id first; records taken by no position are to be deleted.
-std::vector<int> MatchRecordsToPositions(const std::vector<std::uint32_t>& recordIds,
-                                         const std::vector<std::uint32_t>& positionIds);
+std::vector<int> MatchRecordsToPositions(const std::vector<std::uintptr_t>& recordIds,
+                                         const std::vector<std::uintptr_t>& positionIds);
 
 // Positions the system placed before a loaded menu bar's own items: the
 // first position whose non-empty caption equals the caption of some record

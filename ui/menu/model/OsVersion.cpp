@@ -47,10 +47,6 @@ bool IsNewShellOsVersion(OsVersionCode os) {
     return static_cast<int>(os) > static_cast<int>(OsOtherNT);
 }
 
-bool IsCp936LeadByte(unsigned char byte) {
-    return byte >= 0x81 && byte <= 0xFE;
-}
-
 bool IsClassicThemePath(std::string_view path, LeadBytePredicate isLeadByte) {
     const std::size_t nul = path.find('\0');
     if (nul != std::string_view::npos) path = path.substr(0, nul);
@@ -63,13 +59,6 @@ bool IsClassicThemePath(std::string_view path, LeadBytePredicate isLeadByte) {
     std::size_t i = 0;
     while (i < start) i += isLeadByte(static_cast<unsigned char>(path[i])) ? 2 : 1;
     return i == start;
-}
-
-bool IsXPLookFor(OsVersionCode os, std::optional<std::string_view> themePath,
-                 LeadBytePredicate isLeadByte) {
-    if (os != OsWinXP) return false;
-    if (!themePath) return true;
-    return !IsClassicThemePath(*themePath, isLeadByte);
 }
 
 int EffectiveDrawStyle(bool xpLook, int defaultStyle, int themedStyle) {

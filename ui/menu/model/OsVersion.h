@@ -8,6 +8,8 @@
 #include <optional>
 #include <string_view>
 
+#include "common/PathSplit.h"
+
 namespace tessel {
 
 enum OsVersionCode : int {
@@ -52,16 +54,8 @@ bool IsNewShellOsVersion(OsVersionCode os);
 // NUL or at the end of the view, whichever comes first (registry strings
 // need not be terminated). With a lead-byte test for a double-byte code
 // page, a match must also start on a character boundary.
-using LeadBytePredicate = bool (*)(unsigned char);
 bool IsClassicThemePath(std::string_view path,
                         LeadBytePredicate isLeadByte = nullptr);
-
-// The XP look: Windows XP with a theme that is not the classic one.
-// themePath: the registry's current-theme value, or nullopt when the key or
-// value is missing or unreadable (counts as not classic). For any other
-// version the path is never looked at.
-bool IsXPLookFor(OsVersionCode os, std::optional<std::string_view> themePath,
-                 LeadBytePredicate isLeadByte = nullptr);
 
 // The drawing style in force: the themed style under the XP look, the
 // default style otherwise.
@@ -70,9 +64,6 @@ int EffectiveDrawStyle(bool xpLook, int defaultStyle, int themedStyle);
 inline bool IsXPStyleActiveFor(bool xpLook, int defaultStyle, int themedStyle) {
     return EffectiveDrawStyle(xpLook, defaultStyle, themedStyle) == DrawStyleXP;
 }
-
-// Lead bytes of code page 936 (GBK): 0x81..0xFE.
-bool IsCp936LeadByte(unsigned char byte);
 
 }  // namespace tessel
 

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "common/PathSplit.h"
 #include "ui/menu/model/TesselMenu.h"
 
 namespace tessel {
@@ -11,8 +12,6 @@ namespace {
 constexpr const char kThemeKey[] = "Software\\Microsoft\\Plus!\\Themes\\Current";
 
 }  // namespace
-
-bool IsAnsiLeadByte(unsigned char byte) { return ::IsDBCSLeadByte(byte) != FALSE; }
 
 OsVersionCode DetectOsVersion() {
     const DWORD word = ::GetVersion();

@@ -45,10 +45,3 @@ namespace tessel {
 HWND MenuReferenceWindow();
 
 }  // namespace tessel
-
-namespace tessel {
-
-// Lead bytes of the system's ANSI code page.
-bool IsAnsiLeadByte(unsigned char byte);
-
-}  // namespace tessel

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "common/PathSplit.h"
 #include "framework/CDC.h"
 #include "framework/CFont.h"
 #include "ui/menu/draw/ClassicItemDrawing.h"
@@ -138,13 +139,10 @@ void BuildLevel(TesselMenu& level, const std::vector<tessel::MenuTemplateItem>& 
             sub->m_checkBitmapId = level.m_checkBitmapId;
             sub->m_selectedCheckBitmapId = level.m_selectedCheckBitmapId;
             sub->m_checkImages = level.m_checkImages;
-            sub->m_sharesCheckImages = 1;
             if (!sub->CreatePopupMenu()) continue;
-            // Appending hands the object over to the level.
-            TesselMenu* popup = sub.release();
-            level.AppendItem(item.caption.c_str(), item.flags,
-                             reinterpret_cast<UINT_PTR>(popup->m_hMenu), -1);
-            BuildLevel(*popup, item.children);
+            TesselMenu& popup = *sub;  // borrowed: the level owns it from here on
+            level.AppendPopup(item.caption.c_str(), item.flags, std::move(sub));
+            BuildLevel(popup, item.children);
         } else {
             level.AppendItem(item.caption.c_str(), item.flags, item.id, -1);
         }
@@ -190,25 +188,14 @@ BOOL TesselMenu::LoadMenu(const char* name) {
 
 BOOL TesselMenu::DestroyMenu() {
     if (m_hMenu != nullptr) EraseHandle(s_subMenuRegistry, m_hMenu);
-    for (std::size_t i = m_subMenus.size(); i-- > 0;) {
-        EraseHandle(s_subMenuRegistry, m_subMenus[i]);
-        AdoptSubMenuObject(m_subMenus[i]);
-    }
+    for (std::size_t i = m_subMenus.size(); i-- > 0;) EraseHandle(s_subMenuRegistry, m_subMenus[i]);
     // Depth first: each sub-menu's destructor empties its own levels.
     while (!m_ownedSubMenus.empty()) m_ownedSubMenus.pop_back();
     m_subMenus.clear();
     m_items.clear();
-    if (m_checkImages && !m_sharesCheckImages) m_checkImages.reset();
+    m_checkImages.reset();
     const HMENU own = Detach();
     return own != nullptr ? ::DestroyMenu(own) : FALSE;
-}
-
-void TesselMenu::AdoptSubMenuObject(HMENU popup) {
-    CMenu* object = CMenu::FromHandlePermanent(popup);
-    if (object == nullptr || object == this || !object->IsKindOf(RUNTIME_CLASS(TesselMenu))) return;
-    for (const auto& owned : m_ownedSubMenus)
-        if (owned.get() == object) return;
-    m_ownedSubMenus.emplace_back(static_cast<TesselMenu*>(object));
 }
 
 // ---- items ------------------------------------------------------------------
@@ -227,11 +214,22 @@ tessel::PictureOptions TesselMenu::PictureSettings() const {
 
 BOOL TesselMenu::AppendItem(const wchar_t* text, UINT flags, UINT_PTR id, int toolbarId) {
     flags = tessel::AppendItemFlags(flags, static_cast<std::uint32_t>(id));
-    if ((flags & MF_POPUP) != 0) {
-        s_subMenuRegistry.push_back(reinterpret_cast<HMENU>(id));
-        m_subMenus.push_back(reinterpret_cast<HMENU>(id));
-        AdoptSubMenuObject(reinterpret_cast<HMENU>(id));
-    }
+    if ((flags & MF_POPUP) != 0) return FALSE;
+    return AppendRecord(text, flags, id, toolbarId);
+}
+
+BOOL TesselMenu::AppendPopup(const wchar_t* text, UINT flags, std::unique_ptr<TesselMenu> popup) {
+    if (!popup || popup->m_hMenu == nullptr) return FALSE;
+    const HMENU handle = popup->m_hMenu;
+    s_subMenuRegistry.push_back(handle);
+    m_subMenus.push_back(handle);
+    m_ownedSubMenus.push_back(std::move(popup));
+    const auto id = reinterpret_cast<UINT_PTR>(handle);
+    flags = tessel::AppendItemFlags(flags | MF_POPUP, static_cast<std::uint32_t>(id));
+    return AppendRecord(text, flags, id, -1);
+}
+
+BOOL TesselMenu::AppendRecord(const wchar_t* text, UINT flags, UINT_PTR id, int toolbarId) {
     m_items.push_back(std::make_unique<TesselMenuItem>());
     TesselMenuItem* record = m_items.back().get();
     record->SetTextWide(text);
@@ -306,97 +304,63 @@ BOOL TesselMenu::GetItemCaption(UINT item, CString& caption, UINT flags) const {
 
 // ---- resynchronisation --------------------------------------------------
 
-TesselMenuItem* TesselMenu::ClaimItemById(UINT_PTR id) {
-    for (const auto& record : m_items) {
-        if (record->commandId == id && record->syncMark == 0) {
-            record->syncMark = 1;
-            return record.get();
-        }
-    }
-    return nullptr;
-}
-
-void TesselMenu::SetAllSyncMarks(int value) {
-    for (const auto& record : m_items) record->syncMark = value;
-}
-
-void TesselMenu::DeleteUnmarkedItems() {
-    m_items.erase(std::remove_if(m_items.begin(), m_items.end(),
-                                 [](const std::unique_ptr<TesselMenuItem>& r) { return r->syncMark == 0; }),
-                  m_items.end());
-}
-
 void TesselMenu::SynchronizeItems() {
-    struct Entry {
-        TesselMenuItem* claimed = nullptr;       // borrowed from m_items
-        std::unique_ptr<TesselMenuItem> made;  // new for this position
-    };
-    std::vector<Entry> order;
-    SetAllSyncMarks(0);
     const int count = ItemCount(m_hMenu);
+    std::vector<UINT> states;
+    std::vector<std::uintptr_t> positionIds;
     for (int p = 0; p < count; ++p) {
-        const UINT position = static_cast<UINT>(p);
-        const UINT state = ::GetMenuState(m_hMenu, position, MF_BYPOSITION);
-        Entry entry;
+        const UINT state = ::GetMenuState(m_hMenu, static_cast<UINT>(p), MF_BYPOSITION);
+        // A popup is matched by its handle, a separator by 0.
+        std::uintptr_t id = 0;
         switch (tessel::ClassifyMenuState(state)) {
-            case tessel::PositionKind::Popup: {
-                const std::string caption = ReadMenuString(m_hMenu, position);
-                const HMENU popup = ::GetSubMenu(m_hMenu, p);
-                entry.claimed = ClaimItemById(reinterpret_cast<UINT_PTR>(popup));
-                if (entry.claimed == nullptr) {
-                    entry.made = MakeItemForPosition(position, tessel::PopupRecordFlags(state),
-                                                     reinterpret_cast<UINT_PTR>(popup), caption.c_str());
-                } else if (!caption.empty()) {
-                    entry.claimed->SetTextNarrow(caption.c_str());
-                }
+            case tessel::PositionKind::Popup:
+                id = reinterpret_cast<std::uintptr_t>(::GetSubMenu(m_hMenu, p));
                 break;
-            }
-            case tessel::PositionKind::Separator:
-                entry.claimed = ClaimItemById(0);
-                if (entry.claimed == nullptr) {
-                    entry.made = MakeItemForPosition(position, tessel::SeparatorRecordFlags(state), 0, "");
-                } else {
-                    // By position always: the record's own flags may lack it,
-                    // and the position must not be read as a command id.
-                    ::ModifyMenuA(m_hMenu, position, entry.claimed->flags | MF_BYPOSITION, 0,
-                                  reinterpret_cast<const char*>(entry.claimed));
-                }
-                break;
-            case tessel::PositionKind::Command: {
-                const std::string caption = ReadMenuString(m_hMenu, position);
-                const UINT id = ::GetMenuItemID(m_hMenu, p);
-                entry.claimed = ClaimItemById(id);
-                if (entry.claimed == nullptr) {
-                    entry.made = MakeItemForPosition(position, tessel::CommandRecordFlags(state), id,
-                                                     caption.c_str());
-                } else {
-                    entry.claimed->flags = tessel::CommandRecordFlags(state);
-                    if (!caption.empty()) entry.claimed->SetTextNarrow(caption.c_str());
-                    ::ModifyMenuA(m_hMenu, position, entry.claimed->flags, id,
-                                  reinterpret_cast<const char*>(entry.claimed));
-                }
-                break;
-            }
+            case tessel::PositionKind::Separator: break;
+            case tessel::PositionKind::Command: id = ::GetMenuItemID(m_hMenu, p); break;
         }
-        order.push_back(std::move(entry));
+        states.push_back(state);
+        positionIds.push_back(id);
     }
+    std::vector<std::uintptr_t> recordIds;
+    recordIds.reserve(m_items.size());
+    for (const auto& record : m_items) recordIds.push_back(record->commandId);
+    const std::vector<int> match = tessel::MatchRecordsToPositions(recordIds, positionIds);
 
-    DeleteUnmarkedItems();
     std::vector<std::unique_ptr<TesselMenuItem>> next;
-    next.reserve(order.size());
-    for (Entry& entry : order) {
-        if (entry.made) {
-            next.push_back(std::move(entry.made));
-            continue;
-        }
-        for (auto& record : m_items) {
-            if (record.get() == entry.claimed) {
-                next.push_back(std::move(record));
-                break;
-            }
-        }
+    next.reserve(match.size());
+    for (std::size_t p = 0; p < match.size(); ++p) {
+        std::unique_ptr<TesselMenuItem> record;
+        if (match[p] >= 0) record = std::move(m_items[static_cast<std::size_t>(match[p])]);
+        next.push_back(SyncPosition(static_cast<UINT>(p), states[p], positionIds[p], std::move(record)));
     }
+    // Records no position took are deleted only now, after every position
+    // points at its own.
     m_items = std::move(next);
+}
+
+std::unique_ptr<TesselMenuItem> TesselMenu::SyncPosition(UINT position, UINT state, UINT_PTR id,
+                                                         std::unique_ptr<TesselMenuItem> record) {
+    const tessel::PositionKind kind = tessel::ClassifyMenuState(state);
+    if (kind == tessel::PositionKind::Separator) {
+        if (!record) return MakeItemForPosition(position, tessel::SeparatorRecordFlags(state), 0, "");
+        // By position always: the record's own flags may lack it, and the
+        // position must not be read as a command id.
+        ::ModifyMenuA(m_hMenu, position, record->flags | MF_BYPOSITION, 0,
+                      reinterpret_cast<const char*>(record.get()));
+        return record;
+    }
+    const std::string caption = ReadMenuString(m_hMenu, position);
+    if (kind == tessel::PositionKind::Popup) {
+        if (!record) return MakeItemForPosition(position, tessel::PopupRecordFlags(state), id, caption.c_str());
+        if (!caption.empty()) record->SetTextNarrow(caption.c_str());
+        return record;
+    }
+    if (!record) return MakeItemForPosition(position, tessel::CommandRecordFlags(state), id, caption.c_str());
+    record->flags = tessel::CommandRecordFlags(state);
+    if (!caption.empty()) record->SetTextNarrow(caption.c_str());
+    ::ModifyMenuA(m_hMenu, position, record->flags, id, reinterpret_cast<const char*>(record.get()));
+    return record;
 }
 
 void TesselMenu::AlignAcceleratorColumn() {
@@ -457,7 +421,7 @@ LRESULT TesselMenu::HandleMenuChar(UINT character, UINT flags, TesselMenu* menu)
         menu->GetItemCaption(static_cast<UINT>(i), caption, MF_BYPOSITION);
         captions.emplace_back(caption);
     }
-    return static_cast<LRESULT>(tessel::MenuCharAnswer(character, flags, captions, tessel::IsAnsiLeadByte));
+    return static_cast<LRESULT>(tessel::MenuCharAnswer(character, flags, captions, IsAnsiLeadByte));
 }
 
 BOOL TesselMenu::IsRegisteredSubMenu(const CMenu* menu) {
@@ -496,7 +460,6 @@ BOOL TesselMenu::RenderIconToBitmap(HDC dc, HIMAGELIST list, int index, CBitmap&
 void TesselMenu::SetCheckImages(std::shared_ptr<CImageList> images, int checkBitmapId,
                                 int selectedCheckBitmapId) {
     m_checkImages = std::move(images);
-    m_sharesCheckImages = 0;
     m_checkBitmapId = checkBitmapId;
     m_selectedCheckBitmapId = selectedCheckBitmapId;
 }

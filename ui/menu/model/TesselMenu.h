@@ -3,11 +3,9 @@
 // measures and draws its items with pictures in a classic or an XP-like
 // look, and answers menu-character lookups.
 //
-// Every popup level of a tree this class builds is a TesselMenu of its own,
-// owned by the level that holds it: DestroyMenu deletes the sub-menu
-// objects of m_subMenus. A caller that appends a popup whose HMENU is
-// attached to a TesselMenu hands that object over with it, so such an
-// object must come from new and must not be deleted by the caller.
+// Every popup level is a TesselMenu of its own, owned by the level that
+// holds it: AppendPopup hands the object over, and DestroyMenu deletes the
+// sub-menu objects with the tree.
 #pragma once
 
 #include <cstdint>
@@ -34,7 +32,7 @@ public:
 
     // One record per position of this level, in position order.
     std::vector<std::unique_ptr<TesselMenuItem>> m_items;
-    // Popups this level created or appended; their objects are this level's.
+    // The handles of the popups appended to this level, as they were then.
     std::vector<HMENU> m_subMenus;
     int m_iconWidth = 16;
     int m_iconHeight = 15;
@@ -42,9 +40,9 @@ public:
     BOOL m_useMaskColor = 0;
     BOOL m_embossedDisabledIcons = 0;
     // Check-mark pictures, 0 unselected and 1 selected; shared with the
-    // sub-menus LoadMenu creates, which never release it.
+    // sub-menus LoadMenu creates. Each level lets go of them when it is
+    // destroyed; the pictures go with the last.
     std::shared_ptr<CImageList> m_checkImages;
-    BOOL m_sharesCheckImages = 0;
     int m_selectedCheckBitmapId = -1;
     int m_checkBitmapId = -1;
     BOOL m_imageIsIcon = 0;
@@ -75,9 +73,13 @@ public:
     // Deletes the records, the sub-menu objects and the HMENU.
     BOOL DestroyMenu() override;
 
-    // Appends an owner-drawn item; id 0 makes a separator. With a toolbar
+    // Appends an owner-drawn command; id 0 makes a separator. With a toolbar
     // resource id (>= 0) the command's picture is taken from that toolbar.
+    // FALSE for a popup, which comes with its object through AppendPopup.
     BOOL AppendItem(const wchar_t* text, UINT flags, UINT_PTR id, int toolbarId = -1);
+    // Appends popup, which this level owns from now on; FALSE, and the popup
+    // deleted, when it holds no menu.
+    BOOL AppendPopup(const wchar_t* text, UINT flags, std::unique_ptr<TesselMenu> popup);
     // A record for a position, made owner-drawn there; not yet in m_items.
     std::unique_ptr<TesselMenuItem> MakeItemForPosition(UINT position, UINT flags, UINT_PTR id,
                                                         const char* caption);
@@ -89,10 +91,8 @@ public:
     // By position (MF_BYPOSITION) or by command id anywhere in the tree.
     BOOL GetItemCaption(UINT item, CString& caption, UINT flags) const;
 
-    // Matching records to positions after other code changed the menu.
-    TesselMenuItem* ClaimItemById(UINT_PTR id);
-    void SetAllSyncMarks(int value);
-    void DeleteUnmarkedItems();
+    // Matches the records to the positions again after other code changed
+    // the menu: each position keeps the record of its id or gets a new one.
     void SynchronizeItems();
 
     // Pads the text before each TAB so that the accelerator texts line up.
@@ -126,12 +126,18 @@ public:
     tessel::PictureOptions PictureSettings() const;
 
 private:
-    // Takes the TesselMenu attached to a popup handle, if any and not yet
-    // taken, as a sub-menu of this level.
-    void AdoptSubMenuObject(HMENU popup);
+    // The record of one position after a change behind this object's back:
+    // record, the one matched to it (null when none was), refreshed, or a
+    // new one.
+    std::unique_ptr<TesselMenuItem> SyncPosition(UINT position, UINT state, UINT_PTR id,
+                                                 std::unique_ptr<TesselMenuItem> record);
 
-    // The objects of m_subMenus' popups. Owned here rather than found again
-    // by handle when the tree is destroyed, so that a sub-menu emptied on its
-    // own (its handle gone) is still deleted with its parent.
+    // Appends the record of a command, separator or popup and its position.
+    BOOL AppendRecord(const wchar_t* text, UINT flags, UINT_PTR id, int toolbarId);
+
+    // The objects of m_subMenus' popups, in the same order. Owned here rather
+    // than found again by handle when the tree is destroyed, so that a
+    // sub-menu emptied on its own (its handle gone) is still deleted with
+    // its parent.
     std::vector<std::unique_ptr<TesselMenu>> m_ownedSubMenus;
 };

@@ -24,7 +24,6 @@ public:
     int ownImageFlag = -1;      // -1 = no picture of its own
     UINT flags = 0;             // MF_ flags of the last append or modify
     UINT_PTR commandId = 0;     // command id; the HMENU of a popup; 0 for a separator
-    int syncMark = 0;           // used only while records are matched to positions
     std::unique_ptr<CImageList> ownImages;
 
     // Null leaves no caption; otherwise a copy of s.
