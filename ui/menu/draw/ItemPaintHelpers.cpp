@@ -80,8 +80,9 @@ PreparedItem PrepareItem(const ItemDrawSettings& s, DRAWITEMSTRUCT* dis, ItemLoo
     p.rect = ToItemRect(dis->rcItem);
     p.grayed = (dis->itemState & ODS_GRAYED) != 0;
     const bool selectDisabled = look == ItemLook::Classic ? s.selectDisabledClassic : s.selectDisabledXP;
-    if (p.grayed && !selectDisabled) dis->itemState &= ~static_cast<UINT>(ODS_SELECTED);
-    p.selected = (dis->itemState & ODS_SELECTED) != 0;
+    p.selected = EffectiveSelected((dis->itemState & ODS_SELECTED) != 0, p.grayed, selectDisabled);
+    // dis keeps the state the item was painted in.
+    if (!p.selected) dis->itemState &= ~static_cast<UINT>(ODS_SELECTED);
     p.checked = (dis->itemState & ODS_CHECKED) != 0;
     p.separator = p.record != nullptr && (p.record->flags & MF_SEPARATOR) != 0;
     if (p.record != nullptr) p.caption = std::string(p.record->GetTextNarrow());
