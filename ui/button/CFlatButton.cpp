@@ -3,11 +3,10 @@
 #include <cstring>
 #include <string>
 
-#include "ui/button/ButtonLayout.h"
+#include "ui/button/ButtonIcons.h"
 #include "ui/button/ButtonSound.h"
-#include "framework/CBrush.h"
-#include "framework/CPen.h"
 #include "ui/button/ColorMath.h"
+#include "ui/button/FlatButtonPainter.h"
 
 IMPLEMENT_DYNAMIC(CFlatButton, CButton)
 
@@ -29,26 +28,6 @@ BEGIN_MESSAGE_MAP(CFlatButton, CButton)
     ON_MESSAGE(BM_SETCHECK, OnSetCheck)
     ON_MESSAGE(BM_GETCHECK, OnGetCheck)
 END_MESSAGE_MAP()
-
-namespace {
-
-// Icons are measured by their hot spot: a centred hot spot is half the size.
-bool MeasureIcon(ButtonIcon& record) {
-    ICONINFO info = {};
-    if (!::GetIconInfo(record.icon.Get(), &info)) return false;
-    record.width = info.xHotspot * 2;
-    record.height = info.yHotspot * 2;
-    if (info.hbmMask) ::DeleteObject(info.hbmMask);
-    if (info.hbmColor) ::DeleteObject(info.hbmColor);
-    return true;
-}
-
-HICON LoadButtonIcon(UINT id) {
-    return static_cast<HICON>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id & 0xFFFF), IMAGE_ICON,
-                                           0, 0, LR_DEFAULTCOLOR));
-}
-
-}  // namespace
 
 CFlatButton::CFlatButton() {
     ResetStateColors(false);
@@ -88,10 +67,10 @@ void CFlatButton::ReleaseImages(bool destroy) {
 }
 
 int CFlatButton::SetButtonIcon(UINT iconHover, int iconNormal) {
-    HICON hover = LoadButtonIcon(iconHover);
+    HICON hover = flatbutton::LoadButtonIcon(iconHover);
     HICON normal = nullptr;
     if (iconNormal == kGrayNormalIcon) normal = reinterpret_cast<HICON>(static_cast<INT_PTR>(kGrayNormalIcon));
-    else if (iconNormal != 0) normal = LoadButtonIcon(static_cast<UINT>(iconNormal));
+    else if (iconNormal != 0) normal = flatbutton::LoadButtonIcon(static_cast<UINT>(iconNormal));
     return SetButtonIconHandles(hover, normal);
 }
 
@@ -100,15 +79,15 @@ int CFlatButton::SetButtonIconHandles(HICON hover, HICON normal) {
     const bool grayRequested = normal == reinterpret_cast<HICON>(static_cast<INT_PTR>(kGrayNormalIcon));
     if (hover != nullptr) {
         m_icons[0].icon = CIcon(hover);
-        if (!MeasureIcon(m_icons[0])) {
+        if (!flatbutton::MeasureIcon(m_icons[0])) {
             if (!grayRequested && normal != nullptr && normal != hover) ::DestroyIcon(normal);
             ReleaseImages(true);
             return FlatIconUnreadable;
         }
-        if (grayRequested) normal = MakeGrayIcon(hover);
+        if (grayRequested) normal = flatbutton::MakeGrayIcon(hover);
         if (normal != nullptr) {
             m_icons[1].icon = CIcon(normal);
-            if (!MeasureIcon(m_icons[1])) {
+            if (!flatbutton::MeasureIcon(m_icons[1])) {
                 ReleaseImages(true);
                 return FlatIconUnreadable;
             }
@@ -120,43 +99,6 @@ int CFlatButton::SetButtonIconHandles(HICON hover, HICON normal) {
     }
     Repaint(true);
     return FlatOk;
-}
-
-HICON CFlatButton::MakeGrayIcon(HICON icon) {
-    ICONINFO info = {};
-    if (!::GetIconInfo(icon, &info)) return nullptr;
-    CBitmap color(info.hbmColor);
-    CBitmap mask(info.hbmMask);
-    CClientDC screen(nullptr);
-    CDC source, target;
-    if (screen.GetSafeHdc() == nullptr || !source.CreateCompatibleDC(screen) || !target.CreateCompatibleDC(screen))
-        return nullptr;
-    BITMAP bm = {};
-    if (!color.GetBitmap(&bm)) return nullptr;
-
-    const int w = static_cast<int>(info.xHotspot * 2);
-    const int h = static_cast<int>(info.yHotspot * 2);
-    CBitmap gray;
-    if (!gray.CreateBitmap(w, h, bm.bmPlanes, bm.bmBitsPixel, nullptr)) return nullptr;
-    {
-        CSelectGuard fromColor(source, color);
-        CSelectGuard intoGray(target, gray);
-        for (int y = 0; y < h; ++y) {
-            for (int x = 0; x < w; ++x) {
-                COLORREF c = source.GetPixel(x, y);
-                // Black stays black: the new bitmap starts black.
-                if (c != 0) {
-                    BYTE level = flatbutton::GrayLevel(c);
-                    target.SetPixel(x, y, RGB(level, level, level));
-                }
-            }
-        }
-    }
-    ICONINFO made = {};
-    made.fIcon = TRUE;
-    made.hbmMask = mask;
-    made.hbmColor = gray;
-    return ::CreateIconIndirect(&made);
 }
 
 int CFlatButton::SetStateColor(BYTE index, COLORREF color, bool repaint) {
@@ -278,34 +220,10 @@ std::wstring WindowText(HWND hwnd) {
     return text;
 }
 
-// One 1-pixel line of the classic raised frame: from, then two corners.
-void FrameLine(HDC dc, int colorIndex, POINT from, POINT corner, POINT end) {
-    CPen pen(PS_SOLID, 1, ::GetSysColor(colorIndex));
-    CSelectGuard selected(dc, pen);
-    ::MoveToEx(dc, from.x, from.y, nullptr);
-    ::LineTo(dc, corner.x, corner.y);
-    ::LineTo(dc, end.x, end.y);
-}
-
-void DrawRaisedFrame(HDC dc, const RECT& r) {
-    const LONG L = r.left, T = r.top, R = r.right, B = r.bottom;
-    FrameLine(dc, COLOR_BTNHIGHLIGHT, {L, B - 1}, {L, T}, {R, T});
-    FrameLine(dc, COLOR_3DLIGHT, {L + 1, B - 1}, {L + 1, T + 1}, {R, T + 1});
-    FrameLine(dc, COLOR_3DDKSHADOW, {L, B - 1}, {R - 1, B - 1}, {R - 1, T - 1});
-    FrameLine(dc, COLOR_BTNSHADOW, {L + 1, B - 2}, {R - 2, B - 2}, {R - 2, T});
-}
-
-void FrameWithColor(HDC dc, const RECT& r, COLORREF color) {
-    CBrush brush(color);
-    ::FrameRect(dc, &r, brush);
-}
-
 }  // namespace
 
 void CFlatButton::DrawItem(LPDRAWITEMSTRUCT dis) {
     if (dis == nullptr || dis->hDC == nullptr) return;
-    CBorrowedDC dc(dis->hDC);  // borrowed from the owner-draw message
-
     const bool selected = (dis->itemState & ODS_SELECTED) != 0;
     if (m_isCheckBox) {
         m_isPressed = selected || m_checked ? TRUE : FALSE;
@@ -317,61 +235,45 @@ void CFlatButton::DrawItem(LPDRAWITEMSTRUCT dis) {
     m_hasFocus = (dis->itemState & ODS_FOCUS) != 0 ? TRUE : FALSE;
     m_isDisabled = (dis->itemState & ODS_DISABLED) != 0 ? TRUE : FALSE;
 
-    CRect rect(dis->rcItem);
-    dc.SetBkMode(TRANSPARENT);
-
-    if (!m_isFlat && (m_hasFocus || m_isDefault)) {
-        FrameWithColor(dc, rect, RGB(0, 0, 0));
-        rect.DeflateRect(1, 1);
-    }
-
-    if (m_useParentBackground) PaintParentBackground(&dc);
-    else PaintBackground(&dc, &rect);
-
-    if (m_isPressed) {
-        if (m_isFlat) {
-            if (m_drawBorder) PaintBorder(&dc, &rect);
-        } else {
-            FrameWithColor(dc, rect, ::GetSysColor(COLOR_BTNSHADOW));
-        }
-    } else if (m_isFlat) {
-        if (m_pointerOver && m_drawBorder) PaintBorder(&dc, &rect);
-    } else {
-        DrawRaisedFrame(dc, rect);
-    }
-
     const std::wstring text = WindowText(m_hWnd);
-    CRect caption(dis->rcItem);
-    const BOOL hasCaption = text.empty() ? FALSE : TRUE;
-
-    if (m_icons[0].icon) PaintIcon(&dc, hasCaption, &dis->rcItem, &caption, m_isPressed, m_isDisabled);
+    flatbutton::ButtonPaint paint;
+    paint.pressed = m_isPressed != FALSE;
+    paint.focused = m_hasFocus != FALSE;
+    paint.disabled = m_isDisabled != FALSE;
+    paint.flat = m_isFlat != FALSE;
+    paint.hovered = m_pointerOver != FALSE;
+    paint.isDefault = m_isDefault != FALSE;
+    paint.drawBorder = m_drawBorder != FALSE;
+    paint.flatFocusRect = m_flatFocusRect != FALSE;
+    paint.grayDisabledBitmap = m_grayDisabledBitmap != FALSE;
+    // Pressed looks hovered; the focus colours only tint the background.
+    const bool hoverLook = paint.hovered || paint.pressed;
+    paint.fill = m_colors[hoverLook ? ColorBackHover : m_hasFocus ? ColorBackFocus : ColorBackNormal];
+    paint.ink = m_colors[hoverLook ? ColorTextHover : ColorTextNormal];
+    paint.inkGround = m_colors[hoverLook ? ColorBackHover : ColorBackNormal];
+    paint.layout.align = m_imageAlign;
+    paint.layout.marginX = m_imageMarginX;
+    paint.layout.marginY = m_imageMarginY;
+    paint.layout.pushOffset = PushOffset();
+    paint.layout.checkStyle = m_isCheckBox != FALSE;
+    if (m_hWnd != nullptr) ::GetClientRect(m_hWnd, &paint.client);
+    if (m_icons[0].icon) {
+        const ButtonIcon& icon = m_icons[ImageIndex(static_cast<bool>(m_icons[1].icon), m_isPressed)];
+        paint.icon.icon = icon.icon.Get();
+        paint.icon.width = icon.width;
+        paint.icon.height = icon.height;
+    }
     if (!m_bitmaps[0].bitmap.IsNull()) {
-        dc.SetBkColor(RGB(255, 255, 255));
-        PaintBitmap(&dc, hasCaption, &dis->rcItem, &caption, m_isPressed, m_isDisabled);
+        const ButtonBitmap& bitmap = m_bitmaps[ImageIndex(!m_bitmaps[1].bitmap.IsNull(), m_isPressed)];
+        paint.bitmap.bitmap = bitmap.bitmap;
+        paint.bitmap.mask = bitmap.mask;
+        paint.bitmap.width = bitmap.width;
+        paint.bitmap.height = bitmap.height;
     }
-    if (hasCaption) PaintCaption(&dc, text.c_str(), &dis->rcItem, &caption, m_isPressed, m_isDisabled);
-
-    if ((!m_isFlat || m_flatFocusRect) && m_hasFocus) {
-        CRect focus(rect);
-        focus.DeflateRect(3, 3);
-        dc.DrawFocusRect(focus);
-    }
-    dc.Detach();
-}
-
-void CFlatButton::PaintBackground(CDC* dc, const RECT* rect) {
-    COLORREF color = m_colors[ColorBackNormal];
-    if (m_pointerOver || m_isPressed) color = m_colors[ColorBackHover];
-    else if (m_hasFocus) color = m_colors[ColorBackFocus];
-    CBrush brush(color);
-    ::FillRect(*dc, rect, brush);
-}
-
-void CFlatButton::PaintBorder(CDC* dc, const RECT* rect) {
-    const COLORREF shadow = ::GetSysColor(COLOR_BTNSHADOW);
-    const COLORREF highlight = ::GetSysColor(COLOR_BTNHIGHLIGHT);
-    if (m_isPressed) dc->Draw3dRect(*rect, shadow, highlight);
-    else dc->Draw3dRect(*rect, highlight, shadow);
+    paint.text = text.c_str();
+    paint.parentBackground = m_useParentBackground != FALSE;
+    if (paint.parentBackground) paint.snapshot = ParentSnapshot();
+    flatbutton::PaintButton(dis->hDC, dis->rcItem, paint);
 }
 
 int CFlatButton::ImageIndex(bool hasNormalImage, BOOL pressed) const {
@@ -380,119 +282,28 @@ int CFlatButton::ImageIndex(bool hasNormalImage, BOOL pressed) const {
     return hasNormalImage ? 1 : 0;
 }
 
-void CFlatButton::PlaceImage(BOOL hasCaption, const RECT* item, RECT* caption, BOOL pressed, DWORD width,
-                             DWORD height, RECT* image) const {
-    flatbutton::ImageLayout layout;
-    layout.align = m_imageAlign;
-    layout.marginX = m_imageMarginX;
-    layout.marginY = m_imageMarginY;
-    layout.pushOffset = POINT{m_pushOffsetX, m_pushOffsetY};
-    layout.checkStyle = m_isCheckBox != FALSE;
-    CRect client;
-    if (m_hWnd != nullptr) ::GetClientRect(m_hWnd, &client);
-    *image = flatbutton::PlaceImage(layout, hasCaption != FALSE, *item, client, caption, pressed != FALSE, width,
-                                    height);
-}
-
-void CFlatButton::PaintIcon(CDC* dc, BOOL hasCaption, const RECT* item, RECT* caption, BOOL pressed,
-                            BOOL disabled) {
-    const ButtonIcon& icon = m_icons[ImageIndex(static_cast<bool>(m_icons[1].icon), pressed)];
-    RECT image;
-    PlaceImage(hasCaption, item, caption, pressed, icon.width, icon.height, &image);
-    ::DrawStateA(*dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon.icon.Get()), 0, image.left, image.top,
-                 image.right - image.left, image.bottom - image.top,
-                 DST_ICON | (disabled ? DSS_DISABLED : DSS_NORMAL));
-}
-
-void CFlatButton::PaintBitmap(CDC* dc, BOOL hasCaption, const RECT* item, RECT* caption, BOOL pressed,
-                              BOOL disabled) {
-    const ButtonBitmap& bitmap = m_bitmaps[ImageIndex(!m_bitmaps[1].bitmap.IsNull(), pressed)];
-    RECT image;
-    PlaceImage(hasCaption, item, caption, pressed, bitmap.width, bitmap.height, &image);
-    const int w = static_cast<int>(bitmap.width);
-    const int h = static_cast<int>(bitmap.height);
-
-    CDC source, mask;
-    if (!source.CreateCompatibleDC(*dc) || !mask.CreateCompatibleDC(*dc)) return;
-    CSelectGuard sourceBitmap(source, bitmap.bitmap);
-    CSelectGuard maskBitmap(mask, bitmap.mask);
-    // A bitmap without a mask has nothing transparent.
-    const bool masked = !bitmap.mask.IsNull() && maskBitmap.Selected();
-
-    if (disabled && m_grayDisabledBitmap) {
-        CBitmap work;
-        if (!work.CreateCompatibleBitmap(*dc, w, h)) return;
-        {
-            CDC workDC;
-            if (!workDC.CreateCompatibleDC(*dc)) return;
-            CSelectGuard workBitmap(workDC, work);
-            workDC.FillSolidRect(CRect(0, 0, w, h), RGB(255, 255, 255));
-            if (masked) workDC.BitBlt(0, 0, w, h, mask, 0, 0, SRCAND);
-            workDC.BitBlt(0, 0, w, h, source, 0, 0, masked ? SRCPAINT : SRCCOPY);
-        }
-        // DrawState selects the work bitmap into a DC of its own, so it is
-        // out of workDC by now.
-        ::DrawStateA(*dc, nullptr, nullptr, reinterpret_cast<LPARAM>(static_cast<HBITMAP>(work)), 0, image.left,
-                     image.top, w, h, DST_BITMAP | DSS_DISABLED);
-    } else {
-        if (masked) dc->BitBlt(image.left, image.top, w, h, mask, 0, 0, SRCAND);
-        dc->BitBlt(image.left, image.top, w, h, source, 0, 0, masked ? SRCPAINT : SRCCOPY);
-    }
-}
-
-void CFlatButton::PaintCaption(CDC* dc, const wchar_t* text, const RECT*, RECT* caption, BOOL, BOOL) {
-    flatbutton::ImageLayout layout;
-    layout.pushOffset = POINT{m_pushOffsetX, m_pushOffsetY};
-    layout.checkStyle = m_isCheckBox != FALSE;
-    const RECT area = flatbutton::PressCaption(layout, *caption, m_isPressed != FALSE);
-    RECT extent = area;
-    dc->DrawText(text, -1, &extent, DT_WORDBREAK | DT_CENTER | DT_CALCRECT);
-    *caption = flatbutton::CentreCaption(area, extent);
-
-    dc->SetBkMode(TRANSPARENT);
-    if (m_isDisabled) {
-        // Embossed: a highlight copy one pixel down-right under the shadow.
-        CRect raised(*caption);
-        raised.OffsetRect(1, 1);
-        dc->SetTextColor(::GetSysColor(COLOR_BTNHIGHLIGHT));
-        dc->DrawText(text, -1, &raised, DT_WORDBREAK | DT_CENTER);
-        dc->SetTextColor(::GetSysColor(COLOR_BTNSHADOW));
-        dc->DrawText(text, -1, caption, DT_WORDBREAK | DT_CENTER);
-        return;
-    }
-    if (m_pointerOver || m_isPressed) {
-        dc->SetTextColor(m_colors[ColorTextHover]);
-        dc->SetBkColor(m_colors[ColorBackHover]);
-    } else {
-        dc->SetTextColor(m_colors[ColorTextNormal]);
-        dc->SetBkColor(m_colors[ColorBackNormal]);
-    }
-    dc->DrawText(text, -1, caption, DT_WORDBREAK | DT_CENTER);
-}
-
-void CFlatButton::PaintParentBackground(CDC* dc) {
+HDC CFlatButton::ParentSnapshot() {
     HWND parent = m_hWnd != nullptr ? ::GetParent(m_hWnd) : nullptr;
-    if (parent == nullptr) return;
+    if (parent == nullptr) return nullptr;
     CClientDC parentDC(parent);
-    if (parentDC.GetSafeHdc() == nullptr) return;
-    CRect client;
-    GetClientRect(&client);
-    CRect window;
-    GetWindowRect(&window);
-    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&window), 2);
-    const int w = client.Width(), h = client.Height();
-
+    if (parentDC.GetSafeHdc() == nullptr) return nullptr;
     if (m_bgDC.GetSafeHdc() == nullptr) {
-        if (!m_bgDC.CreateCompatibleDC(parentDC)) return;
+        CRect client;
+        GetClientRect(&client);
+        CRect window;
+        GetWindowRect(&window);
+        ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&window), 2);
+        const int w = client.Width(), h = client.Height();
+        if (!m_bgDC.CreateCompatibleDC(parentDC)) return nullptr;
         m_bgBitmap.DeleteObject();
         if (!m_bgBitmap.CreateCompatibleBitmap(parentDC, w, h)) {
             m_bgDC.DeleteDC();
-            return;
+            return nullptr;
         }
         m_bgOldBitmap = ::SelectObject(m_bgDC, m_bgBitmap);
         m_bgDC.BitBlt(0, 0, w, h, parentDC, window.left, window.top, SRCCOPY);
     }
-    dc->BitBlt(0, 0, w, h, m_bgDC, 0, 0, SRCCOPY);
+    return m_bgDC;
 }
 
 // ---- Behaviour -------------------------------------------------------------

@@ -6,10 +6,10 @@
 #include "framework/CButton.h"
 #include "framework/CCursor.h"
 #include "framework/CDC.h"
-#include "framework/CIcon.h"
 #include "framework/CMenu.h"
-#include "ui/menu/model/TesselMenu.h"
 #include "framework/CToolTipCtrl.h"
+#include "ui/button/ButtonIcons.h"
+#include "ui/menu/model/TesselMenu.h"
 
 // Indices of the colour slots.
 enum FlatColorSlot : BYTE {
@@ -37,12 +37,6 @@ enum FlatPushOffsetMode : BYTE { PushOffsetDiagonal = 0, PushOffsetDown = 1 };
 // The icon argument of SetButtonIcon/SetButtonIconHandles that asks for a grey
 // copy of the hover icon as the normal icon.
 constexpr int kGrayNormalIcon = -2;
-
-struct ButtonIcon {
-    CIcon icon;  // owned
-    DWORD width = 0;
-    DWORD height = 0;
-};
 
 struct ButtonBitmap {
     CBitmap bitmap;  // owned
@@ -77,8 +71,6 @@ public:
     // The button takes ownership of both handles; normal may be
     // reinterpret_cast<HICON>(kGrayNormalIcon).
     int SetButtonIconHandles(HICON hover, HICON normal);
-    // A grey copy of icon (same mask), or null; the caller owns it.
-    static HICON MakeGrayIcon(HICON icon);
     void ReleaseImages(bool destroy);
 
     int SetStateColor(BYTE index, COLORREF color, bool repaint);
@@ -110,24 +102,10 @@ public:
     // m_isDisabled until the next paint.
     void DrawItem(LPDRAWITEMSTRUCT dis) override;
 
-    // The image rectangle for an image of width x height, and the caption
-    // area it leaves (caption is read and updated).
-    void PlaceImage(BOOL hasCaption, const RECT* item, RECT* caption, BOOL pressed, DWORD width, DWORD height,
-                    RECT* image) const;
-
 protected:
-    // Painting steps of DrawItem, in the order it calls them; dc is the
-    // owner-draw DC, borrowed.
-    virtual void PaintBackground(CDC* dc, const RECT* rect);
-    virtual void PaintBorder(CDC* dc, const RECT* rect);
-    virtual void PaintIcon(CDC* dc, BOOL hasCaption, const RECT* item, RECT* caption, BOOL pressed, BOOL disabled);
-    virtual void PaintBitmap(CDC* dc, BOOL hasCaption, const RECT* item, RECT* caption, BOOL pressed,
-                             BOOL disabled);
-    virtual void PaintCaption(CDC* dc, const wchar_t* text, const RECT* item, RECT* caption, BOOL pressed,
-                              BOOL disabled);
-    // Copies the parent's pixels under the button, from a snapshot taken at
-    // the first call.
-    void PaintParentBackground(CDC* dc);
+    // The parent's pixels under the button, from a snapshot taken at the
+    // first call and kept until the system colours change; null without one.
+    HDC ParentSnapshot();
 
     // Creates the tool tip on first use, inactive.
     void EnsureToolTip();

@@ -10,6 +10,7 @@
 #include "tests/unit/button/MessagePump.h"
 #include "tests/unit/button/TestIcons.h"
 #include "res/resource.h"
+#include "ui/button/ButtonIcons.h"
 
 namespace {
 
@@ -287,7 +288,7 @@ TEST(MakeGrayIcon, WeighsEachPixelIntoAGreyAndKeepsBlackAndTheMask) {
     auto transparent = [](int x, int y) { return y >= 12 && x >= 8; };
     HICON source = MakeTestIcon(16, 16, [&](int x, int) { return columns[(x / 2) % 6]; }, transparent);
     ASSERT_NE(source, nullptr);
-    HICON gray = CFlatButton::MakeGrayIcon(source);
+    HICON gray = flatbutton::MakeGrayIcon(source);
     ASSERT_NE(gray, nullptr);
 
     ICONINFO info = {};
@@ -320,8 +321,8 @@ TEST(MakeGrayIcon, WeighsEachPixelIntoAGreyAndKeepsBlackAndTheMask) {
 }
 
 TEST(MakeGrayIcon, ReturnsNullForAHandleThatIsNoIcon) {
-    EXPECT_EQ(CFlatButton::MakeGrayIcon(nullptr), nullptr);
-    EXPECT_EQ(CFlatButton::MakeGrayIcon(reinterpret_cast<HICON>(static_cast<INT_PTR>(0x7FF0))), nullptr);
+    EXPECT_EQ(flatbutton::MakeGrayIcon(nullptr), nullptr);
+    EXPECT_EQ(flatbutton::MakeGrayIcon(reinterpret_cast<HICON>(static_cast<INT_PTR>(0x7FF0))), nullptr);
 }
 
 // ---- Subclassing and the dialog manager's button messages -------------------------

@@ -3,7 +3,9 @@
 #include <cstddef>
 
 #include "framework/CBrush.h"
+#include "ui/menu/model/SystemDetection.h"
 #include "ui/menu/model/TesselMenuItem.h"
+#include "ui/menu/pictures/SharedImages.h"
 
 namespace tessel {
 
@@ -51,6 +53,45 @@ HIMAGELIST ChosenPictureList(const TesselMenuItem* item, const PictureChoice& ch
                              HIMAGELIST shared) {
     if (choice.source == PictureSource::Shared) return shared;
     return item != nullptr && item->ownImages ? item->ownImages->GetSafeHandle() : nullptr;
+}
+
+namespace {
+
+PictureChoice ChoosePicture(const ItemDrawSettings& s, const TesselMenuItem* item, ItemLook look) {
+    if (look == ItemLook::Classic) {
+        return item != nullptr
+                   ? ChooseClassicPicture(item->ownImageFlag, item->ownImageIndex, item->sharedImageIndex)
+                   : ChooseClassicPicture(-1, -1, -1);
+    }
+    if (item == nullptr) return ChooseXpPicture(-1, -1, -1, -1, false, false);
+    const int ownCount = item->ownImages ? item->ownImages->GetImageCount() : -1;
+    const bool sharedEffects =
+        s.sharedImageIds != nullptr && HasEffectImages(*s.sharedImageIds, item->sharedImageIndex);
+    return ChooseXpPicture(item->ownImageFlag, item->ownImageIndex, ownCount, item->sharedImageIndex,
+                           s.xpIconEffects, sharedEffects);
+}
+
+}  // namespace
+
+PreparedItem PrepareItem(const ItemDrawSettings& s, DRAWITEMSTRUCT* dis, ItemLook look) {
+    PreparedItem p;
+    p.record = ItemRecordOf(dis);
+    p.sys = ReadMenuSysColors();
+    p.rect = ToItemRect(dis->rcItem);
+    p.grayed = (dis->itemState & ODS_GRAYED) != 0;
+    const bool selectDisabled = look == ItemLook::Classic ? s.selectDisabledClassic : s.selectDisabledXP;
+    p.selected = EffectiveSelected((dis->itemState & ODS_SELECTED) != 0, p.grayed, selectDisabled);
+    // dis keeps the state the item was painted in.
+    if (!p.selected) dis->itemState &= ~static_cast<UINT>(ODS_SELECTED);
+    p.checked = (dis->itemState & ODS_CHECKED) != 0;
+    p.separator = p.record != nullptr && (p.record->flags & MF_SEPARATOR) != 0;
+    if (p.record != nullptr) p.caption = std::string(p.record->GetTextNarrow());
+    p.parts = SplitCaption(p.caption);
+    p.picture = ChoosePicture(s, p.record, look);
+    p.list = ChosenPictureList(p.record, p.picture, s.sharedImages);
+    p.state = DerivePictureState(p.picture.flag, p.checked, p.selected, p.grayed, s.selectedCheckBitmapId,
+                                 s.checkBitmapId);
+    return p;
 }
 
 }  // namespace tessel

@@ -1,12 +1,15 @@
-// Small painting steps both item looks share: reading an item's record,
-// fills, pictures from image lists, the check-mark kind and the caption.
+// Small painting steps both item looks share: preparing an item from its
+// record and states, fills, pictures from image lists, the check-mark kind
+// and the caption.
 #pragma once
 
 #include <string>
 
 #include "framework/Afx.h"
 #include "framework/CDC.h"
+#include "ui/menu/draw/ItemDrawSettings.h"
 #include "ui/menu/draw/ItemLayout.h"
+#include "ui/menu/draw/MenuColors.h"
 
 class TesselMenuItem;
 
@@ -35,5 +38,28 @@ void DrawCaptionParts(HDC dc, const CaptionParts& parts, const ItemRect& rect, C
 // The picture list an item's choice names: its own list or the shared one.
 HIMAGELIST ChosenPictureList(const TesselMenuItem* item, const PictureChoice& choice,
                              HIMAGELIST shared);
+
+// What both looks read before painting an item.
+struct PreparedItem {
+    const TesselMenuItem* record = nullptr;  // borrowed from its menu, or null
+    MenuSysColors sys;
+    ItemRect rect;
+    bool grayed = false;
+    bool selected = false;
+    bool checked = false;
+    bool separator = false;
+    std::string caption;
+    CaptionParts parts;
+    PictureChoice picture;
+    HIMAGELIST list = nullptr;  // borrowed: the list the picture is in
+    PictureState state;
+};
+
+enum class ItemLook { Classic, Xp };
+
+// The item of dis, whose itemData is its TesselMenuItem (or null), with its
+// picture chosen as look chooses. Clears ODS_SELECTED in dis->itemState when
+// the look drops a grayed item's selection.
+PreparedItem PrepareItem(const ItemDrawSettings& settings, DRAWITEMSTRUCT* dis, ItemLook look);
 
 }  // namespace tessel
