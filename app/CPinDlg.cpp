@@ -8,7 +8,7 @@
 #include "framework/CWinApp.h"
 #include "app/HotkeyFlags.h"
 #include "app/InstanceMarker.h"
-#include "persist/ModuleResourceView.h"
+#include "common/ResourceView.h"
 #include "persist/ResourceFile.h"
 #include "app/TrayPopup.h"
 #include "persist/UpdateRequestWriter.h"

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "persist/ModuleResourceView.h"
 #include "common/PathSplit.h"
+#include "common/ResourceView.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ bool ExtractResourceToFile(HMODULE module, UINT id, const char* type, const char
     if (path == nullptr || *path == '\0') return false;
     if (!overwrite && FileExists(path)) return false;
 
-    ResourceView resource = FindModuleResource(module, id, type);
+    const ResourceView resource = FindModuleResource(module, MAKEINTRESOURCEA(id), type);
     if (!resource) return false;
 
     const size_t folderLength = FolderPrefixLength(path, IsAnsiLeadByte);

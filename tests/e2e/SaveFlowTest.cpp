@@ -46,8 +46,8 @@ protected:
 
     // The stored hotkey of the program's file, once both values read.
     std::optional<std::pair<DWORD, DWORD>> StoredHotkey() const {
-        auto modifiers = ExeResources::ReadDword(AppPath(), L"HOTKEY", kModifiersId);
-        auto key = ExeResources::ReadDword(AppPath(), L"HOTKEY", kVirtualKeyId);
+        auto modifiers = ExeResources::ReadDword(AppPath(), "HOTKEY", kModifiersId);
+        auto key = ExeResources::ReadDword(AppPath(), "HOTKEY", kVirtualKeyId);
         if (!modifiers || !key) return std::nullopt;
         return std::make_pair(*modifiers, *key);
     }
