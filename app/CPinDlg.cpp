@@ -7,7 +7,7 @@
 #include "framework/CDataExchange.h"
 #include "framework/CWinApp.h"
 #include "app/HotkeyFlags.h"
-#include "app/InstanceMarker.h"
+#include "common/InstanceMarker.h"
 #include "common/ResourceView.h"
 #include "persist/ResourceFile.h"
 #include "app/TrayPopup.h"
@@ -101,7 +101,7 @@ BOOL CPinDlg::OnInitDialog() {
     m_tooltip.Activate(TRUE);
     m_tooltip.AddTool(GetDlgItem(IDC_MAKER), kMakerTip);
 
-    ::SetPropA(m_hWnd, g_propName, g_propValue);
+    InstanceMarker::Mark(m_hWnd);
     return TRUE;
 }
 

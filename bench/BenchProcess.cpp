@@ -1,12 +1,11 @@
 #include "bench/BenchProcess.h"
 
 #include "bench/Clock.h"
+#include "common/InstanceMarker.h"
 #include "res/resource.h"
 
 namespace {
 
-const char kMarkerName[] = "Quellbrand";
-const HANDLE kMarkerValue = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(2034));
 const UINT kExitCommand = ID_TRAY_EXIT;
 
 std::string Narrow(const std::wstring& text) {
@@ -26,7 +25,7 @@ BOOL CALLBACK FindMarked(HWND hwnd, LPARAM param) {
     DWORD owner = 0;
     ::GetWindowThreadProcessId(hwnd, &owner);
     if (owner != search->processId) return TRUE;
-    if (::GetPropA(hwnd, kMarkerName) != kMarkerValue) return TRUE;
+    if (!InstanceMarker::IsMarked(hwnd)) return TRUE;
     if (search->mustBeVisible && !::IsWindowVisible(hwnd)) return TRUE;
     search->found = hwnd;
     return FALSE;

@@ -73,7 +73,7 @@ protected:
         }
         EXPECT_EQ(StoredHotkey(), std::make_pair(DWORD{HOTKEYF_SHIFT}, DWORD{VK_F8}));
         EXPECT_FALSE(m_folder.Exists(kUpdaterName)) << "the restart cleared the updater away";
-        EXPECT_TRUE(InstanceMarker::MarkedWindows().empty()) << "the restart showed no dialog";
+        EXPECT_TRUE(MarkedWindows::All().empty()) << "the restart showed no dialog";
 
         AppInstance next;
         HWND dialog = StartAndWaitForDialog(next);
