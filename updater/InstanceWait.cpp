@@ -1,7 +1,7 @@
 #include "updater/InstanceWait.h"
 
 #include "common/InstanceMarker.h"
-#include "updater/UniqueHandle.h"
+#include "common/UniqueHandle.h"
 
 namespace {
 
@@ -18,8 +18,8 @@ void WaitForMainInstance(const Deadline& deadline)
         return;
     DWORD processId = 0;
     GetWindowThreadProcessId(found, &processId);
-    UniqueHandle process(OpenProcess(kWaitAccess, FALSE, processId));
-    if (!process.valid())
+    UniqueKernelHandle process(OpenProcess(kWaitAccess, FALSE, processId));
+    if (!process)
         return;
     // Timed out or ended: either way the commit decides what happens next.
     const DWORD remainingMs = deadline.RemainingMs(GetTickCount());
