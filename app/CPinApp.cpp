@@ -2,10 +2,10 @@
 
 #include "framework/CFileFind.h"
 #include "app/CPinDlg.h"
-#include "app/InstanceMarker.h"
 #include "app/RunningCopyWait.h"
 #include "app/StartupLock.h"
 #include "common/BusyRetry.h"
+#include "common/InstanceMarker.h"
 
 BEGIN_MESSAGE_MAP(CPinApp, CWinApp)
     ON_COMMAND(ID_HELP, OnHelp)
@@ -26,12 +26,6 @@ constexpr DWORD kRunningCopyPollMs = 25;
 constexpr DWORD kLeftoverDeleteWaitMs = 5000;
 constexpr DWORD kLeftoverDeletePauseMs = 50;
 
-HWND FindMarkedWindow() {
-    HWND found = nullptr;
-    ::EnumWindows(FindInstanceProc, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
 void DeleteLeftoverUpdater(const char* path) {
     RetryWhileBusy(
         [path] {
@@ -51,7 +45,7 @@ BOOL CPinApp::InitInstance() {
     // this one's dialog instead of opening its own.
     StartupLock lock(kStartupLockName);
     HWND found = WaitForRunningCopy(
-        FindMarkedWindow, [&lock](DWORD waitMs) { return lock.TryTake(waitMs); },
+        InstanceMarker::FindFirst, [&lock](DWORD waitMs) { return lock.TryTake(waitMs); },
         Deadline(::GetTickCount(), kRunningCopyWaitMs), kRunningCopyPollMs, [] { return ::GetTickCount(); });
     if (found != nullptr) {
         ::ShowWindow(found, SW_SHOWNORMAL);

@@ -6,8 +6,8 @@
 #include "framework/CDC.h"
 #include "framework/CDataExchange.h"
 #include "framework/CWinApp.h"
-#include "app/InstanceMarker.h"
-#include "persist/ModuleResourceView.h"
+#include "common/InstanceMarker.h"
+#include "common/ResourceView.h"
 #include "persist/ResourceFile.h"
 #include "app/Pinning.h"
 #include "app/TrayPopup.h"
@@ -99,7 +99,7 @@ BOOL CPinDlg::OnInitDialog() {
     m_tooltip.Activate(TRUE);
     m_tooltip.AddTool(GetDlgItem(IDC_MAKER), kMakerTip);
 
-    ::SetPropA(m_hWnd, g_propName, g_propValue);
+    InstanceMarker::Mark(m_hWnd);
     return TRUE;
 }
 

@@ -4,6 +4,8 @@
 #pragma once
 #include <windows.h>
 
+#include "common/UniqueHandle.h"
+
 class StartupLock {
 public:
     explicit StartupLock(const wchar_t* name);
@@ -17,6 +19,6 @@ public:
     bool TryTake(DWORD waitMs);
 
 private:
-    HANDLE m_mutex = nullptr;
+    UniqueKernelHandle m_mutex;
     bool m_held = false;
 };

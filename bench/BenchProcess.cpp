@@ -1,12 +1,11 @@
 #include "bench/BenchProcess.h"
 
 #include "bench/Clock.h"
+#include "common/InstanceMarker.h"
 #include "res/resource.h"
 
 namespace {
 
-const char kMarkerName[] = "Quellbrand";
-const HANDLE kMarkerValue = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(2034));
 const UINT kExitCommand = ID_TRAY_EXIT;
 
 std::string Narrow(const std::wstring& text) {
@@ -26,7 +25,7 @@ BOOL CALLBACK FindMarked(HWND hwnd, LPARAM param) {
     DWORD owner = 0;
     ::GetWindowThreadProcessId(hwnd, &owner);
     if (owner != search->processId) return TRUE;
-    if (::GetPropA(hwnd, kMarkerName) != kMarkerValue) return TRUE;
+    if (!InstanceMarker::IsMarked(hwnd)) return TRUE;
     if (search->mustBeVisible && !::IsWindowVisible(hwnd)) return TRUE;
     search->found = hwnd;
     return FALSE;
@@ -36,10 +35,10 @@ BOOL CALLBACK FindMarked(HWND hwnd, LPARAM param) {
 
 BenchProcess::~BenchProcess() {
     if (Running()) {
-        ::TerminateProcess(m_process.Get(), 1);
-        ::WaitForSingleObject(m_process.Get(), 5000);
+        ::TerminateProcess(m_process.get(), 1);
+        ::WaitForSingleObject(m_process.get(), 5000);
     }
-    m_process.Reset();
+    m_process.reset();
     RemoveCopy();
 }
 
@@ -69,13 +68,13 @@ bool BenchProcess::Start(const std::wstring& exe, const std::wstring& folder, st
         return false;
     }
     ::CloseHandle(info.hThread);
-    m_process = OwnedHandle(info.hProcess);
+    m_process = UniqueKernelHandle(info.hProcess);
     m_id = info.dwProcessId;
     return true;
 }
 
 bool BenchProcess::Running() const {
-    return m_process.Valid() && ::WaitForSingleObject(m_process.Get(), 0) == WAIT_TIMEOUT;
+    return m_process && ::WaitForSingleObject(m_process.get(), 0) == WAIT_TIMEOUT;
 }
 
 HWND BenchProcess::WaitForMarkedWindow(bool mustBeVisible, DWORD limitMs, LONGLONG* seenAt) const {
@@ -95,17 +94,17 @@ HWND BenchProcess::WaitForMarkedWindow(bool mustBeVisible, DWORD limitMs, LONGLO
 }
 
 bool BenchProcess::Quit(HWND marked, DWORD limitMs) {
-    if (!m_process.Valid()) return false;
+    if (!m_process) return false;
     if (marked != nullptr) ::PostMessageW(marked, WM_COMMAND, MAKEWPARAM(kExitCommand, 0), 0);
-    if (::WaitForSingleObject(m_process.Get(), limitMs) == WAIT_OBJECT_0) return true;
-    ::TerminateProcess(m_process.Get(), 1);
-    ::WaitForSingleObject(m_process.Get(), 5000);
+    if (::WaitForSingleObject(m_process.get(), limitMs) == WAIT_OBJECT_0) return true;
+    ::TerminateProcess(m_process.get(), 1);
+    ::WaitForSingleObject(m_process.get(), 5000);
     return false;
 }
 
 double BenchProcess::CpuMs() const {
     FILETIME created, exited, kernel, user;
-    if (!::GetProcessTimes(m_process.Get(), &created, &exited, &kernel, &user)) return -1.0;
+    if (!::GetProcessTimes(m_process.get(), &created, &exited, &kernel, &user)) return -1.0;
     auto value = [](const FILETIME& t) {
         return static_cast<double>((static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime);
     };

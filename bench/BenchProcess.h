@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "bench/OwnedHandle.h"
+#include "common/UniqueHandle.h"
 
 class BenchProcess {
 public:
@@ -22,7 +22,7 @@ public:
                const std::wstring& arguments = std::wstring());
 
     DWORD Id() const { return m_id; }
-    HANDLE Process() const { return m_process.Get(); }
+    HANDLE Process() const { return m_process.get(); }
     // Performance counter read just before the process was created.
     LONGLONG CreatedAt() const { return m_createdAt; }
     bool Running() const;
@@ -43,7 +43,7 @@ public:
 private:
     void RemoveCopy();
 
-    OwnedHandle m_process;
+    UniqueKernelHandle m_process;
     DWORD m_id = 0;
     std::wstring m_folder;
     std::wstring m_copy;

@@ -3,12 +3,11 @@
 // instance marker once the hotkey is registered, which tells zvbench that it
 // is ready.
 #include <windows.h>
+#include "common/InstanceMarker.h"
 #include "res/resource.h"
 
 namespace {
 
-const char kMarkerName[] = "Quellbrand";
-const INT_PTR kMarkerValue = 2034;
 const int kHotkeyId = 1001;
 const UINT kExitCommand = ID_TRAY_EXIT;
 
@@ -29,7 +28,7 @@ LRESULT CALLBACK FloorProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         return 0;
     case WM_DESTROY:
         ::UnregisterHotKey(window, kHotkeyId);
-        ::RemovePropA(window, kMarkerName);
+        ::RemovePropA(window, InstanceMarker::kName);
         ::PostQuitMessage(0);
         return 0;
     default:
@@ -52,7 +51,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         ::DestroyWindow(window);
         return 2;
     }
-    ::SetPropA(window, kMarkerName, reinterpret_cast<HANDLE>(kMarkerValue));
+    InstanceMarker::Mark(window);
 
     MSG msg;
     while (::GetMessageW(&msg, nullptr, 0, 0) > 0) ::DispatchMessageW(&msg);

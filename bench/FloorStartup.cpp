@@ -11,12 +11,13 @@
 
 #include <cwchar>
 
+#include "common/InstanceMarker.h"
 #include "res/resource.h"
 
 namespace {
 
-const char kMarkerName[] = "Quellbrand";
-const INT_PTR kMarkerValue = 2034;
+// The tip Zorvane's tray icon shows.
+const char kTrayTip[] = "Quellbrand";
 const UINT kTrayIconId = IDI_APP;
 const UINT kTrayCallback = 2025;
 
@@ -30,7 +31,7 @@ void TrayIcon(HWND dialog, DWORD action) {
     icon.uFlags = NIF_ICON | NIF_MESSAGE | NIF_TIP;
     icon.uCallbackMessage = kTrayCallback;
     icon.hIcon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP));
-    lstrcpynA(icon.szTip, kMarkerName, sizeof icon.szTip);
+    lstrcpynA(icon.szTip, kTrayTip, sizeof icon.szTip);
     ::Shell_NotifyIconA(action, &icon);
 }
 
@@ -38,12 +39,12 @@ INT_PTR CALLBACK FloorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG:
         if (g_withTray) TrayIcon(dialog, NIM_ADD);
-        ::SetPropA(dialog, kMarkerName, reinterpret_cast<HANDLE>(kMarkerValue));
+        InstanceMarker::Mark(dialog);
         return TRUE;
     case WM_COMMAND:
         // The same command ends it as ends Zorvane, so the driver treats both alike.
         if (LOWORD(wParam) == ID_TRAY_EXIT || LOWORD(wParam) == IDCANCEL) {
-            ::RemovePropA(dialog, kMarkerName);
+            ::RemovePropA(dialog, InstanceMarker::kName);
             if (g_withTray) TrayIcon(dialog, NIM_DELETE);
             ::EndDialog(dialog, 0);
         }

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "bench/BenchStats.h"
-#include "bench/OwnedHandle.h"
+#include "common/UniqueHandle.h"
 
 namespace {
 
@@ -16,13 +16,14 @@ const double kTicksPerSecond = 100.0;
 
 // The whole of a (small) file; /proc files report size 0, so read to the end.
 std::optional<std::string> ReadWholeFile(const std::string& path) {
-    OwnedHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                   nullptr, OPEN_EXISTING, 0, nullptr));
-    if (!file.Valid()) return std::nullopt;
+    UniqueKernelHandle file(::CreateFileA(path.c_str(), GENERIC_READ,
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                          OPEN_EXISTING, 0, nullptr));
+    if (!file) return std::nullopt;
     std::string text;
     char buffer[2048];
     DWORD got = 0;
-    while (text.size() < (1u << 20) && ::ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr) && got > 0)
+    while (text.size() < (1u << 20) && ::ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) && got > 0)
         text.append(buffer, got);
     return text;
 }
@@ -30,14 +31,14 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 std::vector<std::string> NumericEntries(const std::string& folder) {
     std::vector<std::string> names;
     WIN32_FIND_DATAA entry;
-    OwnedFind search(::FindFirstFileA((folder + "*").c_str(), &entry));
-    if (!search.Valid()) return names;
+    UniqueFindHandle search(::FindFirstFileA((folder + "*").c_str(), &entry));
+    if (!search) return names;
     do {
         std::string name = entry.cFileName;
         bool numeric = !name.empty();
         for (char c : name) numeric = numeric && c >= '0' && c <= '9';
         if (numeric) names.push_back(name);
-    } while (::FindNextFileA(search.Get(), &entry));
+    } while (::FindNextFileA(search.get(), &entry));
     return names;
 }
 

@@ -9,28 +9,15 @@
 // it is loaded, whoever starts the process.
 #include "framework/CWinApp.h"
 #include "framework/ExitFunctionList.h"
+#include "common/StaticConstructors.h"
 
 #include <windows.h>
-
-// The linker lays out the static constructors between these markers: a -1,
-// the functions, a terminating null.
-extern "C" void (*__CTOR_LIST__[])();
 
 namespace {
 
 // Static destructors register here at their construction, before any
 // constructor of the list itself could run: it needs none.
 ExitFunctionList g_exitFunctions;
-
-void RunStaticConstructors()
-{
-    // The runtime runs them last to first; so does this.
-    int count = 0;
-    while (__CTOR_LIST__[count + 1] != nullptr)
-        ++count;
-    while (count > 0)
-        __CTOR_LIST__[count--]();
-}
 
 } // namespace
 

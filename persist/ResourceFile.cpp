@@ -2,17 +2,16 @@
 
 #include <string>
 
-#include "persist/ModuleResourceView.h"
 #include "common/PathSplit.h"
+#include "common/ResourceView.h"
+#include "common/UniqueHandle.h"
 
 namespace {
 
 bool FileExists(const char* path) {
     WIN32_FIND_DATAA data;
-    HANDLE find = ::FindFirstFileA(path, &data);
-    if (find == INVALID_HANDLE_VALUE) return false;
-    ::FindClose(find);
-    return true;
+    const UniqueFindHandle find(::FindFirstFileA(path, &data));
+    return static_cast<bool>(find);
 }
 
 }  // namespace
@@ -21,7 +20,7 @@ bool ExtractResourceToFile(HMODULE module, UINT id, const char* type, const char
     if (path == nullptr || *path == '\0') return false;
     if (!overwrite && FileExists(path)) return false;
 
-    ResourceView resource = FindModuleResource(module, id, type);
+    const ResourceView resource = FindModuleResource(module, MAKEINTRESOURCEA(id), type);
     if (!resource) return false;
 
     const size_t folderLength = FolderPrefixLength(path, IsAnsiLeadByte);
@@ -30,13 +29,13 @@ bool ExtractResourceToFile(HMODULE module, UINT id, const char* type, const char
         ::CreateDirectoryA(folder.c_str(), nullptr);  // an existing folder is the normal case
     }
 
-    HANDLE file = ::CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, overwrite ? CREATE_ALWAYS : CREATE_NEW,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    UniqueKernelHandle file(::CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                          overwrite ? CREATE_ALWAYS : CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
     DWORD written = 0;
-    bool whole = ::WriteFile(file, resource.data, static_cast<DWORD>(resource.size), &written, nullptr) &&
-                 written == resource.size;
-    ::CloseHandle(file);
+    const bool whole = ::WriteFile(file.get(), resource.data, static_cast<DWORD>(resource.size), &written, nullptr) &&
+                       written == resource.size;
+    file.reset();  // a file still open cannot be deleted
     if (!whole) ::DeleteFileA(path);
     return whole;
 }

@@ -1,23 +1,24 @@
 #include "persist/UpdateRequest.h"
 
+#include "common/LittleEndian.h"
+
+namespace {
+
+// Missing or short values read as 0.
+std::uint32_t DwordOrZero(const ResourceView& resource)
+{
+    std::uint32_t value = 0;
+    ReadLittleEndian32(resource.data, resource.size, value);
+    return value;
+}
+
+}  // namespace
+
 DwordBytes EncodeDword(std::uint32_t value)
 {
     DwordBytes out;
-    for (int i = 0; i < 4; ++i)
-        out.bytes[i] = static_cast<unsigned char>((value >> (8 * i)) & 0xFFu);
+    WriteLittleEndian32(value, out.bytes);
     return out;
-}
-
-bool DecodeDword(ResourceBytes resource, std::uint32_t& out)
-{
-    if (resource.data == nullptr || resource.size < 4)
-        return false;
-    const unsigned char* bytes = static_cast<const unsigned char*>(resource.data);
-    std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i)
-        value = (value << 8) | bytes[i];
-    out = value;
-    return true;
 }
 
 bool BuildUpdateRequestPayloads(std::uint32_t modifiers, std::uint32_t virtualKey,
@@ -70,12 +71,9 @@ RequestPayload PayloadAt(const UpdateRequestPayloads& payloads, std::size_t inde
 
 RequestDecodeStatus DecodeUpdateRequest(const RequestResources& resources, UpdateRequest& out)
 {
-    std::uint32_t modifiers = 0;
-    std::uint32_t virtualKey = 0;
-    std::uint32_t pathLength = 0;
-    DecodeDword(resources.modifiers, modifiers);
-    DecodeDword(resources.virtualKey, virtualKey);
-    DecodeDword(resources.pathLength, pathLength);
+    const std::uint32_t modifiers = DwordOrZero(resources.modifiers);
+    const std::uint32_t virtualKey = DwordOrZero(resources.virtualKey);
+    const std::uint32_t pathLength = DwordOrZero(resources.pathLength);
 
     if (resources.path.data == nullptr)
         return RequestDecodeStatus::PathMissing;
@@ -85,7 +83,7 @@ RequestDecodeStatus DecodeUpdateRequest(const RequestResources& resources, Updat
 
     out.modifiers = modifiers;
     out.virtualKey = virtualKey;
-    out.path = static_cast<const char*>(resources.path.data);
+    out.path = reinterpret_cast<const char*>(resources.path.data);
     out.pathLength = pathLength;
     return RequestDecodeStatus::Usable;
 }

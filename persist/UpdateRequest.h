@@ -7,12 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-// A resource's bytes as the loader hands them out; data == nullptr means the
-// resource is missing. Borrowed: the bytes belong to the module.
-struct ResourceBytes {
-    const void* data = nullptr;
-    std::size_t size = 0;
-};
+#include "common/ResourceView.h"
 
 // A 32-bit value as it is stored: 4 bytes, little-endian.
 struct DwordBytes {
@@ -37,10 +32,10 @@ struct UpdateRequestPayloads {
 
 // The raw resources 101 to 104 of the updater, any of which may be missing.
 struct RequestResources {
-    ResourceBytes modifiers;   // 101
-    ResourceBytes virtualKey;  // 102
-    ResourceBytes path;        // 103
-    ResourceBytes pathLength;  // 104
+    ResourceView modifiers;   // 101
+    ResourceView virtualKey;  // 102
+    ResourceView path;        // 103
+    ResourceView pathLength;  // 104
 };
 
 enum class RequestDecodeStatus {
@@ -70,10 +65,6 @@ struct UpdateRequest {
 };
 
 DwordBytes EncodeDword(std::uint32_t value);
-
-// False, with out unchanged, for a missing resource or one shorter than 4
-// bytes; bytes past the fourth are ignored.
-bool DecodeDword(ResourceBytes resource, std::uint32_t& out);
 
 // path holds pathLength ANSI bytes without a terminating zero. False when the
 // length does not fit the 32-bit length resource or path is null but

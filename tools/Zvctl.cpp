@@ -32,6 +32,7 @@
 #include <cstring>
 #include <string>
 
+#include "common/InstanceMarker.h"
 #include "res/resource.h"
 
 namespace {
@@ -39,25 +40,8 @@ namespace {
 const char* g_answerPath = nullptr;
 
 constexpr int kExitButtonId = IDCANCEL;
-constexpr INT_PTR kMarkerValue = 2034;
 constexpr UINT kTrayIconId = IDI_APP;
 constexpr UINT kTrayNotify = 2025;
-
-HWND FindMainDialog() {
-    struct Search {
-        HWND found = nullptr;
-        static BOOL CALLBACK Visit(HWND hwnd, LPARAM lParam) {
-            auto* self = reinterpret_cast<Search*>(lParam);
-            if (reinterpret_cast<INT_PTR>(::GetPropW(hwnd, L"Quellbrand")) == kMarkerValue) {
-                self->found = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        }
-    } search;
-    ::EnumWindows(&Search::Visit, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
 
 // A visible window of the given class in mainDialog's process, other than
 // mainDialog itself.
@@ -149,7 +133,7 @@ std::string Run(int argc, char** argv) {
     const std::string command = argv[2];
     if (command == "main" && argc == 4) {
         HWND main = WaitFor([] {
-            HWND hwnd = FindMainDialog();
+            HWND hwnd = InstanceMarker::FindFirst();
             return hwnd != nullptr && ::IsWindowVisible(hwnd) ? hwnd : nullptr;
         }, Number(argv[3]));
         if (main == nullptr) return "error no main dialog";
@@ -167,7 +151,7 @@ std::string Run(int argc, char** argv) {
         return "ok";
     }
     if (command == "tray-menu" && argc == 4) {
-        HWND main = FindMainDialog();
+        HWND main = InstanceMarker::FindFirst();
         if (main == nullptr) return "error no main dialog";
         // What the shell sends on a right click on the icon.
         ::PostMessageW(main, kTrayNotify, kTrayIconId, WM_RBUTTONUP);
@@ -177,7 +161,7 @@ std::string Run(int argc, char** argv) {
         return "ok " + RectText(menu);
     }
     if (command == "close-menu" && argc == 4) {
-        HWND main = FindMainDialog();
+        HWND main = InstanceMarker::FindFirst();
         if (main == nullptr) return "error no main dialog";
         HWND menu = FindMenu(main);
         if (menu == nullptr) return "ok";
@@ -189,7 +173,7 @@ std::string Run(int argc, char** argv) {
         return "ok";
     }
     if (command == "unlock" && argc == 4) {
-        HWND main = FindMainDialog();
+        HWND main = InstanceMarker::FindFirst();
         if (main == nullptr) return "error no main dialog";
         HWND control = ::GetDlgItem(main, IDC_HOTKEY);
         HWND button = ::GetDlgItem(main, IDC_SET_LOCK);
@@ -204,7 +188,7 @@ std::string Run(int argc, char** argv) {
         return "ok";
     }
     if (command == "type" && argc == 6) {
-        HWND main = FindMainDialog();
+        HWND main = InstanceMarker::FindFirst();
         if (main == nullptr) return "error no main dialog";
         HWND control = ::GetDlgItem(main, IDC_HOTKEY);
         HWND group = ::GetDlgItem(main, IDC_HOTKEY_GROUP);
@@ -230,7 +214,7 @@ std::string Run(int argc, char** argv) {
         return ::IsWindowEnabled(group) ? "ok registered" : "ok taken";
     }
     if (command == "hold" && argc == 5) {
-        HWND main = FindMainDialog();
+        HWND main = InstanceMarker::FindFirst();
         if (main == nullptr) return "error no main dialog";
         if (!::RegisterHotKey(nullptr, 1, Number(argv[3]), Number(argv[4]))) return "error RegisterHotKey failed";
         // Answer now; the combination stays held until the program ends.
@@ -239,7 +223,7 @@ std::string Run(int argc, char** argv) {
         return "ok";
     }
     if (command == "about" && argc == 4) {
-        HWND main = FindMainDialog();
+        HWND main = InstanceMarker::FindFirst();
         if (main == nullptr) return "error no main dialog";
         ::PostMessageW(main, WM_COMMAND, ID_TRAY_ABOUT, 0);
         HWND about = WaitFor([main] { return FindOtherDialog(main); }, Number(argv[3]));
@@ -249,7 +233,7 @@ std::string Run(int argc, char** argv) {
     }
     if (command == "quit" && argc == 4) {
         const DWORD timeout = Number(argv[3]);
-        HWND main = FindMainDialog();
+        HWND main = InstanceMarker::FindFirst();
         if (main == nullptr) return "error no main dialog";
         if (HWND about = FindOtherDialog(main)) {
             ::PostMessageW(about, WM_COMMAND, IDCANCEL, 0);

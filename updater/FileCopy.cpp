@@ -1,12 +1,12 @@
 #include "updater/FileCopy.h"
 
-#include "updater/UniqueHandle.h"
+#include "common/UniqueHandle.h"
 
 bool CopyIntoFile(HANDLE source, const char* destination)
 {
-    UniqueHandle out(CreateFileA(destination, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!out.valid())
+    UniqueKernelHandle out(CreateFileA(destination, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!out)
         return false;
     // On the stack: a static buffer would land in the file's data section.
     char buffer[16 * 1024];
@@ -25,7 +25,7 @@ bool CopyIntoFile(HANDLE source, const char* destination)
 
 bool FlushFileToDisk(const char* path)
 {
-    UniqueHandle file(CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    return file.valid() && FlushFileBuffers(file.get()) != FALSE;
+    UniqueKernelHandle file(CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file && FlushFileBuffers(file.get()) != FALSE;
 }

@@ -1,15 +1,25 @@
 #include "updater/RequestReader.h"
 
-#include "updater/OwnResource.h"
+#include "common/ResourceView.h"
 #include "persist/UpdateRequest.h"
+
+namespace {
+
+// Resources of the updater's own file.
+ResourceView OwnRequestResource(unsigned short id)
+{
+    return FindModuleResource(nullptr, MAKEINTRESOURCEA(id), UpdateRequest::kResourceType);
+}
+
+}  // namespace
 
 bool ReadUpdateRequest(TargetRequest& out)
 {
     RequestResources resources;
-    resources.modifiers = FindOwnResource(UpdateRequest::kModifiersId, UpdateRequest::kResourceType);
-    resources.virtualKey = FindOwnResource(UpdateRequest::kVirtualKeyId, UpdateRequest::kResourceType);
-    resources.pathLength = FindOwnResource(UpdateRequest::kPathLengthId, UpdateRequest::kResourceType);
-    resources.path = FindOwnResource(UpdateRequest::kPathId, UpdateRequest::kResourceType);
+    resources.modifiers = OwnRequestResource(UpdateRequest::kModifiersId);
+    resources.virtualKey = OwnRequestResource(UpdateRequest::kVirtualKeyId);
+    resources.pathLength = OwnRequestResource(UpdateRequest::kPathLengthId);
+    resources.path = OwnRequestResource(UpdateRequest::kPathId);
 
     UpdateRequest request;
     if (DecodeUpdateRequest(resources, request) != RequestDecodeStatus::Usable)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/UniqueHandle.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -10,15 +12,19 @@ class ResourceUpdate {
 public:
     // Opens path for updating, keeping its existing resources.
     explicit ResourceUpdate(const char* path);
-    ~ResourceUpdate();
-    ResourceUpdate(const ResourceUpdate&) = delete;
-    ResourceUpdate& operator=(const ResourceUpdate&) = delete;
 
-    bool opened() const { return m_update != nullptr; }
+    bool opened() const { return static_cast<bool>(m_update); }
     // Adds or replaces a 4-byte little-endian resource.
     bool PutDword(const char* type, WORD id, WORD language, std::uint32_t value);
     bool Commit();
 
 private:
-    HANDLE m_update = nullptr;
+    // An update that ends uncommitted is discarded.
+    struct DiscardTraits {
+        using Handle = HANDLE;
+        static HANDLE Empty() { return nullptr; }
+        static bool IsOwned(HANDLE update) { return update != nullptr; }
+        static void Close(HANDLE update) { EndUpdateResourceA(update, TRUE); }
+    };
+    UniqueHandle<DiscardTraits> m_update;
 };

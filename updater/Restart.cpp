@@ -1,6 +1,6 @@
 #include "updater/Restart.h"
 
-#include "updater/UniqueHandle.h"
+#include "common/UniqueHandle.h"
 
 #include <windows.h>
 #include <shellapi.h>
@@ -16,5 +16,5 @@ void RestartTarget(const char* path)
     info.nShow = SW_SHOWNORMAL;
     ShellExecuteExA(&info);
     // Nobody waits for the restarted program; only the handle must not leak.
-    UniqueHandle started(info.hProcess);
+    UniqueKernelHandle started(info.hProcess);
 }

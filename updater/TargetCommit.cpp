@@ -4,7 +4,7 @@
 #include "updater/ResourceUpdate.h"
 #include "updater/TargetFolder.h"
 #include "updater/TemporaryFile.h"
-#include "updater/UniqueHandle.h"
+#include "common/UniqueHandle.h"
 #include "persist/UpdateRequest.h"
 
 #include <windows.h>
@@ -29,13 +29,13 @@ const DWORD kRetryPauseMs = 200;
 // Write access is refused while the target runs or while another process
 // holds it without sharing writes. Wine refuses the final rename in both cases
 // too (access denied), but waiting here first makes no copy while it is held.
-AttemptResult LockTarget(const char* target, UniqueHandle& lock)
+AttemptResult LockTarget(const char* target, UniqueKernelHandle& lock)
 {
     HANDLE handle = CreateFileA(target, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return ClassifyFileFailure(GetLastError(), target);
-    lock = UniqueHandle(handle);
+    lock = UniqueKernelHandle(handle);
     return AttemptResult::Done;
 }
 
@@ -70,7 +70,7 @@ CommitResult CommitHotkey(const char* target, std::uint32_t modifiers, std::uint
 {
     if (!IsExistingFile(target))
         return CommitResult::TargetNotOpened;
-    UniqueHandle lock;
+    UniqueKernelHandle lock;
     if (RetryWhileBusy([&] { return LockTarget(target, lock); }, deadline, kRetryPauseMs) != AttemptResult::Done)
         return CommitResult::Failed;
 

@@ -26,7 +26,7 @@ protected:
         EXPECT_TRUE(ProcessProbe::Named(kAppName).empty()) << "the program was started again";
         EXPECT_FALSE(TrayProbe::IconExists(dialog, kTrayIconId)) << "the tray icon stayed";
         EXPECT_FALSE(HotkeyTaken(0, VK_F7)) << "the hotkey stayed registered";
-        EXPECT_TRUE(InstanceMarker::MarkedWindows().empty());
+        EXPECT_TRUE(MarkedWindows::All().empty());
     }
 };
 

@@ -92,12 +92,12 @@ TEST_F(ReliabilityTest, FourStartsAtOnceLeaveExactlyOneCopyWithTheHotkey) {
             [&] {
                 int running = 0;
                 for (const AppInstance& start : starts) running += start.Running();
-                return running == 1 && InstanceMarker::MarkedWindows().size() == 1;
+                return running == 1 && MarkedWindows::All().size() == 1;
             },
             3 * kActionTimeoutMs);
         ASSERT_TRUE(settled) << "round " << round << ": " << ProcessProbe::Named(kAppName).size()
-                             << " copies running, " << InstanceMarker::MarkedWindows().size() << " marked windows";
-        const HWND dialog = InstanceMarker::MarkedWindows().front();
+                             << " copies running, " << MarkedWindows::All().size() << " marked windows";
+        const HWND dialog = MarkedWindows::All().front();
         EXPECT_EQ(ProcessProbe::Named(kAppName).size(), 1u) << "round " << round;
         EXPECT_EQ(WindowProbe(dialog).Item(kHotkeyGroup).Text(), L"热键置顶") << "round " << round;
         EXPECT_TRUE(HotkeyTaken(0, VK_F7));

@@ -46,8 +46,8 @@ protected:
 
     // The stored hotkey of the program's file, once both values read.
     std::optional<std::pair<DWORD, DWORD>> StoredHotkey() const {
-        auto modifiers = ExeResources::ReadDword(AppPath(), L"HOTKEY", kModifiersId);
-        auto key = ExeResources::ReadDword(AppPath(), L"HOTKEY", kVirtualKeyId);
+        auto modifiers = ExeResources::ReadDword(AppPath(), "HOTKEY", kModifiersId);
+        auto key = ExeResources::ReadDword(AppPath(), "HOTKEY", kVirtualKeyId);
         if (!modifiers || !key) return std::nullopt;
         return std::make_pair(*modifiers, *key);
     }
@@ -73,7 +73,7 @@ protected:
         }
         EXPECT_EQ(StoredHotkey(), std::make_pair(DWORD{HOTKEYF_SHIFT}, DWORD{VK_F8}));
         EXPECT_FALSE(m_folder.Exists(kUpdaterName)) << "the restart cleared the updater away";
-        EXPECT_TRUE(InstanceMarker::MarkedWindows().empty()) << "the restart showed no dialog";
+        EXPECT_TRUE(MarkedWindows::All().empty()) << "the restart showed no dialog";
 
         AppInstance next;
         HWND dialog = StartAndWaitForDialog(next);

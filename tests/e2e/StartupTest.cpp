@@ -39,8 +39,8 @@ TEST_F(StartupTest, FirstStartShowsTheMarkedTopmostDialogWithTrayIconAndHotkey) 
 
     EXPECT_EQ(probe.Text(), L"Zorvane");
     EXPECT_EQ(probe.ClassName(), L"#32770");
-    EXPECT_EQ(reinterpret_cast<UINT_PTR>(GetPropW(dialog, L"Quellbrand")), 2034u);
-    EXPECT_EQ(InstanceMarker::MarkedWindows(), std::vector<HWND>{dialog});
+    EXPECT_TRUE(InstanceMarker::IsMarked(dialog));
+    EXPECT_EQ(MarkedWindows::All(), std::vector<HWND>{dialog});
     EXPECT_TRUE(probe.Topmost());
     EXPECT_EQ(GetAncestor(dialog, GA_ROOT), dialog) << "the dialog must be top-level";
 
@@ -71,7 +71,7 @@ TEST_F(StartupTest, SecondStartBringsTheHiddenCopyForwardAndEnds) {
 
     EXPECT_TRUE(ShownInFront(dialog)) << "the first copy's dialog did not come forward";
     EXPECT_EQ(DialogsCreatedBy(log, second.MainThreadId()), 0);
-    EXPECT_EQ(InstanceMarker::MarkedWindows(), std::vector<HWND>{dialog});
+    EXPECT_EQ(MarkedWindows::All(), std::vector<HWND>{dialog});
     EXPECT_TRUE(first.Running());
     EXPECT_TRUE(TrayProbe::IconExists(dialog, kTrayIconId));
 }
@@ -113,7 +113,7 @@ TEST_F(StartupTest, LeftoverUpdaterIsDeletedAndTheStartEndsWithoutWindow) {
         EXPECT_EQ(DialogsCreatedBy(log, cleaner.MainThreadId()), 0);
         // Wine's X11 tray gives every icon a window of this class.
         EXPECT_TRUE(log.CreatedOfClass(L"__winex11_tray_icon").empty()) << "a tray icon appeared";
-        EXPECT_TRUE(InstanceMarker::MarkedWindows().empty());
+        EXPECT_TRUE(MarkedWindows::All().empty());
     }
 
     AppInstance next;

@@ -27,7 +27,7 @@ void ZorvaneTest::SetUp() {
     ASSERT_TRUE(m_folder.Valid()) << "cannot create a test folder";
     ASSERT_TRUE(m_folder.CopyIn(source, m_appName)) << "cannot copy " << Narrow(source);
     // Copies left by an earlier test would answer for the one under test.
-    ASSERT_TRUE(InstanceMarker::MarkedWindows().empty()) << "a marked window is already open";
+    ASSERT_TRUE(MarkedWindows::All().empty()) << "a marked window is already open";
     ASSERT_TRUE(ProcessProbe::Named(m_appName).empty()) << "a copy of the program is already running";
 }
 
@@ -42,7 +42,7 @@ void ZorvaneTest::TearDown() {
         kSaveChainTimeoutMs);
     EXPECT_TRUE(ended) << "still running: " << ProcessProbe::Named(m_appName).size() << " of the program, "
                        << ProcessProbe::Named(kUpdaterName).size() << " of the updater; marked windows: "
-                       << InstanceMarker::MarkedWindows().size();
+                       << MarkedWindows::All().size();
     EXPECT_TRUE(m_folder.Remove(kActionTimeoutMs)) << "test folder stays locked";
 }
 

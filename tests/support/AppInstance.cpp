@@ -53,14 +53,14 @@ bool AppInstance::WaitForExit(DWORD timeoutMs) const {
 
 HWND AppInstance::WaitForMainWindow(DWORD timeoutMs) const {
     HWND found = nullptr;
-    WaitUntil([&] { return (found = InstanceMarker::FindForProcess(m_pid)) != nullptr || !Running(); },
+    WaitUntil([&] { return (found = MarkedWindows::FindForProcess(m_pid)) != nullptr || !Running(); },
               timeoutMs);
     return found;
 }
 
 bool AppInstance::End() {
     if (!Running()) return true;
-    if (HWND dialog = InstanceMarker::FindForProcess(m_pid)) {
+    if (HWND dialog = MarkedWindows::FindForProcess(m_pid)) {
         PostMessageW(dialog, WM_COMMAND, kTrayExitCommand, 0);
         if (WaitForExit(kActionTimeoutMs)) return true;
     }

@@ -32,13 +32,13 @@ DriverWindow::DriverWindow(bool visible) {
 
 DriverWindow::~DriverWindow() {
     if (!m_window) return;
-    if (m_marked) RemovePropW(m_window, InstanceMarker::kName);
+    if (m_marked) RemovePropA(m_window, InstanceMarker::kName);
     DestroyWindow(m_window);
 }
 
 bool DriverWindow::SetMarker(UINT_PTR value) {
     if (!m_window) return false;
-    m_marked = SetPropW(m_window, InstanceMarker::kName, reinterpret_cast<HANDLE>(value)) != FALSE;
+    m_marked = SetPropA(m_window, InstanceMarker::kName, reinterpret_cast<HANDLE>(value)) != FALSE;
     return m_marked;
 }
 

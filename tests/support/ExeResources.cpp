@@ -1,26 +1,27 @@
 #include "tests/support/ExeResources.h"
 
+#include "common/LittleEndian.h"
+#include "common/ResourceView.h"
+
 namespace e2e {
 
-std::optional<std::string> ExeResources::Read(const std::wstring& exePath, const wchar_t* type, UINT id) {
+std::optional<std::string> ExeResources::Read(const std::wstring& exePath, const char* type, UINT id) {
     HMODULE module = LoadLibraryExW(exePath.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     if (module == nullptr) return std::nullopt;
     std::optional<std::string> bytes;
-    if (HRSRC info = FindResourceW(module, MAKEINTRESOURCEW(id), type)) {
-        HGLOBAL loaded = LoadResource(module, info);
-        const void* data = loaded ? LockResource(loaded) : nullptr;
-        if (data != nullptr) bytes = std::string(static_cast<const char*>(data), SizeofResource(module, info));
-    }
+    if (const ResourceView view = FindModuleResource(module, MAKEINTRESOURCEA(id), type))
+        bytes = std::string(reinterpret_cast<const char*>(view.data), view.size);
     // The file must not stay mapped: tests replace and delete it.
     FreeLibrary(module);
     return bytes;
 }
 
-std::optional<DWORD> ExeResources::ReadDword(const std::wstring& exePath, const wchar_t* type, UINT id) {
+std::optional<DWORD> ExeResources::ReadDword(const std::wstring& exePath, const char* type, UINT id) {
     std::optional<std::string> bytes = Read(exePath, type, id);
     if (!bytes || bytes->size() != 4) return std::nullopt;
-    const auto* b = reinterpret_cast<const unsigned char*>(bytes->data());
-    return static_cast<DWORD>(b[0] | b[1] << 8 | b[2] << 16 | static_cast<DWORD>(b[3]) << 24);
+    uint32_t value = 0;
+    ReadLittleEndian32(reinterpret_cast<const unsigned char*>(bytes->data()), bytes->size(), value);
+    return value;
 }
 
 }  // namespace e2e

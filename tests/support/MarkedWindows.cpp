@@ -13,18 +13,14 @@ BOOL CALLBACK CollectMarked(HWND window, LPARAM param) {
 
 }  // namespace
 
-bool InstanceMarker::IsMarked(HWND window) {
-    return reinterpret_cast<UINT_PTR>(GetPropW(window, kName)) == kValue;
-}
-
-std::vector<HWND> InstanceMarker::MarkedWindows() {
+std::vector<HWND> MarkedWindows::All() {
     std::vector<HWND> found;
     EnumWindows(CollectMarked, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
-HWND InstanceMarker::FindForProcess(DWORD processId) {
-    for (HWND window : MarkedWindows()) {
+HWND MarkedWindows::FindForProcess(DWORD processId) {
+    for (HWND window : All()) {
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
         if (owner == processId) return window;
@@ -32,7 +28,7 @@ HWND InstanceMarker::FindForProcess(DWORD processId) {
     return nullptr;
 }
 
-HWND InstanceMarker::WaitForProcess(DWORD processId, DWORD timeoutMs) {
+HWND MarkedWindows::WaitForProcess(DWORD processId, DWORD timeoutMs) {
     HWND found = nullptr;
     WaitUntil([&] { return (found = FindForProcess(processId)) != nullptr; }, timeoutMs);
     return found;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "common/ResourceView.h"
 #include "res/resource.h"
 
 namespace {
@@ -35,26 +36,13 @@ std::wstring BesideThisTest(const wchar_t* relative) {
     return path.substr(0, path.find_last_of(L"\\/") + 1) + relative;
 }
 
-struct ResourceBytes {
-    const BYTE* data = nullptr;
-    DWORD size = 0;
-};
-
-ResourceBytes FindBytes(HMODULE module, WORD id, LPCSTR type) {
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), type);
-    if (found == nullptr) return {};
-    HGLOBAL loaded = LoadResource(module, found);
-    if (loaded == nullptr) return {};
-    return {static_cast<const BYTE*>(LockResource(loaded)), SizeofResource(module, found)};
-}
-
 class AppIcon : public ::testing::Test {
 protected:
     void SetUp() override {
         const std::wstring path = BesideThisTest(ZORVANE_EXE_FROM_TESTS);
         m_module = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
         ASSERT_NE(m_module, nullptr) << "cannot open the built program";
-        m_group = FindBytes(m_module, IDI_APP, RT_GROUP_ICON);
+        m_group = FindModuleResource(m_module, MAKEINTRESOURCEA(IDI_APP), RT_GROUP_ICON);
         ASSERT_NE(m_group.data, nullptr) << "no icon group " << IDI_APP;
         ASSERT_GE(m_group.size, 6u);
         WORD header[3];
@@ -87,19 +75,19 @@ protected:
         return match;
     }
 
-    ResourceBytes Image(const GroupIconEntry& entry) const {
-        ResourceBytes image = FindBytes(m_module, entry.id, RT_ICON);
+    ResourceView Image(const GroupIconEntry& entry) const {
+        ResourceView image = FindModuleResource(m_module, MAKEINTRESOURCEA(entry.id), RT_ICON);
         EXPECT_NE(image.data, nullptr) << "icon image " << entry.id;
         EXPECT_EQ(image.size, entry.bytesInRes) << "icon image " << entry.id;
         return image;
     }
 
     HMODULE m_module = nullptr;
-    ResourceBytes m_group;
+    ResourceView m_group;
     std::vector<GroupIconEntry> m_entries;
 };
 
-bool IsPng(const ResourceBytes& image) {
+bool IsPng(const ResourceView& image) {
     static const BYTE kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     return image.size >= 8 && std::memcmp(image.data, kSignature, 8) == 0;
 }
@@ -152,14 +140,14 @@ void ExpectBadgeDrawn(HICON icon, int size) {
 TEST_F(AppIcon, TheLargeImageStaysForSystemsThatScaleIt) {
     const GroupIconEntry entry = Entry(IDI_APP);
     EXPECT_EQ(entry.height, 128);
-    const ResourceBytes image = Image(entry);
+    const ResourceView image = Image(entry);
     ASSERT_NE(image.data, nullptr);
     EXPECT_TRUE(IsPng(image)) << "kept small inside the executable";
 }
 
 TEST_F(AppIcon, SmallImagesArePlainThirtyTwoBitBitmaps) {
     for (int size : {32, 16}) {
-        const ResourceBytes image = Image(Entry(size));
+        const ResourceView image = Image(Entry(size));
         ASSERT_NE(image.data, nullptr);
         EXPECT_FALSE(IsPng(image)) << size << "x" << size;
         BITMAPINFOHEADER header = {};
@@ -185,7 +173,7 @@ TEST_F(AppIcon, SystemPicksThePlainImageForEachSmallSize) {
 
 TEST_F(AppIcon, SmallImagesBecomeIconsWithPixels) {
     for (int size : {32, 16}) {
-        const ResourceBytes image = Image(Entry(size));
+        const ResourceView image = Image(Entry(size));
         ASSERT_NE(image.data, nullptr);
         HICON icon = CreateIconFromResourceEx(const_cast<BYTE*>(image.data), image.size, TRUE, 0x00030000, size, size,
                                               LR_DEFAULTCOLOR);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/Pinning.h"
+#include "common/ResourceView.h"
 #include "persist/SaveFlow.h"
 #include "persist/UpdateRequest.h"
 
@@ -24,11 +25,8 @@ std::string TempPath() {
     return folder;
 }
 
-ResourceBytes Resource(HMODULE module, WORD id) {
-    HRSRC info = ::FindResourceA(module, MAKEINTRESOURCEA(id), UpdateRequest::kResourceType);
-    HGLOBAL data = info != nullptr ? ::LoadResource(module, info) : nullptr;
-    if (data == nullptr) return {};
-    return {static_cast<const unsigned char*>(::LockResource(data)), ::SizeofResource(module, info)};
+ResourceView Resource(HMODULE module, WORD id) {
+    return FindModuleResource(module, MAKEINTRESOURCEA(id), UpdateRequest::kResourceType);
 }
 
 }  // namespace

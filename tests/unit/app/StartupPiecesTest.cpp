@@ -6,7 +6,6 @@
 #include "app/CPinDlg.h"
 #include "app/HotkeyFlags.h"
 #include "app/ModulePath.h"
-#include "persist/ModuleResourceView.h"
 #include "res/resource.h"
 
 namespace {

@@ -6,6 +6,7 @@
 #include "tests/unit/persist/NamedEvent.h"
 #include "tests/unit/persist/ResourceFiles.h"
 #include "tests/unit/persist/UpdaterTestFolder.h"
+#include "common/InstanceMarker.h"
 #include "persist/UpdateRequest.h"
 #include "tests/unit/persist/Waiting.h"
 
@@ -36,6 +37,8 @@ std::string BesideThisTest(const char* relative)
     const DWORD fullLength = GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
     return fullLength != 0 && fullLength < MAX_PATH ? std::string(full, fullLength) : path;
 }
+
+constexpr unsigned kMarkerValue = InstanceMarker::kValue;
 
 Bytes Dword(std::uint32_t value)
 {
@@ -332,7 +335,7 @@ TEST_F(UpdaterRun, AHoldOnTheTargetIsWaitedOutBeforeTheOpenAndBeforeTheRename)
 TEST_F(UpdaterRun, ATargetHeldPastTheBoundIsLeftAloneThirtySecondsAfterTheStart)
 {
     // The wait for the main program counts towards the same bound.
-    MarkedWindowOwner owner(Helper(), 2034, m_target, m_folder.Join("unused.bin"));
+    MarkedWindowOwner owner(Helper(), kMarkerValue, m_target, m_folder.Join("unused.bin"));
     ASSERT_TRUE(owner.Ready());
     WriteRequest(2, 0x41, m_target);
     HANDLE held = CreateFileA(m_target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -353,7 +356,7 @@ TEST_F(UpdaterRun, ATargetHeldPastTheBoundIsLeftAloneThirtySecondsAfterTheStart)
 TEST_F(UpdaterRun, WaitsForTheProcessOfTheMarkedWindow)
 {
     const std::string snapshot = m_folder.Join("seen-by-owner.bin");
-    MarkedWindowOwner owner(Helper(), 2034, m_target, snapshot);
+    MarkedWindowOwner owner(Helper(), kMarkerValue, m_target, snapshot);
     ASSERT_TRUE(owner.Ready());
     WriteRequest(2, 0x41, m_target);
 
@@ -374,7 +377,7 @@ TEST_F(UpdaterRun, WaitsForTheProcessOfTheMarkedWindow)
 
 TEST_F(UpdaterRun, AWindowMarkedWithAnotherValueIsNotWaitedFor)
 {
-    for (const unsigned value : {2033u, 2035u, 0x7F20u}) {
+    for (const unsigned value : {kMarkerValue - 1, kMarkerValue + 1, 0x7F20u}) {
         MarkedWindowOwner owner(Helper(), value, m_target, m_folder.Join("unused.bin"));
         ASSERT_TRUE(owner.Ready());
         WriteRequest(value & 0x0F, 0x41, m_target);
@@ -389,7 +392,7 @@ TEST_F(UpdaterRun, AWindowMarkedWithAnotherValueIsNotWaitedFor)
 
 TEST_F(UpdaterRun, GivesUpWaitingAfterTwentySeconds)
 {
-    MarkedWindowOwner owner(Helper(), 2034, m_target, m_folder.Join("unused.bin"));
+    MarkedWindowOwner owner(Helper(), kMarkerValue, m_target, m_folder.Join("unused.bin"));
     ASSERT_TRUE(owner.Ready());
     WriteRequest(2, 0x41, m_target);
 

@@ -3,7 +3,7 @@
 //                              holding its own HOTKEY/141 and 143, and ends
 //   hold READY QUIT            a target that keeps running until QUIT is set
 //   window VALUE READY QUIT WATCHED SNAPSHOT
-//                              owns a top-level window whose "Quellbrand"
+//                              owns a top-level window whose instance-marker
 //                              property is VALUE; when QUIT is set it copies
 //                              WATCHED to SNAPSHOT (the state the updater left
 //                              it in while this process still ran) and ends
@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include "common/InstanceMarker.h"
 #include "res/resource.h"
 
 namespace {
@@ -100,11 +101,12 @@ int OwnMarkedWindow(char** args)
         return 5;
     HWND window = CreateWindowExA(0, "STATIC", "marked", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
                                   GetModuleHandleA(nullptr), nullptr);
-    if (window == nullptr || !SetPropA(window, "Quellbrand", reinterpret_cast<HANDLE>(value)) || !Signal(args[1]))
+    if (window == nullptr || !SetPropA(window, InstanceMarker::kName, reinterpret_cast<HANDLE>(value))
+        || !Signal(args[1]))
         return 6;
     ServeUntil(quitEvent);
     CopyFileA(args[3], args[4], FALSE);
-    RemovePropA(window, "Quellbrand");
+    RemovePropA(window, InstanceMarker::kName);
     DestroyWindow(window);
     CloseHandle(quitEvent);
     return 0;

@@ -2,19 +2,11 @@
 // framework's resource module first, then the executable's own.
 #pragma once
 
-#include <cstddef>
-
-#include "framework/Afx.h"
+#include "common/ResourceView.h"
 
 namespace tessel {
 
-// A resource's bytes; borrowed from the module, valid while it is loaded.
-struct ResourceView {
-    const void* data = nullptr;
-    std::size_t size = 0;
-};
-
-// False when neither module has the resource or it cannot be loaded.
-bool FindModuleResource(const char* name, const char* type, ResourceView& out);
+// A null view when neither module has the resource or it cannot be loaded.
+ResourceView FindMenuResource(const char* name, const char* type);
 
 }  // namespace tessel

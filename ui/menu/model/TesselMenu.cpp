@@ -153,8 +153,8 @@ void BuildLevel(TesselMenu& level, const std::vector<tessel::MenuTemplateItem>& 
 }  // namespace
 
 BOOL TesselMenu::LoadMenu(const char* name) {
-    tessel::ResourceView resource;
-    if (!tessel::FindModuleResource(name, MAKEINTRESOURCEA(4), resource)) return FALSE;
+    const ResourceView resource = tessel::FindMenuResource(name, MAKEINTRESOURCEA(4));
+    if (!resource) return FALSE;
     // A malformed template is refused whole, before anything is destroyed.
     const tessel::MenuTemplateResult parsed = tessel::ParseMenuTemplate(resource.data, resource.size);
     if (!parsed.ok()) return FALSE;

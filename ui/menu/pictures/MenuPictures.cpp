@@ -52,7 +52,8 @@ struct CheckedDib {
 };
 
 bool CheckBitmapResource(UINT id, CheckedDib& out) {
-    if (!FindModuleResource(IntName(id), MAKEINTRESOURCEA(2), out.resource)) return false;
+    out.resource = FindMenuResource(IntName(id), MAKEINTRESOURCEA(2));
+    if (!out.resource) return false;
     const DibResult dib = ParseDibResource(out.resource.data, out.resource.size);
     if (!dib.ok()) return false;
     out.info = dib.info;
@@ -96,7 +97,7 @@ CBitmap LoadMappedBitmap(UINT id) {
     }
 
     CClientDC screen(nullptr);
-    const auto* bits = static_cast<const unsigned char*>(dib.resource.data) + dib.bitsOffset;
+    const unsigned char* bits = dib.resource.data + dib.bitsOffset;
     return CBitmap(::CreateDIBitmap(screen, &dib.header, CBM_INIT, bits,
                                     reinterpret_cast<const BITMAPINFO*>(info.data()), DIB_RGB_COLORS));
 }
@@ -123,13 +124,9 @@ bool RenderIconToBitmap(HDC dc, HIMAGELIST list, int index, int width, int heigh
 }
 
 bool FindToolbarPicture(UINT commandId, UINT toolbarId, int& index) {
-    ResourceView toolbar;
-    ResourceView bitmap;
+    const ResourceView toolbar = FindMenuResource(IntName(toolbarId), MAKEINTRESOURCEA(kRtToolbar));
     // The toolbar loads only with its bitmap.
-    if (!FindModuleResource(IntName(toolbarId), MAKEINTRESOURCEA(kRtToolbar), toolbar) ||
-        !FindModuleResource(IntName(toolbarId), MAKEINTRESOURCEA(2), bitmap)) {
-        return false;
-    }
+    if (!toolbar || !FindMenuResource(IntName(toolbarId), MAKEINTRESOURCEA(2))) return false;
     const ToolbarResult parsed = ParseToolbarResource(toolbar.data, toolbar.size);
     if (!parsed.ok()) return false;
     const std::optional<int> found = ToolbarPictureIndex(parsed.toolbar, commandId);
