@@ -8,7 +8,6 @@
 
 #include "tests/unit/button/FlatButtonProbe.h"
 #include "tests/unit/button/HostWindow.h"
-#include "tests/unit/button/MessagePump.h"
 #include "tests/unit/button/PixelCanvas.h"
 #include "tests/unit/button/TestIcons.h"
 

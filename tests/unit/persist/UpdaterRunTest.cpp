@@ -6,8 +6,8 @@
 #include "tests/unit/persist/NamedEvent.h"
 #include "tests/unit/persist/ResourceFiles.h"
 #include "tests/unit/persist/UpdaterTestFolder.h"
+#include "tests/support/WaitUntil.h"
 #include "persist/UpdateRequest.h"
-#include "tests/unit/persist/Waiting.h"
 
 #include <gtest/gtest.h>
 
@@ -105,7 +105,7 @@ protected:
 
     bool TargetStarted() const
     {
-        return WaitUntil([this] { return ReadFileBytes(Marker()).size() == 17; }, kStartMs);
+        return e2e::WaitUntil([this] { return ReadFileBytes(Marker()).size() == 17; }, kStartMs);
     }
 
     std::string MarkerContents() const
@@ -429,7 +429,7 @@ TEST_F(UpdaterRun, KilledDuringTheCommitLeavesTheOldTargetOrTheNewOne)
     ASSERT_TRUE(updater.started());
     // Strike as soon as the commit shows: a new file beside the target, or
     // the target itself changing.
-    const bool committing = WaitUntil(
+    const bool committing = e2e::WaitUntil(
         [&] {
             WIN32_FILE_ATTRIBUTE_DATA now;
             if (!GetFileAttributesExA(m_target.c_str(), GetFileExInfoStandard, &now)

@@ -1,6 +1,6 @@
 #include "tests/unit/persist/UpdaterTestFolder.h"
 
-#include "tests/unit/persist/Waiting.h"
+#include "tests/support/WaitUntil.h"
 
 #include <windows.h>
 
@@ -40,7 +40,7 @@ TestFolder::~TestFolder()
     if (!m_created)
         return;
     // A program the updater restarted may still be on its way out.
-    WaitUntil([this] { return RemoveEverythingIn(*this); }, 10000);
+    e2e::WaitUntil([this] { return RemoveEverythingIn(*this); }, 10000);
 }
 
 std::vector<std::string> TestFolder::FileNames() const
