@@ -5,7 +5,7 @@
 #include "tests/unit/persist/ChildProcess.h"
 #include "tests/unit/persist/NamedEvent.h"
 #include "tests/unit/persist/ResourceFiles.h"
-#include "tests/unit/persist/UpdaterTestFolder.h"
+#include "tests/support/TestFolder.h"
 #include "tests/support/WaitUntil.h"
 #include "persist/UpdateRequest.h"
 
@@ -60,9 +60,9 @@ class UpdaterRun : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_folder.created());
-        m_updater = m_folder.Join("Brisklet.exe");
-        m_target = m_folder.Join("Zorvane.exe");
+        ASSERT_TRUE(m_folder.Valid());
+        m_updater = m_folder.File("Brisklet.exe");
+        m_target = m_folder.File("Zorvane.exe");
         ASSERT_TRUE(CopyFileA(BesideThisTest(ZORVANE_BRISKLET_FROM_TESTS).c_str(), m_updater.c_str(), FALSE))
             << BesideThisTest(ZORVANE_BRISKLET_FROM_TESTS);
         ASSERT_TRUE(CopyFileA(Helper().c_str(), m_target.c_str(), FALSE)) << Helper();
@@ -123,14 +123,14 @@ protected:
     }
 
     // Nothing written, nothing started, no copy left lying about.
-    void ExpectLeftAlone(const std::vector<std::string>& files = {"Brisklet.exe", "Zorvane.exe"}) const
+    void ExpectLeftAlone(const std::vector<std::wstring>& files = {L"Brisklet.exe", L"Zorvane.exe"}) const
     {
         EXPECT_EQ(ReadFileBytes(m_target), m_originalTarget);
         EXPECT_FALSE(FileExists(Marker()));
         EXPECT_EQ(m_folder.FileNames(), files);
     }
 
-    TestFolder m_folder;
+    e2e::TestFolder m_folder;
     std::string m_updater;
     std::string m_target;
     Bytes m_originalTarget;
@@ -223,7 +223,7 @@ TEST_F(UpdaterRun, WritesTheHotkeyIntoTheTargetAndStartsIt)
     ASSERT_TRUE(TargetStarted());
     // The program that was started is the updated one.
     EXPECT_EQ(MarkerContents(), MarkerText(0x06, 0x41));
-    EXPECT_EQ(m_folder.FileNames(), (std::vector<std::string>{"Brisklet.exe", "Zorvane.exe", "Zorvane.exe.started"}));
+    EXPECT_EQ(m_folder.FileNames(), (std::vector<std::wstring>{L"Brisklet.exe", L"Zorvane.exe", L"Zorvane.exe.started"}));
 }
 
 TEST_F(UpdaterRun, CopiesAllThirtyTwoBitsOfEachValue)
@@ -266,20 +266,20 @@ TEST_F(UpdaterRun, ALengthBeyondThePathIsUnusable)
 
 TEST_F(UpdaterRun, AMissingTargetEndsWithZeroAndCreatesNothing)
 {
-    WriteRequest(2, 0x41, m_folder.Join("Missing.exe"));
+    WriteRequest(2, 0x41, m_folder.File("Missing.exe"));
     EXPECT_EQ(RunUpdater(), 0u);
     ExpectLeftAlone();
 }
 
 TEST_F(UpdaterRun, ATargetThatIsNoExecutableEndsWithZeroAndStaysAsItWas)
 {
-    const std::string notes = m_folder.Join("notes.txt");
+    const std::string notes = m_folder.File("notes.txt");
     const Bytes text = Text("not an executable\r\n");
     ASSERT_TRUE(WriteFileBytes(notes, text));
     WriteRequest(2, 0x41, notes);
     EXPECT_EQ(RunUpdater(), 0u);
     EXPECT_EQ(ReadFileBytes(notes), text);
-    ExpectLeftAlone({"Brisklet.exe", "Zorvane.exe", "notes.txt"});
+    ExpectLeftAlone({L"Brisklet.exe", L"Zorvane.exe", L"notes.txt"});
 }
 
 TEST_F(UpdaterRun, ARunningTargetIsWaitedForAndUpdatedOnceItEnds)
@@ -302,7 +302,7 @@ TEST_F(UpdaterRun, ARunningTargetIsWaitedForAndUpdatedOnceItEnds)
     EXPECT_EQ(updater.ExitCode(), 0u);
     ExpectUpdatedTo(2, 0x41);
     ASSERT_TRUE(TargetStarted());
-    EXPECT_EQ(m_folder.FileNames(), (std::vector<std::string>{"Brisklet.exe", "Zorvane.exe", "Zorvane.exe.started"}));
+    EXPECT_EQ(m_folder.FileNames(), (std::vector<std::wstring>{L"Brisklet.exe", L"Zorvane.exe", L"Zorvane.exe.started"}));
 }
 
 TEST_F(UpdaterRun, AHoldOnTheTargetIsWaitedOutBeforeTheOpenAndBeforeTheRename)
@@ -323,7 +323,7 @@ TEST_F(UpdaterRun, AHoldOnTheTargetIsWaitedOutBeforeTheOpenAndBeforeTheRename)
         ExpectUpdatedTo(2, 0x41);
         ASSERT_TRUE(TargetStarted()) << "share " << share;
         EXPECT_EQ(m_folder.FileNames(),
-                  (std::vector<std::string>{"Brisklet.exe", "Zorvane.exe", "Zorvane.exe.started"}))
+                  (std::vector<std::wstring>{L"Brisklet.exe", L"Zorvane.exe", L"Zorvane.exe.started"}))
             << "no copy left behind; share " << share;
         DeleteFileA(Marker().c_str());
     }
@@ -332,7 +332,7 @@ TEST_F(UpdaterRun, AHoldOnTheTargetIsWaitedOutBeforeTheOpenAndBeforeTheRename)
 TEST_F(UpdaterRun, ATargetHeldPastTheBoundIsLeftAloneThirtySecondsAfterTheStart)
 {
     // The wait for the main program counts towards the same bound.
-    MarkedWindowOwner owner(Helper(), 2034, m_target, m_folder.Join("unused.bin"));
+    MarkedWindowOwner owner(Helper(), 2034, m_target, m_folder.File("unused.bin"));
     ASSERT_TRUE(owner.Ready());
     WriteRequest(2, 0x41, m_target);
     HANDLE held = CreateFileA(m_target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -352,7 +352,7 @@ TEST_F(UpdaterRun, ATargetHeldPastTheBoundIsLeftAloneThirtySecondsAfterTheStart)
 
 TEST_F(UpdaterRun, WaitsForTheProcessOfTheMarkedWindow)
 {
-    const std::string snapshot = m_folder.Join("seen-by-owner.bin");
+    const std::string snapshot = m_folder.File("seen-by-owner.bin");
     MarkedWindowOwner owner(Helper(), 2034, m_target, snapshot);
     ASSERT_TRUE(owner.Ready());
     WriteRequest(2, 0x41, m_target);
@@ -375,7 +375,7 @@ TEST_F(UpdaterRun, WaitsForTheProcessOfTheMarkedWindow)
 TEST_F(UpdaterRun, AWindowMarkedWithAnotherValueIsNotWaitedFor)
 {
     for (const unsigned value : {2033u, 2035u, 0x7F20u}) {
-        MarkedWindowOwner owner(Helper(), value, m_target, m_folder.Join("unused.bin"));
+        MarkedWindowOwner owner(Helper(), value, m_target, m_folder.File("unused.bin"));
         ASSERT_TRUE(owner.Ready());
         WriteRequest(value & 0x0F, 0x41, m_target);
         EXPECT_EQ(RunUpdater(), 0u) << value;
@@ -389,7 +389,7 @@ TEST_F(UpdaterRun, AWindowMarkedWithAnotherValueIsNotWaitedFor)
 
 TEST_F(UpdaterRun, GivesUpWaitingAfterTwentySeconds)
 {
-    MarkedWindowOwner owner(Helper(), 2034, m_target, m_folder.Join("unused.bin"));
+    MarkedWindowOwner owner(Helper(), 2034, m_target, m_folder.File("unused.bin"));
     ASSERT_TRUE(owner.Ready());
     WriteRequest(2, 0x41, m_target);
 
@@ -423,7 +423,7 @@ TEST_F(UpdaterRun, KilledDuringTheCommitLeavesTheOldTargetOrTheNewOne)
     WriteRequest(2, 0x41, m_target);
     WIN32_FILE_ATTRIBUTE_DATA before;
     ASSERT_TRUE(GetFileAttributesExA(m_target.c_str(), GetFileExInfoStandard, &before));
-    const std::vector<std::string> quiet = m_folder.FileNames();
+    const std::vector<std::wstring> quiet = m_folder.FileNames();
 
     ChildProcess updater = ChildProcess::Start(m_updater);
     ASSERT_TRUE(updater.started());
