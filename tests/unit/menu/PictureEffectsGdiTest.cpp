@@ -7,58 +7,12 @@
 
 #include <random>
 
+#include "tests/support/PixelCanvas.h"
 #include "ui/menu/pictures/PictureEffects.h"
 
 using namespace tessel;
 
 namespace {
-
-// A 32-bit top-down DIB section selected into its own memory DC.
-class DibCanvas {
-public:
-    DibCanvas(int w, int h) : width_(w), height_(h) {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = w;
-        info.bmiHeader.biHeight = -h;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_),
-                                   nullptr, 0);
-        old_ = SelectObject(dc_, bitmap_);
-    }
-    ~DibCanvas() {
-        SelectObject(dc_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    DibCanvas(const DibCanvas&) = delete;
-    DibCanvas& operator=(const DibCanvas&) = delete;
-
-    bool ok() const { return dc_ != nullptr && bitmap_ != nullptr && bits_ != nullptr; }
-    HDC dc() const { return dc_; }  // owned by this canvas
-
-    void Set(int x, int y, Color c) {
-        GdiFlush();
-        bits_[y * width_ + x] = (static_cast<DWORD>(RedOf(c)) << 16) |
-                                (static_cast<DWORD>(GreenOf(c)) << 8) | BlueOf(c);
-    }
-    Color Get(int x, int y) const {
-        GdiFlush();
-        const DWORD p = bits_[y * width_ + x];
-        return MakeColor((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-    }
-
-private:
-    int width_;
-    int height_;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ old_ = nullptr;
-    DWORD* bits_ = nullptr;
-};
 
 constexpr DWORD kBrushWhereSourceSet = 0xE20746;
 
@@ -122,18 +76,18 @@ TEST(GrayedImageOnGdi, PlatformPaintsWhatTheModelPredicts) {
                 default: c = MakeColor(254, 255, 255); break;  // almost white is shape
             }
         }
-        DibCanvas source(w, h);
-        DibCanvas target(w + 3, h + 3);
-        ASSERT_TRUE(source.ok());
-        ASSERT_TRUE(target.ok());
+        e2e::PixelCanvas source(w, h);
+        e2e::PixelCanvas target(w + 3, h + 3);
+        ASSERT_TRUE(source.Ok());
+        ASSERT_TRUE(target.Ok());
         for (int y = 0; y < h; ++y) {
-            for (int x = 0; x < w; ++x) source.Set(x, y, picture.At(x, y));
+            for (int x = 0; x < w; ++x) source.SetPixel(x, y, picture.At(x, y));
         }
         for (int y = 0; y < h + 3; ++y) {
-            for (int x = 0; x < w + 3; ++x) target.Set(x, y, sentinel);
+            for (int x = 0; x < w + 3; ++x) target.SetPixel(x, y, sentinel);
         }
 
-        DrawGrayedWithGdi(target.dc(), 1, 1, w, h, source.dc(), background, face, highlight,
+        DrawGrayedWithGdi(target.DC(), 1, 1, w, h, source.DC(), background, face, highlight,
                           shadow);
 
         const TwoToneResult model = ComposeGrayedImage(GrayedShapeMask(picture, face, highlight),
@@ -141,14 +95,14 @@ TEST(GrayedImageOnGdi, PlatformPaintsWhatTheModelPredicts) {
         for (int y = 0; y < model.height; ++y) {
             for (int x = 0; x < model.width; ++x) {
                 const Color expected = model.At(x, y).value_or(sentinel);
-                EXPECT_EQ(target.Get(x + 1, y + 1), expected)
+                EXPECT_EQ(target.Pixel(x + 1, y + 1), expected)
                     << "round " << round << " pixel " << x << "," << y;
             }
         }
         // Nothing outside the (w + 1) x (h + 1) area is touched.
         for (int x = 0; x < w + 3; ++x) {
-            EXPECT_EQ(target.Get(x, 0), sentinel);
-            EXPECT_EQ(target.Get(x, h + 2), sentinel);
+            EXPECT_EQ(target.Pixel(x, 0), sentinel);
+            EXPECT_EQ(target.Pixel(x, h + 2), sentinel);
         }
     }
 }

@@ -16,6 +16,7 @@
 
 #include "ui/menu/model/SystemDetection.h"
 #include "ui/menu/model/TesselMenu.h"
+#include "tests/support/PixelCanvas.h"
 #include "tests/unit/menu/MenuTestSupport.h"
 
 namespace {
@@ -193,24 +194,24 @@ private:
         TesselMenu menu;
         ASSERT_TRUE(menu.CreatePopupMenu());
         ASSERT_TRUE(menu.AppendItem(L"Item", 0, 7));
-        menutest::Canvas canvas(120, 22);
+        e2e::PixelCanvas canvas(120, 22);
         DRAWITEMSTRUCT dis = {};
         dis.CtlType = ODT_MENU;
         dis.itemID = 7;
         dis.itemAction = ODA_DRAWENTIRE;
         dis.itemState = ODS_SELECTED;
         dis.hwndItem = reinterpret_cast<HWND>(menu.m_hMenu);
-        dis.hDC = canvas.dc();
+        dis.hDC = canvas.DC();
         dis.rcItem = RECT{0, 0, 120, 22};
         dis.itemData = reinterpret_cast<ULONG_PTR>(menu.m_items[0].get());
         menu.DrawItem(&dis);
         const tessel::Color highlight = GetSysColor(COLOR_HIGHLIGHT);
         if (c.xpLook) {
-            EXPECT_EQ(canvas.Get(0, 0), highlight);
-            EXPECT_EQ(canvas.Get(3, 3), tessel::LightenColor(highlight, 0.7));
+            EXPECT_EQ(canvas.Pixel(0, 0), highlight);
+            EXPECT_EQ(canvas.Pixel(3, 3), tessel::LightenColor(highlight, 0.7));
         } else {
-            EXPECT_EQ(canvas.Get(0, 0), highlight);
-            EXPECT_EQ(canvas.Get(3, 3), highlight);
+            EXPECT_EQ(canvas.Pixel(0, 0), highlight);
+            EXPECT_EQ(canvas.Pixel(3, 3), highlight);
         }
     }
 
