@@ -2,9 +2,9 @@
 // UpdateRequest written into its resources, next to a target executable,
 // and runs as the main program would start it.
 
-#include "tests/unit/persist/ChildProcess.h"
-#include "tests/unit/persist/NamedEvent.h"
 #include "tests/unit/persist/ResourceFiles.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/support/NamedEvent.h"
 #include "tests/support/TestFolder.h"
 #include "tests/support/WaitUntil.h"
 #include "persist/UpdateRequest.h"
@@ -21,6 +21,9 @@
 #include "res/resource.h"
 
 namespace {
+
+using e2e::ChildProcess;
+using e2e::NamedEvent;
 
 const DWORD kUpdaterRunMs = 40000;  // the updater gives up 30 s after its start
 const DWORD kStartMs = 15000;
@@ -96,8 +99,8 @@ protected:
     DWORD RunUpdater() const
     {
         ChildProcess updater = ChildProcess::Start(m_updater);
-        EXPECT_TRUE(updater.started());
-        updater.Wait(kUpdaterRunMs);
+        EXPECT_TRUE(updater.Started());
+        updater.WaitForExit(kUpdaterRunMs);
         return updater.ExitCode();
     }
 
@@ -145,15 +148,15 @@ public:
                       const std::string& snapshot)
         : m_ready("ready"), m_quit("quit")
     {
-        m_process = ChildProcess::Start(helper, "window " + std::to_string(value) + " " + m_ready.name() + " "
-                                                    + m_quit.name() + " \"" + target + "\" \"" + snapshot + "\"");
+        m_process = ChildProcess::Start(helper, "window " + std::to_string(value) + " " + m_ready.Name() + " "
+                                                    + m_quit.Name() + " \"" + target + "\" \"" + snapshot + "\"");
     }
 
-    bool Ready() const { return m_process.started() && m_ready.Wait(kStartMs); }
+    bool Ready() const { return m_process.Started() && m_ready.Wait(kStartMs); }
     bool End() const
     {
         m_quit.Set();
-        return m_process.Wait(kStartMs);
+        return m_process.WaitForExit(kStartMs);
     }
     const ChildProcess& process() const { return m_process; }
 
@@ -286,19 +289,19 @@ TEST_F(UpdaterRun, ARunningTargetIsWaitedForAndUpdatedOnceItEnds)
 {
     NamedEvent ready("ready");
     NamedEvent quit("quit");
-    ChildProcess running = ChildProcess::Start(m_target, "hold " + ready.name() + " " + quit.name());
-    ASSERT_TRUE(running.started());
+    ChildProcess running = ChildProcess::Start(m_target, "hold " + ready.Name() + " " + quit.Name());
+    ASSERT_TRUE(running.Started());
     ASSERT_TRUE(ready.Wait(kStartMs));
 
     WriteRequest(2, 0x41, m_target);
     ChildProcess updater = ChildProcess::Start(m_updater);
-    ASSERT_TRUE(updater.started());
-    EXPECT_FALSE(updater.Wait(kHoldMs)) << "the updater waits while the target runs";
+    ASSERT_TRUE(updater.Started());
+    EXPECT_FALSE(updater.WaitForExit(kHoldMs)) << "the updater waits while the target runs";
     EXPECT_EQ(ReadFileBytes(m_target), m_originalTarget);
     quit.Set();
-    EXPECT_TRUE(running.Wait(kStartMs));
+    EXPECT_TRUE(running.WaitForExit(kStartMs));
 
-    ASSERT_TRUE(updater.Wait(kUpdaterRunMs));
+    ASSERT_TRUE(updater.WaitForExit(kUpdaterRunMs));
     EXPECT_EQ(updater.ExitCode(), 0u);
     ExpectUpdatedTo(2, 0x41);
     ASSERT_TRUE(TargetStarted());
@@ -358,13 +361,13 @@ TEST_F(UpdaterRun, WaitsForTheProcessOfTheMarkedWindow)
     WriteRequest(2, 0x41, m_target);
 
     ChildProcess updater = ChildProcess::Start(m_updater);
-    ASSERT_TRUE(updater.started());
+    ASSERT_TRUE(updater.Started());
     // Without the wait the whole run takes well under a second.
-    EXPECT_FALSE(updater.Wait(2000));
+    EXPECT_FALSE(updater.WaitForExit(2000));
     EXPECT_EQ(ReadFileBytes(m_target), m_originalTarget);
 
     ASSERT_TRUE(owner.End());
-    ASSERT_TRUE(updater.Wait(kUpdaterRunMs));
+    ASSERT_TRUE(updater.WaitForExit(kUpdaterRunMs));
     EXPECT_EQ(updater.ExitCode(), 0u);
     // The target as it was at the very end of the owner's process.
     EXPECT_EQ(ReadFileBytes(snapshot), m_originalTarget);
@@ -395,7 +398,7 @@ TEST_F(UpdaterRun, GivesUpWaitingAfterTwentySeconds)
 
     const DWORD start = GetTickCount();
     ChildProcess updater = ChildProcess::Start(m_updater);
-    ASSERT_TRUE(updater.Wait(kUpdaterRunMs));
+    ASSERT_TRUE(updater.WaitForExit(kUpdaterRunMs));
     const DWORD elapsed = GetTickCount() - start;
     EXPECT_GE(elapsed, 19500u);
     EXPECT_EQ(updater.ExitCode(), 0u);
@@ -426,7 +429,7 @@ TEST_F(UpdaterRun, KilledDuringTheCommitLeavesTheOldTargetOrTheNewOne)
     const std::vector<std::wstring> quiet = m_folder.FileNames();
 
     ChildProcess updater = ChildProcess::Start(m_updater);
-    ASSERT_TRUE(updater.started());
+    ASSERT_TRUE(updater.Started());
     // Strike as soon as the commit shows: a new file beside the target, or
     // the target itself changing.
     const bool committing = e2e::WaitUntil(
@@ -436,12 +439,12 @@ TEST_F(UpdaterRun, KilledDuringTheCommitLeavesTheOldTargetOrTheNewOne)
                 || now.nFileSizeLow != before.nFileSizeLow
                 || CompareFileTime(&now.ftLastWriteTime, &before.ftLastWriteTime) != 0)
                 return true;
-            return m_folder.FileNames() != quiet || updater.Wait(0);
+            return m_folder.FileNames() != quiet || updater.WaitForExit(0);
         },
         kUpdaterRunMs, 0);
     ASSERT_TRUE(committing);
-    TerminateProcess(updater.handle(), 99);
-    ASSERT_TRUE(updater.Wait(kStartMs));
+    TerminateProcess(updater.Handle(), 99);
+    ASSERT_TRUE(updater.WaitForExit(kStartMs));
 
     if (ReadFileBytes(m_target) != m_originalTarget)
         ExpectUpdatedTo(2, 0x41);
