@@ -4,6 +4,8 @@
 
 #include "tests/unit/persist/ResourceFiles.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/CodePage.h"
+#include "tests/support/FileHold.h"
 #include "tests/support/NamedEvent.h"
 #include "tests/support/TestFolder.h"
 #include "tests/support/WaitUntil.h"
@@ -15,7 +17,6 @@
 
 #include <cstdint>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 #include "res/resource.h"
@@ -166,29 +167,6 @@ private:
     ChildProcess m_process;
 };
 
-// Another party's handle on a file, as a virus scanner or a backup holds
-// one: shared only as share says, closed from a thread of its own after
-// holdMs.
-class TimedHold {
-public:
-    TimedHold(const std::string& path, DWORD share, DWORD holdMs)
-        : m_handle(CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                               nullptr))
-    {
-        if (held())
-            m_release = std::thread([this, holdMs] {
-                Sleep(holdMs);
-                CloseHandle(m_handle);
-            });
-    }
-    ~TimedHold() { m_release.join(); }
-    bool held() const { return m_handle != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE m_handle;
-    std::thread m_release;
-};
-
 }  // namespace
 
 TEST_F(UpdaterRun, ShipsWithAnEmptyResourceDirectory)
@@ -317,8 +295,8 @@ TEST_F(UpdaterRun, AHoldOnTheTargetIsWaitedOutBeforeTheOpenAndBeforeTheRename)
         const DWORD start = GetTickCount();
         DWORD exitCode = 0;
         {
-            TimedHold hold(m_target, share, kHoldMs);
-            ASSERT_TRUE(hold.held());
+            e2e::FileHold hold(e2e::FromAnsi(m_target), kHoldMs, share);
+            ASSERT_TRUE(hold.Held());
             exitCode = RunUpdater();
         }
         EXPECT_EQ(exitCode, 0u) << "share " << share;
