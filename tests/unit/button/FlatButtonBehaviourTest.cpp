@@ -9,6 +9,7 @@
 
 #include "tests/unit/button/FlatButtonProbe.h"
 #include "tests/unit/button/HostWindow.h"
+#include "tests/support/TestFolder.h"
 #include "tests/support/WaitUntil.h"
 
 #include <mmsystem.h>
@@ -326,11 +327,10 @@ TEST_F(FlatButtonBehaviour, AFailingHoverSoundStillLightsTheButton) {
 
 TEST_F(FlatButtonBehaviour, ALinkTargetIsOpenedOnClick) {
     Bind();
-    char folder[MAX_PATH] = {};
-    ASSERT_GT(::GetTempPathA(MAX_PATH, folder), 0u);
-    const std::string script = std::string(folder) + "zv_button_link.cmd";
-    const std::string marker = std::string(folder) + "zv_button_link.txt";
-    ::DeleteFileA(marker.c_str());
+    e2e::TestFolder folder;
+    ASSERT_TRUE(folder.Valid());
+    const std::string script = folder.File("zv_button_link.cmd");
+    const std::string marker = folder.File("zv_button_link.txt");
     {
         std::ofstream out(script, std::ios::binary);
         out << "@echo off\r\necho opened> \"" << marker << "\"\r\n";
@@ -339,8 +339,6 @@ TEST_F(FlatButtonBehaviour, ALinkTargetIsOpenedOnClick) {
     NotifyClicked();
     EXPECT_EQ(host.clicks, 1);
     EXPECT_TRUE(e2e::WaitUntil([&] { return ::GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES; }, 20000));
-    ::DeleteFileA(script.c_str());
-    e2e::WaitUntil([&] { return ::DeleteFileA(marker.c_str()) != FALSE; }, 5000);
 }
 
 TEST_F(FlatButtonBehaviour, AMissingLinkTargetFailsSilently) {
