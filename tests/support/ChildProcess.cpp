@@ -21,7 +21,8 @@ std::optional<std::wstring> VariableValue(const std::wstring& name) {
 
 }  // namespace
 
-ChildProcess ChildProcess::Start(const std::wstring& program, const std::wstring& arguments, const Options& options) {
+ChildProcess ChildProcess::Start(const std::wstring& program, const std::wstring& arguments,
+                                 const Options& options) {
     ChildProcess child;
     std::wstring commandLine = L"\"" + program + L"\"";
     if (!arguments.empty()) commandLine += L" " + arguments;
@@ -54,9 +55,9 @@ ChildProcess ChildProcess::Start(const std::wstring& program, const std::wstring
         SetEnvironmentVariableW(options.variableName.c_str(), options.variableValue.c_str());
     }
     PROCESS_INFORMATION info{};
+    const wchar_t* folder = options.folder.empty() ? nullptr : options.folder.c_str();
     const BOOL started = CreateProcessW(program.c_str(), mutableCommand.data(), nullptr, nullptr,
-                                        output ? TRUE : FALSE, 0, nullptr,
-                                        options.folder.empty() ? nullptr : options.folder.c_str(), &startup, &info);
+                                        output ? TRUE : FALSE, 0, nullptr, folder, &startup, &info);
     child.m_startError = started ? 0 : GetLastError();
     if (setsVariable)
         SetEnvironmentVariableW(options.variableName.c_str(), previous ? previous->c_str() : nullptr);
@@ -69,7 +70,8 @@ ChildProcess ChildProcess::Start(const std::wstring& program, const std::wstring
     return child;
 }
 
-ChildProcess ChildProcess::Start(const std::string& program, const std::string& arguments, const Options& options) {
+ChildProcess ChildProcess::Start(const std::string& program, const std::string& arguments,
+                                 const Options& options) {
     return Start(FromAnsi(program), FromAnsi(arguments), options);
 }
 
@@ -86,7 +88,9 @@ ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept {
     return *this;
 }
 
-bool ChildProcess::Running() const { return m_process && WaitForSingleObject(m_process.Get(), 0) == WAIT_TIMEOUT; }
+bool ChildProcess::Running() const {
+    return m_process && WaitForSingleObject(m_process.Get(), 0) == WAIT_TIMEOUT;
+}
 
 bool ChildProcess::WaitForExit(DWORD timeoutMs) const {
     return m_process && WaitUntil([this] { return !Running(); }, timeoutMs);

@@ -14,8 +14,11 @@ class ChildProcess {
 public:
     // How the child starts, beyond its command line.
     struct Options {
-        std::wstring folder;      // its working directory; empty: this process's
-        std::wstring outputFile;  // takes its standard output and error; empty: they are this process's
+        // Its working directory; empty: this process's.
+        std::wstring folder;
+        // A file made afresh for its standard output and error; empty: it
+        // writes to this process's.
+        std::wstring outputFile;
         // A variable set in the environment it inherits; none when the name
         // is empty.
         std::wstring variableName;

@@ -11,12 +11,13 @@ int g_eventCount = 0;
 }  // namespace
 
 NamedEvent::NamedEvent(const std::string& purpose)
-    : m_name("zorvane-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++g_eventCount) + "-" +
-             purpose),
+    : m_name("zorvane-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++g_eventCount) +
+             "-" + purpose),
       m_event(CreateEventA(nullptr, TRUE, FALSE, m_name.c_str())) {}
 
 bool NamedEvent::Wait(DWORD timeoutMs) const {
-    return m_event && WaitUntil([this] { return WaitForSingleObject(m_event.Get(), 0) == WAIT_OBJECT_0; }, timeoutMs);
+    const auto isSet = [this] { return WaitForSingleObject(m_event.Get(), 0) == WAIT_OBJECT_0; };
+    return m_event && WaitUntil(isSet, timeoutMs);
 }
 
 }  // namespace e2e

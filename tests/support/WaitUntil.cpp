@@ -15,8 +15,10 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD po
     const DWORD start = GetTickCount();
     for (;;) {
         PumpMessages();
-        if (condition()) return true;
+        // Read before the poll, so that a failing wait's last poll comes at
+        // or after the limit.
         const DWORD elapsed = GetTickCount() - start;
+        if (condition()) return true;
         if (elapsed >= timeoutMs) return false;
         const DWORD left = timeoutMs - elapsed;
         if (pollMs != 0)

@@ -11,8 +11,8 @@ namespace e2e {
 constexpr DWORD kActionTimeoutMs = 10000;
 
 // The one way the suites wait: polls condition until it holds or timeoutMs
-// have passed, and returns whether it held at the last poll (one poll falls
-// at or after the limit). Before each poll the calling thread's queued
+// have passed, and returns whether it held at the last poll (which comes at
+// or after the limit). Before each poll the calling thread's queued
 // messages are dispatched, so its windows and hooks stay responsive (another
 // process's ShowWindow on a window of this thread waits for them). Between
 // polls it sleeps at most pollMs, waking at once for a new message; with
