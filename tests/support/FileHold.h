@@ -8,12 +8,12 @@
 namespace e2e {
 
 // Another process's hold on a file, as Windows holds the image of a running
-// program or a virus scanner a file just written: nobody may write, rename
-// or delete it until the hold is released, from a thread of its own, after
-// holdMs.
+// program or a virus scanner a file just written: shared only as share says
+// (by default nobody may write, rename or delete it) until the hold is
+// released, from a thread of its own, after holdMs.
 class FileHold {
 public:
-    FileHold(const std::wstring& path, DWORD holdMs);
+    FileHold(const std::wstring& path, DWORD holdMs, DWORD share = FILE_SHARE_READ);
     ~FileHold();
     FileHold(const FileHold&) = delete;
     FileHold& operator=(const FileHold&) = delete;

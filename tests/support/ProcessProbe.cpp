@@ -1,7 +1,6 @@
 #include "tests/support/ProcessProbe.h"
 
 #include "tests/support/TestHandle.h"
-#include "tests/support/WaitUntil.h"
 
 #include <tlhelp32.h>
 
@@ -18,14 +17,6 @@ std::vector<DWORD> ProcessProbe::Named(const std::wstring& exeName) {
         if (lstrcmpiW(entry.szExeFile, exeName.c_str()) == 0) ids.push_back(entry.th32ProcessID);
     }
     return ids;
-}
-
-bool ProcessProbe::Running(HANDLE process) {
-    return WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
-}
-
-bool ProcessProbe::WaitForEnd(HANDLE process, DWORD timeoutMs) {
-    return WaitUntil([&] { return !Running(process); }, timeoutMs);
 }
 
 }  // namespace e2e

@@ -13,9 +13,6 @@ class ProcessProbe {
 public:
     // Ids of the processes whose executable has this file name (any case).
     static std::vector<DWORD> Named(const std::wstring& exeName);
-
-    static bool WaitForEnd(HANDLE process, DWORD timeoutMs);
-    static bool Running(HANDLE process);
 };
 
 }  // namespace e2e

@@ -1,29 +1,38 @@
 #include "tests/support/TestFolder.h"
 
+#include "tests/support/CodePage.h"
 #include "tests/support/WaitUntil.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace e2e {
 
 namespace {
 
-bool RemoveTree(const std::wstring& path) {
+// The files and folders directly inside folder.
+std::vector<WIN32_FIND_DATAW> EntriesOf(const std::wstring& folder) {
+    std::vector<WIN32_FIND_DATAW> entries;
     WIN32_FIND_DATAW data;
-    const HANDLE find = FindFirstFileW((path + L"\\*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = data.cFileName;
-            if (name == L"." || name == L"..") continue;
-            const std::wstring child = path + L"\\" + name;
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(child);
-            } else {
-                SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileW(child.c_str());
-            }
-        } while (FindNextFileW(find, &data));
-        FindClose(find);
+    const HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return entries;
+    do {
+        const std::wstring name = data.cFileName;
+        if (name != L"." && name != L"..") entries.push_back(data);
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+    return entries;
+}
+
+bool RemoveTree(const std::wstring& path) {
+    for (const WIN32_FIND_DATAW& entry : EntriesOf(path)) {
+        const std::wstring child = path + L"\\" + entry.cFileName;
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            RemoveTree(child);
+        } else {
+            SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileW(child.c_str());
+        }
     }
     return RemoveDirectoryW(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND ||
            GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES;
@@ -37,7 +46,7 @@ TestFolder::TestFolder() {
     if (length == 0 || length >= MAX_PATH) return;
     static unsigned sequence = 0;
     for (int attempt = 0; attempt < 1000; ++attempt) {
-        const std::wstring candidate = std::wstring(temp) + L"zorvane-e2e-" +
+        const std::wstring candidate = std::wstring(temp) + L"zorvane-test-" +
                                        std::to_wstring(GetCurrentProcessId()) + L"-" +
                                        std::to_wstring(++sequence);
         if (CreateDirectoryW(candidate.c_str(), nullptr)) {
@@ -47,11 +56,14 @@ TestFolder::TestFolder() {
     }
 }
 
-TestFolder::~TestFolder() { Remove(5000); }
+// A program a test's updater restarted may still be on its way out.
+TestFolder::~TestFolder() { Remove(kActionTimeoutMs); }
 
 TestFolder::TestFolder(TestFolder&& other) noexcept : m_path(std::exchange(other.m_path, {})) {}
 
 std::wstring TestFolder::File(const std::wstring& name) const { return m_path + L"\\" + name; }
+
+std::string TestFolder::File(const std::string& name) const { return ToAnsi(File(FromAnsi(name))); }
 
 bool TestFolder::CopyIn(const std::wstring& source, const std::wstring& name) const {
     return Valid() && CopyFileW(source.c_str(), File(name).c_str(), TRUE);
@@ -74,6 +86,14 @@ bool TestFolder::MakeDirectory(const std::wstring& name) const {
 
 bool TestFolder::Exists(const std::wstring& name) const {
     return Valid() && GetFileAttributesW(File(name).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::vector<std::wstring> TestFolder::FileNames() const {
+    std::vector<std::wstring> names;
+    if (!Valid()) return names;
+    for (const WIN32_FIND_DATAW& entry : EntriesOf(m_path)) names.push_back(entry.cFileName);
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 bool TestFolder::Remove(DWORD timeoutMs) {

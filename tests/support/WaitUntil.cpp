@@ -2,10 +2,6 @@
 
 namespace e2e {
 
-namespace {
-constexpr DWORD kPollSliceMs = 5;
-}
-
 void PumpMessages() {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -14,17 +10,19 @@ void PumpMessages() {
     }
 }
 
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD pollMs) {
     // Unsigned differences of the tick count stay right across its wrap.
     const DWORD start = GetTickCount();
     for (;;) {
         PumpMessages();
-        if (condition()) return true;
+        // Read before the poll, so that a failing wait's last poll comes at
+        // or after the limit.
         const DWORD elapsed = GetTickCount() - start;
+        if (condition()) return true;
         if (elapsed >= timeoutMs) return false;
         const DWORD left = timeoutMs - elapsed;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, left < kPollSliceMs ? left : kPollSliceMs,
-                                  QS_ALLINPUT);
+        if (pollMs != 0)
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, left < pollMs ? left : pollMs, QS_ALLINPUT);
     }
 }
 

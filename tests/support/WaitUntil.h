@@ -10,11 +10,14 @@ namespace e2e {
 // single action. Generous: Wine under a loaded machine can be slow.
 constexpr DWORD kActionTimeoutMs = 10000;
 
-// Polls condition every few milliseconds until it holds or timeoutMs have
-// passed; returns whether it held. Messages of the calling thread are
-// dispatched meanwhile, so windows and hooks of the driver stay responsive
-// (another process's ShowWindow on a driver window waits for them).
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
+// The one way the suites wait: polls condition until it holds or timeoutMs
+// have passed, and returns whether it held at the last poll (which comes at
+// or after the limit). Before each poll the calling thread's queued
+// messages are dispatched, so its windows and hooks stay responsive (another
+// process's ShowWindow on a window of this thread waits for them). Between
+// polls it sleeps at most pollMs, waking at once for a new message; with
+// pollMs 0 it polls as fast as the processor allows.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD pollMs = 5);
 
 // Dispatches the messages already queued for the calling thread.
 void PumpMessages();

@@ -12,6 +12,7 @@
 
 #include "common/ResourceView.h"
 #include "res/resource.h"
+#include "tests/support/PixelCanvas.h"
 
 namespace {
 
@@ -92,47 +93,17 @@ bool IsPng(const ResourceView& image) {
     return image.size >= 8 && std::memcmp(image.data, kSignature, 8) == 0;
 }
 
-// Colour and alpha of the icon drawn at its own size over background, top-down
-// rows of 0xAARRGGBB as a DIB section holds them.
-std::vector<DWORD> Draw(HICON icon, int size, DWORD background) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = size;
-    info.bmiHeader.biHeight = -size;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    DWORD* bits = nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
-    std::vector<DWORD> pixels;
-    if (dc != nullptr && bitmap != nullptr) {
-        HGDIOBJ old = SelectObject(dc, bitmap);
-        for (int i = 0; i < size * size; ++i) bits[i] = background;
-        DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
-        GdiFlush();
-        pixels.assign(bits, bits + size * size);
-        SelectObject(dc, old);
-    }
-    if (bitmap != nullptr) DeleteObject(bitmap);
-    if (dc != nullptr) DeleteDC(dc);
-    return pixels;
-}
-
 // The picture covers its middle and leaves its corners to the background,
 // on white and on black alike.
 void ExpectBadgeDrawn(HICON icon, int size) {
-    for (DWORD background : {0x00FFFFFFu, 0x00000000u}) {
-        const std::vector<DWORD> pixels = Draw(icon, size, background);
-        ASSERT_EQ(pixels.size(), static_cast<size_t>(size * size));
-        EXPECT_EQ(pixels[0] & 0xFFFFFF, background) << size << "x" << size << ": top-left corner";
-        EXPECT_EQ(pixels[size * size - 1] & 0xFFFFFF, background) << size << "x" << size << ": bottom-right corner";
-        int covered = 0;
-        for (int y = size / 4; y < size * 3 / 4; ++y) {
-            for (int x = size / 4; x < size * 3 / 4; ++x) {
-                if ((pixels[y * size + x] & 0xFFFFFF) != background) ++covered;
-            }
-        }
+    for (const COLORREF background : {RGB(255, 255, 255), RGB(0, 0, 0)}) {
+        e2e::PixelCanvas canvas(size, size, background);
+        ASSERT_TRUE(canvas.Ok());
+        DrawIconEx(canvas.DC(), 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+        EXPECT_EQ(canvas.Pixel(0, 0), background) << size << "x" << size << ": top-left corner";
+        EXPECT_EQ(canvas.Pixel(size - 1, size - 1), background) << size << "x" << size << ": bottom-right corner";
+        const RECT middle = {size / 4, size / 4, size * 3 / 4, size * 3 / 4};
+        const int covered = canvas.Count(middle, [background](COLORREF c) { return c != background; });
         EXPECT_EQ(covered, size * size / 4) << size << "x" << size << ": the middle is all picture";
     }
 }

@@ -9,7 +9,8 @@
 
 #include "tests/unit/button/FlatButtonProbe.h"
 #include "tests/unit/button/HostWindow.h"
-#include "tests/unit/button/MessagePump.h"
+#include "tests/support/TestFolder.h"
+#include "tests/support/WaitUntil.h"
 
 #include <mmsystem.h>
 
@@ -39,10 +40,10 @@ protected:
     void Bind(DWORD style = BS_PUSHBUTTON, bool withNextTabStop = true) {
         // The pointer starts away from where the windows appear.
         ASSERT_TRUE(::SetCursorPos(900, 900));
-        PumpPending();
+        e2e::PumpMessages();
         ASSERT_TRUE(host.Create(style, L"Go", SIZE{80, 30}, withNextTabStop));
         ASSERT_TRUE(button.SubclassWindow(host.Button()));
-        PumpPending();
+        e2e::PumpMessages();
         ::ValidateRect(host.Button(), nullptr);
     }
 
@@ -125,7 +126,7 @@ TEST_F(FlatButtonBehaviour, APointerReallyOverTheButtonLightsItOnceAndLeavingEnd
     // The leave notification was asked for: moving away ends the hover
     // without any further message from the test.
     ASSERT_TRUE(::SetCursorPos(900, 900));
-    EXPECT_TRUE(PumpUntil([&] { return !button.m_pointerOver; }, 5000));
+    EXPECT_TRUE(e2e::WaitUntil([&] { return !button.m_pointerOver; }, 5000));
 }
 
 TEST_F(FlatButtonBehaviour, AMoveReportedWhileThePointerIsElsewhereEndsTheHover) {
@@ -326,11 +327,10 @@ TEST_F(FlatButtonBehaviour, AFailingHoverSoundStillLightsTheButton) {
 
 TEST_F(FlatButtonBehaviour, ALinkTargetIsOpenedOnClick) {
     Bind();
-    char folder[MAX_PATH] = {};
-    ASSERT_GT(::GetTempPathA(MAX_PATH, folder), 0u);
-    const std::string script = std::string(folder) + "zv_button_link.cmd";
-    const std::string marker = std::string(folder) + "zv_button_link.txt";
-    ::DeleteFileA(marker.c_str());
+    e2e::TestFolder folder;
+    ASSERT_TRUE(folder.Valid());
+    const std::string script = folder.File("zv_button_link.cmd");
+    const std::string marker = folder.File("zv_button_link.txt");
     {
         std::ofstream out(script, std::ios::binary);
         out << "@echo off\r\necho opened> \"" << marker << "\"\r\n";
@@ -338,9 +338,7 @@ TEST_F(FlatButtonBehaviour, ALinkTargetIsOpenedOnClick) {
     ASSERT_EQ(button.SetLinkTarget(script.c_str()), FlatOk);
     NotifyClicked();
     EXPECT_EQ(host.clicks, 1);
-    EXPECT_TRUE(PumpUntil([&] { return ::GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES; }, 20000));
-    ::DeleteFileA(script.c_str());
-    PumpUntil([&] { return ::DeleteFileA(marker.c_str()) != FALSE; }, 5000);
+    EXPECT_TRUE(e2e::WaitUntil([&] { return ::GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES; }, 20000));
 }
 
 TEST_F(FlatButtonBehaviour, AMissingLinkTargetFailsSilently) {
@@ -434,7 +432,7 @@ TEST_F(DropDownMenu, TheChosenCommandIsPostedToTheTarget) {
     EXPECT_EQ(reinterpret_cast<CMenu*>(host.menuNotifyWParam)->m_hMenu, m_popup);
     EXPECT_EQ(host.menuNotifyLParam, 77);
     EXPECT_TRUE(host.menuCommands.empty()) << "posted, not sent";
-    ASSERT_TRUE(PumpUntil([&] { return !host.menuCommands.empty(); }));
+    ASSERT_TRUE(e2e::WaitUntil([&] { return !host.menuCommands.empty(); }, 5000));
     EXPECT_EQ(host.menuCommands.front(), 501u);
 }
 
@@ -445,7 +443,7 @@ TEST_F(DropDownMenu, ADismissedMenuPostsNothing) {
     EXPECT_FALSE(g_menuScript.ranOut);
     EXPECT_TRUE(g_menuScript.sawMenuShown);
     EXPECT_EQ(host.clicks, 1);
-    PumpPending();
+    e2e::PumpMessages();
     EXPECT_TRUE(host.menuCommands.empty());
 }
 
@@ -458,7 +456,7 @@ TEST_F(DropDownMenu, AMenuWithoutASubMenuIsNotShown) {
     EXPECT_EQ(host.menuNotifies, 0);
     EXPECT_FALSE(button.m_menuShown);
     EXPECT_TRUE(TakeRepaint(host.Button()));
-    PumpPending();
+    e2e::PumpMessages();
     EXPECT_TRUE(host.menuCommands.empty());
 }
 
@@ -489,7 +487,7 @@ TEST_F(DropDownMenu, AnOwnerDrawnMenuFromAResourceOpensAndAMnemonicChoosesItsCom
     ClickWhileTheMenuGets(0, L'b');
     EXPECT_FALSE(g_menuScript.ranOut);
     EXPECT_TRUE(g_menuScript.sawMenuShown);
-    ASSERT_TRUE(PumpUntil([&] { return !host.menuCommands.empty(); }));
+    ASSERT_TRUE(e2e::WaitUntil([&] { return !host.menuCommands.empty(); }, 5000));
     EXPECT_EQ(host.menuCommands.front(), 702u);
 }
 

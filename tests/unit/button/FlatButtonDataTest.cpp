@@ -7,7 +7,7 @@
 
 #include "tests/unit/button/FlatButtonProbe.h"
 #include "tests/unit/button/HostWindow.h"
-#include "tests/unit/button/MessagePump.h"
+#include "tests/support/WaitUntil.h"
 #include "tests/unit/button/TestIcons.h"
 #include "res/resource.h"
 #include "ui/button/ButtonIcons.h"
@@ -36,7 +36,7 @@ protected:
     bool Bind(DWORD style, const wchar_t* text = L"Go") {
         if (!host.Create(style, text)) return false;
         if (!button.SubclassWindow(host.Button())) return false;
-        PumpPending();
+        e2e::PumpMessages();
         ::ValidateRect(host.Button(), nullptr);
         return true;
     }

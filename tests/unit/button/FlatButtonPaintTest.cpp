@@ -6,13 +6,14 @@
 #include <memory>
 #include <set>
 
+#include "tests/support/PixelCanvas.h"
 #include "tests/unit/button/FlatButtonProbe.h"
 #include "tests/unit/button/HostWindow.h"
-#include "tests/unit/button/MessagePump.h"
-#include "tests/unit/button/PixelCanvas.h"
 #include "tests/unit/button/TestIcons.h"
 
 namespace {
+
+using e2e::PixelCanvas;
 
 // Colours no system colour and no other slot shares.
 const COLORREF kBackHover = RGB(250, 220, 60);
@@ -58,7 +59,7 @@ protected:
 
     // Paints the button with the item state into a fresh canvas.
     std::unique_ptr<PixelCanvas> Draw(UINT itemState) {
-        auto canvas = std::make_unique<PixelCanvas>(width, height, kSentinel);
+        auto canvas = std::make_unique<PixelCanvas>(width, height, kSentinel, PixelCanvas::Font::Crisp);
         EXPECT_TRUE(canvas->Ok());
         DRAWITEMSTRUCT dis = {};
         dis.CtlType = ODT_BUTTON;
@@ -212,7 +213,7 @@ TEST_F(FlatButtonPaint, TheMainDialogsExitLayoutPutsTheIconAtTheMarginAndCentres
 
     // The caption as drawn by hand: measured in the area right of the icon
     // and centred there.
-    PixelCanvas reference(width, height, kBackNormal);
+    PixelCanvas reference(width, height, kBackNormal, PixelCanvas::Font::Crisp);
     ::SetTextColor(reference.DC(), kTextNormal);
     ::SetBkMode(reference.DC(), TRANSPARENT);
     const RECT area = {3 + 32, 0, width, height};
@@ -242,7 +243,7 @@ TEST_F(FlatButtonPaint, ALongCaptionWrapsAndTheBlockIsCentredVertically) {
     Make(text, 60, 80, 0);
     auto canvas = Draw(0);
 
-    PixelCanvas reference(width, height, kBackNormal);
+    PixelCanvas reference(width, height, kBackNormal, PixelCanvas::Font::Crisp);
     TEXTMETRICW tm = {};
     ::GetTextMetricsW(reference.DC(), &tm);
     RECT extent = {0, 0, width, height};

@@ -4,10 +4,12 @@
 
 #include "framework/CBitmap.h"
 #include "framework/CDC.h"
-#include "tests/unit/button/PixelCanvas.h"
+#include "tests/support/PixelCanvas.h"
 #include "ui/button/FlatButtonPainter.h"
 
 namespace {
+
+using e2e::PixelCanvas;
 
 constexpr int kSize = 40;
 const COLORREF kFill = RGB(40, 180, 90);

@@ -1,6 +1,6 @@
 #include "tests/unit/button/HostWindow.h"
 
-#include "tests/unit/button/MessagePump.h"
+#include "tests/support/WaitUntil.h"
 
 BEGIN_MESSAGE_MAP(HostWindow, CWnd)
     ON_BN_CLICKED(HostWindow::kButtonId, OnButtonClicked)
@@ -36,7 +36,7 @@ HWND HostWindow::Stage() {
         if (!RegisterHostClass()) return static_cast<HWND>(nullptr);
         HWND hwnd = ::CreateWindowExW(WS_EX_TOPMOST, kHostClass, L"button tests", WS_POPUP | WS_VISIBLE, 100, 100,
                                       400, 300, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
-        PumpPending();
+        e2e::PumpMessages();
         return hwnd;
     }();
     return stage;
@@ -72,11 +72,11 @@ bool HostWindow::Activate() {
     HWND stage = Stage();
     ::SetForegroundWindow(stage);
     ::SetActiveWindow(stage);
-    return PumpUntil([stage] {
+    return e2e::WaitUntil([stage] {
         GUITHREADINFO info = {};
         info.cbSize = sizeof(info);
         return ::GetGUIThreadInfo(::GetCurrentThreadId(), &info) && info.hwndActive == stage;
-    });
+    }, 5000);
 }
 
 bool HostWindow::OnCommand(WPARAM wParam, LPARAM lParam) {

@@ -4,6 +4,7 @@
 
 #include "framework/CFileFind.h"
 #include "framework/CString.h"
+#include "tests/support/TestFolder.h"
 #include "tests/unit/framework/FrameworkTestIds.h"
 
 namespace {
@@ -37,10 +38,9 @@ TEST(CStringTest, LoadsChineseStringsInTheAnsiCodePage) {
 }
 
 TEST(FileFindTest, FindsExistingFilesOnly) {
-    char temp[MAX_PATH];
-    ASSERT_GT(::GetTempPathA(MAX_PATH, temp), 0u);
-    std::string path = std::string(temp) + "zv_filefind_probe.txt";
-    ::DeleteFileA(path.c_str());
+    e2e::TestFolder folder;
+    ASSERT_TRUE(folder.Valid());
+    const std::string path = folder.File("zv_filefind_probe.txt");
     CFileFind finder;
     EXPECT_FALSE(finder.FindFile(path.c_str()));
     HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -51,7 +51,6 @@ TEST(FileFindTest, FindsExistingFilesOnly) {
     EXPECT_FALSE(finder.IsDirectory());
     EXPECT_FALSE(finder.FindNextFile());
     finder.Close();
-    ::DeleteFileA(path.c_str());
     EXPECT_FALSE(finder.FindFile(""));
 }
 

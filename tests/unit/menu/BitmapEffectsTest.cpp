@@ -9,12 +9,14 @@
 #include "framework/CBitmap.h"
 #include "framework/CDC.h"
 #include "ui/menu/draw/ItemLayout.h"
+#include "tests/support/PixelCanvas.h"
 #include "tests/unit/menu/MenuTestSupport.h"
 #include "tests/unit/menu/PictureReference.h"
 #include "ui/menu/pictures/PictureEffects.h"
 
 using namespace tessel;
 using namespace menutest;
+using e2e::PixelCanvas;
 
 namespace {
 
@@ -122,40 +124,40 @@ TEST(ShadowImage, OneColourInsideAndOutsideTheXpLook) {
 }
 
 TEST(CheckMarkDrawing, SevenColumnsOfThreePixels) {
-    Canvas canvas(30, 30, 0xFFFFFF);
-    CBorrowedDC dc(canvas.dc());
-    const DcState before(canvas.dc());
+    PixelCanvas canvas(30, 30, 0xFFFFFF);
+    CBorrowedDC dc(canvas.DC());
+    const DcState before(canvas.DC());
     DrawCheckMark(&dc, 10, 11, RGB(0, 0, 128));
-    EXPECT_TRUE(DcState(canvas.dc()) == before);
+    EXPECT_TRUE(DcState(canvas.DC()) == before);
     int painted = 0;
     for (const PixelPoint& p : CheckMarkPixels(10, 11)) {
-        EXPECT_EQ(canvas.Get(p.x, p.y), MakeColor(0, 0, 128)) << p.x << "," << p.y;
+        EXPECT_EQ(canvas.Pixel(p.x, p.y), MakeColor(0, 0, 128)) << p.x << "," << p.y;
         ++painted;
     }
     EXPECT_EQ(painted, 21);
-    EXPECT_EQ(canvas.Count(MakeColor(0, 0, 128), 0, 0, 30, 30), 21);
+    EXPECT_EQ(canvas.Count(RECT{0, 0, 30, 30}, MakeColor(0, 0, 128)), 21);
     // The lowest pixels are in the third column, rows y + 4 to y + 6.
     for (int x = 10; x < 17; ++x) {
         if (x == 12) continue;
-        EXPECT_NE(canvas.Get(x, 17), MakeColor(0, 0, 128)) << x;
+        EXPECT_NE(canvas.Pixel(x, 17), MakeColor(0, 0, 128)) << x;
     }
-    EXPECT_EQ(canvas.Get(12, 15), MakeColor(0, 0, 128));
-    EXPECT_EQ(canvas.Get(12, 17), MakeColor(0, 0, 128));
-    EXPECT_EQ(canvas.Get(12, 18), 0xFFFFFFu);
+    EXPECT_EQ(canvas.Pixel(12, 15), MakeColor(0, 0, 128));
+    EXPECT_EQ(canvas.Pixel(12, 17), MakeColor(0, 0, 128));
+    EXPECT_EQ(canvas.Pixel(12, 18), 0xFFFFFFu);
 }
 
 TEST(RadioDot, SixBySixInItsBox) {
-    Canvas canvas(30, 30, 0xFFFFFF);
-    CBorrowedDC dc(canvas.dc());
-    const DcState before(canvas.dc());
+    PixelCanvas canvas(30, 30, 0xFFFFFF);
+    CBorrowedDC dc(canvas.DC());
+    const DcState before(canvas.DC());
     DrawRadioDot(&dc, 10, 12, RGB(200, 0, 0));
-    EXPECT_TRUE(DcState(canvas.dc()) == before);
+    EXPECT_TRUE(DcState(canvas.DC()) == before);
     const Color red = MakeColor(200, 0, 0);
-    const int inside = canvas.Count(red, 10, 12, 16, 18);
-    EXPECT_EQ(canvas.Count(red, 0, 0, 30, 30), inside) << "nothing outside the 6 x 6 box";
+    const int inside = canvas.Count(RECT{10, 12, 16, 18}, red);
+    EXPECT_EQ(canvas.Count(RECT{0, 0, 30, 30}, red), inside) << "nothing outside the 6 x 6 box";
     EXPECT_GE(inside, 16);
-    EXPECT_EQ(canvas.Get(12, 14), red);
-    EXPECT_EQ(canvas.Get(13, 15), red);
+    EXPECT_EQ(canvas.Pixel(12, 14), red);
+    EXPECT_EQ(canvas.Pixel(13, 15), red);
 }
 
 TEST(CheckBoxClassic, FillEdgeAndMark) {
@@ -166,78 +168,78 @@ TEST(CheckBoxClassic, FillEdgeAndMark) {
     };
     for (const Case c : {Case{false, false, true}, Case{true, false, true}, Case{false, true, true},
                          Case{true, true, false}}) {
-        Canvas canvas(24, 24);
-        CBorrowedDC dc(canvas.dc());
-        const DcState before(canvas.dc());
+        PixelCanvas canvas(24, 24);
+        CBorrowedDC dc(canvas.DC());
+        const DcState before(canvas.DC());
         EXPECT_TRUE(DrawCheckBoxClassic(&dc, &box, c.selected, FALSE, SystemLook{c.xpLook, c.newShell}));
-        EXPECT_TRUE(DcState(canvas.dc()) == before);
+        EXPECT_TRUE(DcState(canvas.DC()) == before);
         Color fill = c.xpLook ? SysColor(COLOR_BTNFACE) : SysColor(COLOR_MENU);
         if (!c.selected) fill = LightenColor(fill, 0.6);
         const std::string what = std::to_string(c.selected) + std::to_string(c.xpLook) + std::to_string(c.newShell);
-        EXPECT_EQ(canvas.Get(3, 4 + 8), fill) << what;
+        EXPECT_EQ(canvas.Pixel(3, 4 + 8), fill) << what;
         if (c.newShell) {
-            EXPECT_EQ(canvas.Get(2, 10), SysColor(COLOR_BTNSHADOW)) << what;
-            EXPECT_EQ(canvas.Get(17, 10), SysColor(COLOR_BTNHIGHLIGHT)) << what;
+            EXPECT_EQ(canvas.Pixel(2, 10), SysColor(COLOR_BTNSHADOW)) << what;
+            EXPECT_EQ(canvas.Pixel(17, 10), SysColor(COLOR_BTNHIGHLIGHT)) << what;
         } else {
-            EXPECT_EQ(canvas.Get(2, 10), fill) << what;
+            EXPECT_EQ(canvas.Pixel(2, 10), fill) << what;
         }
         // The mark's first column at left + 4.
         for (const PixelPoint& p : CheckMarkPixels(box.left + 4, box.top + 4))
-            EXPECT_EQ(canvas.Get(p.x, p.y), menuText) << what;
-        EXPECT_NE(canvas.Get(box.left + 3, box.top + 4 + 2), menuText) << what;
-        EXPECT_EQ(canvas.Get(0, 0), kMagenta) << "nothing outside the box";
+            EXPECT_EQ(canvas.Pixel(p.x, p.y), menuText) << what;
+        EXPECT_NE(canvas.Pixel(box.left + 3, box.top + 4 + 2), menuText) << what;
+        EXPECT_EQ(canvas.Pixel(0, 0), kMagenta) << "nothing outside the box";
     }
 }
 
 TEST(CheckBoxClassic, RadioDotAtFiveFour) {
     const RECT box = {0, 0, 16, 16};
-    Canvas canvas(20, 20);
-    CBorrowedDC dc(canvas.dc());
+    PixelCanvas canvas(20, 20);
+    CBorrowedDC dc(canvas.DC());
     DrawCheckBoxClassic(&dc, &box, TRUE, TRUE, SystemLook{false, false});
     const Color ink = SysColor(COLOR_MENUTEXT);
-    const int dot = canvas.Count(ink, 5, 4, 11, 10);
+    const int dot = canvas.Count(RECT{5, 4, 11, 10}, ink);
     EXPECT_GE(dot, 16);
-    EXPECT_EQ(canvas.Count(ink, 0, 0, 20, 20), dot);
+    EXPECT_EQ(canvas.Count(RECT{0, 0, 20, 20}, ink), dot);
 }
 
 TEST(CheckBoxXP, FramedLightFillAndTheMarkOneFurtherRight) {
     const RECT box = {2, 2, 18, 18};
     const COLORREF frame = RGB(49, 106, 197);
-    Canvas canvas(24, 24);
-    CBorrowedDC dc(canvas.dc());
-    const DcState before(canvas.dc());
+    PixelCanvas canvas(24, 24);
+    CBorrowedDC dc(canvas.DC());
+    const DcState before(canvas.DC());
     EXPECT_TRUE(DrawCheckBoxXP(&dc, &box, FALSE, &frame));
-    EXPECT_TRUE(DcState(canvas.dc()) == before);
+    EXPECT_TRUE(DcState(canvas.DC()) == before);
     for (int i = 2; i < 18; ++i) {
-        EXPECT_EQ(canvas.Get(i, 2), frame);
-        EXPECT_EQ(canvas.Get(i, 17), frame);
-        EXPECT_EQ(canvas.Get(2, i), frame);
-        EXPECT_EQ(canvas.Get(17, i), frame);
+        EXPECT_EQ(canvas.Pixel(i, 2), frame);
+        EXPECT_EQ(canvas.Pixel(i, 17), frame);
+        EXPECT_EQ(canvas.Pixel(2, i), frame);
+        EXPECT_EQ(canvas.Pixel(17, i), frame);
     }
-    EXPECT_EQ(canvas.Get(4, 15), LightenColor(frame, 0.85));
+    EXPECT_EQ(canvas.Pixel(4, 15), LightenColor(frame, 0.85));
     const Color ink = SysColor(COLOR_MENUTEXT);
-    for (const PixelPoint& p : CheckMarkPixels(box.left + 5, box.top + 4)) EXPECT_EQ(canvas.Get(p.x, p.y), ink);
-    EXPECT_EQ(canvas.Count(ink, 0, 0, 24, 24), 21);
-    EXPECT_EQ(canvas.Get(0, 0), kMagenta);
+    for (const PixelPoint& p : CheckMarkPixels(box.left + 5, box.top + 4)) EXPECT_EQ(canvas.Pixel(p.x, p.y), ink);
+    EXPECT_EQ(canvas.Count(RECT{0, 0, 24, 24}, ink), 21);
+    EXPECT_EQ(canvas.Pixel(0, 0), kMagenta);
 }
 
 TEST(CheckBoxXP, RadioDotAtFiveFour) {
     const RECT box = {0, 0, 16, 16};
     const COLORREF frame = RGB(0, 0, 255);
-    Canvas canvas(20, 20);
-    CBorrowedDC dc(canvas.dc());
+    PixelCanvas canvas(20, 20);
+    CBorrowedDC dc(canvas.DC());
     DrawCheckBoxXP(&dc, &box, TRUE, &frame);
     const Color ink = SysColor(COLOR_MENUTEXT);
-    const int dot = canvas.Count(ink, 5, 4, 11, 10);
+    const int dot = canvas.Count(RECT{5, 4, 11, 10}, ink);
     EXPECT_GE(dot, 16);
-    EXPECT_EQ(canvas.Count(ink, 0, 0, 20, 20), dot);
+    EXPECT_EQ(canvas.Count(RECT{0, 0, 20, 20}, ink), dot);
 }
 
-void ExpectTwoTone(const Canvas& canvas, int x0, int y0, const TwoToneResult& expected) {
+void ExpectTwoTone(const PixelCanvas& canvas, int x0, int y0, const TwoToneResult& expected) {
     for (int y = 0; y < expected.height; ++y)
         for (int x = 0; x < expected.width; ++x) {
             const Color want = expected.At(x, y).value_or(kMagenta);
-            EXPECT_EQ(canvas.Get(x0 + x, y0 + y), want) << x << "," << y;
+            EXPECT_EQ(canvas.Pixel(x0 + x, y0 + y), want) << x << "," << y;
         }
 }
 
@@ -253,28 +255,28 @@ TEST(GrayedImageDrawing, FaceAndHighlightBecomeBackgroundEverythingElseTheShape)
     EXPECT_TRUE(shape.At(12, 6));
     EXPECT_TRUE(shape.At(13, 10));
 
-    Canvas canvas(40, 40);
-    CBorrowedDC dc(canvas.dc());
-    const DcState before(canvas.dc());
+    PixelCanvas canvas(40, 40);
+    CBorrowedDC dc(canvas.DC());
+    const DcState before(canvas.DC());
     DrawGrayedImage(&dc, 5, 6, 16, 15, &picture, 0, 0, background);
-    EXPECT_TRUE(DcState(canvas.dc()) == before);
+    EXPECT_TRUE(DcState(canvas.DC()) == before);
     EXPECT_TRUE(IsFree(picture));
     ExpectTwoTone(canvas, 5, 6,
                   ComposeGrayedImage(shape, background, SysColor(COLOR_BTNHIGHLIGHT), SysColor(COLOR_BTNSHADOW)));
     // Nothing beyond width + 1 by height + 1.
-    EXPECT_EQ(canvas.Count(kMagenta, 0, 0, 40, 40), 40 * 40 - 17 * 16 + 2);
+    EXPECT_EQ(canvas.Count(RECT{0, 0, 40, 40}, kMagenta), 40 * 40 - 17 * 16 + 2);
 }
 
 TEST(GrayedImageDrawing, AllFacePictureIsAPlainBoxOneLarger) {
     const Color background = MakeColor(10, 120, 30);
     CBitmap picture(MakeBitmap(16, 15, Face()));
-    Canvas canvas(30, 30);
-    CBorrowedDC dc(canvas.dc());
+    PixelCanvas canvas(30, 30);
+    CBorrowedDC dc(canvas.DC());
     DrawGrayedImage(&dc, 2, 3, 16, 15, &picture, 0, 0, background);
-    EXPECT_EQ(canvas.Count(background, 0, 0, 30, 30), 17 * 16 - 2);
-    EXPECT_EQ(canvas.Get(2 + 16, 3), kMagenta);       // top-right corner untouched
-    EXPECT_EQ(canvas.Get(2, 3 + 15), kMagenta);       // bottom-left corner untouched
-    EXPECT_EQ(canvas.Get(2 + 16, 3 + 15), background);
+    EXPECT_EQ(canvas.Count(RECT{0, 0, 30, 30}, background), 17 * 16 - 2);
+    EXPECT_EQ(canvas.Pixel(2 + 16, 3), kMagenta);       // top-right corner untouched
+    EXPECT_EQ(canvas.Pixel(2, 3 + 15), kMagenta);       // bottom-left corner untouched
+    EXPECT_EQ(canvas.Pixel(2 + 16, 3 + 15), background);
 }
 
 TEST(EmbossedImageDrawing, PaintsTheMasksBlackPixelsInHighlightThenShadow) {
@@ -314,33 +316,33 @@ TEST(EmbossedImageDrawing, PaintsTheMasksBlackPixelsInHighlightThenShadow) {
     EXPECT_TRUE(shape.At(12, 3));   // dark blue
     EXPECT_FALSE(shape.At(12, 9));  // near white
 
-    Canvas canvas(40, 40);
+    PixelCanvas canvas(40, 40);
     // Text colours that would recolour a one-bit source must not matter.
-    SetTextColor(canvas.dc(), RGB(0, 255, 0));
-    SetBkColor(canvas.dc(), RGB(0, 0, 255));
-    const DcState before(canvas.dc());
-    DrawEmbossedImage(canvas.dc(), 5, 6, 16, 15, picture, 0, 0, background);
-    EXPECT_TRUE(DcState(canvas.dc()) == before);
+    SetTextColor(canvas.DC(), RGB(0, 255, 0));
+    SetBkColor(canvas.DC(), RGB(0, 0, 255));
+    const DcState before(canvas.DC());
+    DrawEmbossedImage(canvas.DC(), 5, 6, 16, 15, picture, 0, 0, background);
+    EXPECT_TRUE(DcState(canvas.DC()) == before);
     EXPECT_TRUE(IsFree(picture));
     ExpectTwoTone(canvas, 5, 6,
                   ComposeEmbossedImage(shape, background, SysColor(COLOR_BTNHIGHLIGHT), SysColor(COLOR_BTNSHADOW)));
 }
 
 TEST(EffectsOnBadInput, NothingHappensAndNothingBreaks) {
-    Canvas canvas(10, 10);
-    CBorrowedDC dc(canvas.dc());
+    PixelCanvas canvas(10, 10);
+    CBorrowedDC dc(canvas.DC());
     CBitmap none;
     MakeFadedImage(nullptr);
     MakeFadedImage(&none);
     MakeShadowImage(&none, true);
     DrawGrayedImage(&dc, 0, 0, 16, 15, &none, 0, 0, 0);
     DrawGrayedImage(nullptr, 0, 0, 16, 15, &none, 0, 0, 0);
-    DrawEmbossedImage(canvas.dc(), 0, 0, 16, 15, nullptr, 0, 0, 0);
+    DrawEmbossedImage(canvas.DC(), 0, 0, 16, 15, nullptr, 0, 0, 0);
     CBitmap picture(MakeBitmap(4, 4, 0));
     DrawGrayedImage(&dc, 0, 0, 0, 15, &picture, 0, 0, 0);
     EXPECT_FALSE(DrawCheckBoxClassic(&dc, nullptr, FALSE, FALSE, SystemLook{}));
     EXPECT_FALSE(DrawCheckBoxXP(nullptr, nullptr, FALSE, nullptr));
-    EXPECT_EQ(canvas.Count(kMagenta, 0, 0, 10, 10), 100);
+    EXPECT_EQ(canvas.Count(RECT{0, 0, 10, 10}, kMagenta), 100);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "ui/menu/draw/ItemDrawSettings.h"
 #include "ui/menu/model/TesselMenu.h"
+#include "tests/support/PixelCanvas.h"
 #include "tests/unit/menu/MenuTestSupport.h"
 
 namespace menutest {
@@ -26,14 +27,14 @@ protected:
     }
 
     // The item drawn into a canvas of w x h with the rectangle given.
-    DRAWITEMSTRUCT Item(Canvas& canvas, RECT rect, UINT state) const {
+    DRAWITEMSTRUCT Item(e2e::PixelCanvas& canvas, RECT rect, UINT state) const {
         DRAWITEMSTRUCT dis = {};
         dis.CtlType = ODT_MENU;
         dis.itemID = kItemId;
         dis.itemAction = ODA_DRAWENTIRE;
         dis.itemState = state;
         dis.hwndItem = reinterpret_cast<HWND>(menu_.m_hMenu);
-        dis.hDC = canvas.dc();
+        dis.hDC = canvas.DC();
         dis.rcItem = rect;
         dis.itemData = reinterpret_cast<ULONG_PTR>(item_);
         return dis;
@@ -51,15 +52,9 @@ protected:
 };
 
 // Rows [top, bottom) of the columns where a colour occurs within a band.
-inline int RowsWith(const Canvas& canvas, Color c, int left, int right) {
-    int first = -1, last = -1;
-    for (int y = 0; y < canvas.height(); ++y)
-        for (int x = left; x < right; ++x)
-            if (canvas.Get(x, y) == c) {
-                if (first < 0) first = y;
-                last = y;
-            }
-    return first < 0 ? 0 : last - first + 1;
+inline int RowsWith(const e2e::PixelCanvas& canvas, Color c, int left, int right) {
+    const RECT rows = canvas.Bounds(RECT{left, 0, right, canvas.Height()}, c);
+    return rows.bottom - rows.top;
 }
 
 }  // namespace menutest

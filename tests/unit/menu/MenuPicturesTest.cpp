@@ -9,11 +9,12 @@
 
 #include "ui/menu/pictures/MenuPictures.h"
 #include "ui/menu/model/TesselMenu.h"
+#include "tests/support/PixelCanvas.h"
 #include "tests/unit/menu/MenuTestSupport.h"
 #include "ui/menu/pictures/SharedImages.h"
 
 using namespace tessel;
-using menutest::Canvas;
+using e2e::PixelCanvas;
 using menutest::SysColor;
 
 namespace {
@@ -25,9 +26,9 @@ Color Face() { return SysColor(COLOR_BTNFACE); }
 
 // Picture index of list drawn transparently on magenta; the pixel at (x, y).
 Color DrawnPixel(HIMAGELIST list, int index, int x, int y) {
-    Canvas canvas(16, 15);
-    ImageList_Draw(list, index, canvas.dc(), 0, 0, ILD_TRANSPARENT);
-    return canvas.Get(x, y);
+    PixelCanvas canvas(16, 15);
+    ImageList_Draw(list, index, canvas.DC(), 0, 0, ILD_TRANSPARENT);
+    return canvas.Pixel(x, y);
 }
 
 PictureOptions Classic() { return PictureOptions{}; }
@@ -226,9 +227,9 @@ TEST(PictureLists, IconsAreAppendedAsTheyAre) {
 TEST(PictureLists, RenderedPictureLiesOnButtonFace) {
     TesselMenu menu;
     CImageList source = menutest::MakePictureList({RGB(0, 0, 160)});
-    Canvas reference(4, 4);
+    PixelCanvas reference(4, 4);
     CBitmap rendered;
-    ASSERT_TRUE(menu.RenderIconToBitmap(reference.dc(), source, 0, rendered));
+    ASSERT_TRUE(menu.RenderIconToBitmap(reference.DC(), source, 0, rendered));
     BITMAP info = {};
     ASSERT_TRUE(rendered.GetBitmap(&info));
     EXPECT_EQ(info.bmWidth, 16);
@@ -242,7 +243,7 @@ TEST(PictureLists, RenderedPictureLiesOnButtonFace) {
     DeleteDC(dc);
 
     CBitmap untouched;
-    EXPECT_FALSE(menu.RenderIconToBitmap(reference.dc(), source, 3, untouched));
+    EXPECT_FALSE(menu.RenderIconToBitmap(reference.DC(), source, 3, untouched));
     EXPECT_TRUE(untouched.IsNull());
 }
 

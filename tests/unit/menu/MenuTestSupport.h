@@ -1,5 +1,5 @@
-// Test helpers for the menu class: a 32-bit canvas whose pixels are read
-// straight from memory, pictures made on the fly, and the system's colours.
+// Test helpers for the menu class: pictures made on the fly, the system's
+// colours and its menu font.
 #pragma once
 
 #include <windows.h>
@@ -14,37 +14,6 @@
 namespace menutest {
 
 using tessel::Color;
-
-// A top-down 32-bit DIB section selected into its own memory DC.
-class Canvas {
-public:
-    Canvas(int width, int height, Color fill = 0x00FF00FF);
-    ~Canvas();
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-
-    bool ok() const { return bits_ != nullptr; }
-    HDC dc() const { return dc_; }  // owned by the canvas
-    int width() const { return width_; }
-    int height() const { return height_; }
-    void Fill(Color c);
-    void Set(int x, int y, Color c);
-    Color Get(int x, int y) const;
-    // Pixels of a colour inside a rectangle (right and bottom excluded).
-    int Count(Color c, int left, int top, int right, int bottom) const;
-    // Leftmost / rightmost column holding a pixel other than background
-    // within the rows [top, bottom); -1 when none.
-    int FirstColumnNot(Color background, int left, int top, int right, int bottom) const;
-    int LastColumnNot(Color background, int left, int top, int right, int bottom) const;
-
-private:
-    int width_;
-    int height_;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ old_ = nullptr;
-    DWORD* bits_ = nullptr;
-};
 
 // A screen-compatible bitmap of w x h filled with a colour, with an
 // optional rectangle of another colour.

@@ -9,6 +9,7 @@
 
 #include "framework/CBitmap.h"
 #include "framework/CDC.h"
+#include "tests/support/PixelCanvas.h"
 #include "tests/unit/menu/MenuTestSupport.h"
 #include "tests/unit/menu/PictureReference.h"
 #include "ui/menu/pictures/BitmapEffects.h"
@@ -60,9 +61,9 @@ TEST(GrayedImageOnGdi, PlatformPaintsWhatTheModelPredicts) {
         }
         CBitmap picture(MakeBitmap(w, h, face));
         const PixelGrid held = FillBitmap(picture, wanted);
-        Canvas target(w + 3, h + 3, sentinel);
-        ASSERT_TRUE(target.ok());
-        CBorrowedDC dc(target.dc());
+        e2e::PixelCanvas target(w + 3, h + 3, sentinel);
+        ASSERT_TRUE(target.Ok());
+        CBorrowedDC dc(target.DC());
 
         DrawGrayedImage(&dc, 1, 1, w, h, &picture, 0, 0, background);
 
@@ -71,14 +72,14 @@ TEST(GrayedImageOnGdi, PlatformPaintsWhatTheModelPredicts) {
         for (int y = 0; y < model.height; ++y) {
             for (int x = 0; x < model.width; ++x) {
                 const Color expected = model.At(x, y).value_or(sentinel);
-                EXPECT_EQ(target.Get(x + 1, y + 1), expected)
+                EXPECT_EQ(target.Pixel(x + 1, y + 1), expected)
                     << "round " << round << " pixel " << x << "," << y;
             }
         }
         // Nothing outside the (w + 1) x (h + 1) area is touched.
         for (int x = 0; x < w + 3; ++x) {
-            EXPECT_EQ(target.Get(x, 0), sentinel);
-            EXPECT_EQ(target.Get(x, h + 2), sentinel);
+            EXPECT_EQ(target.Pixel(x, 0), sentinel);
+            EXPECT_EQ(target.Pixel(x, h + 2), sentinel);
         }
     }
 }

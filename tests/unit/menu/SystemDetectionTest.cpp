@@ -16,6 +16,9 @@
 
 #include "ui/menu/model/SystemDetection.h"
 #include "ui/menu/model/TesselMenu.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/support/CodePage.h"
+#include "tests/support/PixelCanvas.h"
 #include "tests/unit/menu/MenuTestSupport.h"
 
 namespace {
@@ -194,24 +197,24 @@ private:
         TesselMenu menu;
         ASSERT_TRUE(menu.CreatePopupMenu());
         ASSERT_TRUE(menu.AppendItem(L"Item", 0, 7));
-        menutest::Canvas canvas(120, 22);
+        e2e::PixelCanvas canvas(120, 22);
         DRAWITEMSTRUCT dis = {};
         dis.CtlType = ODT_MENU;
         dis.itemID = 7;
         dis.itemAction = ODA_DRAWENTIRE;
         dis.itemState = ODS_SELECTED;
         dis.hwndItem = reinterpret_cast<HWND>(menu.m_hMenu);
-        dis.hDC = canvas.dc();
+        dis.hDC = canvas.DC();
         dis.rcItem = RECT{0, 0, 120, 22};
         dis.itemData = reinterpret_cast<ULONG_PTR>(menu.m_items[0].get());
         menu.DrawItem(&dis);
         const tessel::Color highlight = GetSysColor(COLOR_HIGHLIGHT);
         if (c.xpLook) {
-            EXPECT_EQ(canvas.Get(0, 0), highlight);
-            EXPECT_EQ(canvas.Get(3, 3), tessel::LightenColor(highlight, 0.7));
+            EXPECT_EQ(canvas.Pixel(0, 0), highlight);
+            EXPECT_EQ(canvas.Pixel(3, 3), tessel::LightenColor(highlight, 0.7));
         } else {
-            EXPECT_EQ(canvas.Get(0, 0), highlight);
-            EXPECT_EQ(canvas.Get(3, 3), highlight);
+            EXPECT_EQ(canvas.Pixel(0, 0), highlight);
+            EXPECT_EQ(canvas.Pixel(3, 3), highlight);
         }
     }
 
@@ -284,36 +287,19 @@ protected:
         WriteTheme(c.theme, c.themePath);
 
         const std::string output = s_probe + "." + c.name + ".txt";
-        SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
-        HANDLE log = CreateFileA(output.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr);
-        ASSERT_NE(log, INVALID_HANDLE_VALUE);
-        STARTUPINFOA si = {};
-        si.cb = sizeof(si);
-        si.dwFlags = STARTF_USESTDHANDLES;
-        si.hStdOutput = log;
-        si.hStdError = log;
-        si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-        std::string command = "\"" + s_probe + "\" --gtest_filter=TesselProbe.* --gtest_color=no";
-        SetEnvironmentVariableA(kCaseVariable, c.name);
-        PROCESS_INFORMATION pi = {};
-        const BOOL started = CreateProcessA(s_probe.c_str(), &command[0], nullptr, nullptr, TRUE, 0,
-                                           nullptr, nullptr, &si, &pi);
-        SetEnvironmentVariableA(kCaseVariable, nullptr);
-        CloseHandle(log);
-        ASSERT_TRUE(started);
-        const DWORD waited = WaitForSingleObject(pi.hProcess, 60000);
-        DWORD code = 1;
-        if (waited == WAIT_OBJECT_0) {
-            GetExitCodeProcess(pi.hProcess, &code);
-        } else {
-            TerminateProcess(pi.hProcess, 1);
-        }
-        CloseHandle(pi.hThread);
-        CloseHandle(pi.hProcess);
+        e2e::ChildProcess::Options options;
+        options.outputFile = e2e::FromAnsi(output);
+        options.variableName = e2e::FromAnsi(kCaseVariable);
+        options.variableValue = e2e::FromAnsi(c.name);
+        e2e::ChildProcess child =
+            e2e::ChildProcess::Start(s_probe, "--gtest_filter=TesselProbe.* --gtest_color=no", options);
+        ASSERT_TRUE(child.Started()) << "error " << child.StartError();
+        const bool ended = child.WaitForExit(60000);
+        const DWORD code = ended ? child.ExitCode() : 1;
+        child.Kill();
         const std::string text = ReadFile(output);
         DeleteFileA(output.c_str());
-        EXPECT_EQ(waited, WAIT_OBJECT_0) << "the child did not end within 60 s";
+        EXPECT_TRUE(ended) << "the child did not end within 60 s";
         EXPECT_EQ(code, 0u) << text;
         EXPECT_NE(text.find("[  PASSED  ] 1 test"), std::string::npos) << text;
     }

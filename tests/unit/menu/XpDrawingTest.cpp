@@ -11,6 +11,7 @@
 
 using namespace tessel;
 using namespace menutest;
+using e2e::PixelCanvas;
 
 namespace {
 
@@ -55,103 +56,103 @@ TEST_F(XpDrawing, SeparatorShowsTheColumnAndALineStartingPadRightOfIt) {
     };
     for (const Case c : {Case{true, 23, 30}, Case{false, 20, 24}}) {
         settings_.xpIconEffects = c.effects;
-        Canvas canvas(170, 11);
+        PixelCanvas canvas(170, 11);
         DRAWITEMSTRUCT dis = Item(canvas, RECT{0, 0, 160, 11}, 0);
         Draw(dis);
-        EXPECT_EQ(canvas.Get(0, 2), Face()) << c.effects;
-        EXPECT_EQ(canvas.Get(c.column - 1, 5), Face()) << c.effects;
-        EXPECT_EQ(canvas.Get(c.column, 2), Window()) << c.effects;
-        EXPECT_EQ(canvas.Get(c.lineStart - 1, 5), Window()) << c.effects;
-        EXPECT_EQ(canvas.Get(c.lineStart, 5), SysColor(COLOR_BTNSHADOW)) << c.effects;
-        EXPECT_EQ(canvas.Get(c.lineStart, 6), SysColor(COLOR_BTNHIGHLIGHT)) << c.effects;
-        EXPECT_EQ(canvas.Get(159, 5), SysColor(COLOR_BTNSHADOW)) << c.effects;
-        EXPECT_EQ(canvas.Get(100, 2), Window()) << c.effects;
+        EXPECT_EQ(canvas.Pixel(0, 2), Face()) << c.effects;
+        EXPECT_EQ(canvas.Pixel(c.column - 1, 5), Face()) << c.effects;
+        EXPECT_EQ(canvas.Pixel(c.column, 2), Window()) << c.effects;
+        EXPECT_EQ(canvas.Pixel(c.lineStart - 1, 5), Window()) << c.effects;
+        EXPECT_EQ(canvas.Pixel(c.lineStart, 5), SysColor(COLOR_BTNSHADOW)) << c.effects;
+        EXPECT_EQ(canvas.Pixel(c.lineStart, 6), SysColor(COLOR_BTNHIGHLIGHT)) << c.effects;
+        EXPECT_EQ(canvas.Pixel(159, 5), SysColor(COLOR_BTNSHADOW)) << c.effects;
+        EXPECT_EQ(canvas.Pixel(100, 2), Window()) << c.effects;
     }
 }
 
 TEST_F(XpDrawing, SelectedItemIsOneFramedBoxAcrossTheColumn) {
-    Canvas canvas(170, 22);
+    PixelCanvas canvas(170, 22);
     DRAWITEMSTRUCT dis = Item(canvas, RECT{0, 0, 160, 22}, ODS_SELECTED);
     Draw(dis);
-    EXPECT_EQ(canvas.Get(0, 0), Highlight());
-    EXPECT_EQ(canvas.Get(159, 21), Highlight());
-    EXPECT_EQ(canvas.Get(0, 10), Highlight());
-    EXPECT_EQ(canvas.Get(5, 10), SelFill());
-    EXPECT_EQ(canvas.Get(100, 10), SelFill());
-    EXPECT_GT(canvas.Count(SysColor(COLOR_MENUTEXT), 31, 0, 160, 22), 10) << "text stays the menu text colour";
-    EXPECT_EQ(canvas.Count(SysColor(COLOR_HIGHLIGHTTEXT), 31, 0, 160, 22), 0);
+    EXPECT_EQ(canvas.Pixel(0, 0), Highlight());
+    EXPECT_EQ(canvas.Pixel(159, 21), Highlight());
+    EXPECT_EQ(canvas.Pixel(0, 10), Highlight());
+    EXPECT_EQ(canvas.Pixel(5, 10), SelFill());
+    EXPECT_EQ(canvas.Pixel(100, 10), SelFill());
+    EXPECT_GT(canvas.Count(RECT{31, 0, 160, 22}, SysColor(COLOR_MENUTEXT)), 10) << "text stays the menu text colour";
+    EXPECT_EQ(canvas.Count(RECT{31, 0, 160, 22}, SysColor(COLOR_HIGHLIGHTTEXT)), 0);
 }
 
 TEST_F(XpDrawing, UnselectedItemHasATintedColumn) {
-    Canvas canvas(170, 22);
+    PixelCanvas canvas(170, 22);
     DRAWITEMSTRUCT dis = Item(canvas, RECT{0, 0, 160, 22}, 0);
     Draw(dis);
-    EXPECT_EQ(canvas.Get(0, 0), Face());
-    EXPECT_EQ(canvas.Get(22, 10), Face());
-    EXPECT_EQ(canvas.Get(23, 10), Window());
-    EXPECT_EQ(canvas.Get(159, 0), Window());
+    EXPECT_EQ(canvas.Pixel(0, 0), Face());
+    EXPECT_EQ(canvas.Pixel(22, 10), Face());
+    EXPECT_EQ(canvas.Pixel(23, 10), Window());
+    EXPECT_EQ(canvas.Pixel(159, 0), Window());
 }
 
 TEST_F(XpDrawing, ColoursOutsideTheXpLook) {
     settings_.look.xpLook = false;
-    Canvas canvas(170, 22);
+    PixelCanvas canvas(170, 22);
     DRAWITEMSTRUCT dis = Item(canvas, RECT{0, 0, 160, 22}, 0);
     Draw(dis);
-    EXPECT_EQ(canvas.Get(5, 10), LightenColor(Face(), 0.25));
-    Canvas selected(170, 22);
+    EXPECT_EQ(canvas.Pixel(5, 10), LightenColor(Face(), 0.25));
+    PixelCanvas selected(170, 22);
     DRAWITEMSTRUCT second = Item(selected, RECT{0, 0, 160, 22}, ODS_SELECTED);
     Draw(second);
-    EXPECT_EQ(selected.Get(5, 10), LightenColor(Highlight(), 0.85));
+    EXPECT_EQ(selected.Pixel(5, 10), LightenColor(Highlight(), 0.85));
 }
 
 TEST_F(XpDrawing, SelectedPictureRisesOverItsShadowAndRestsFaded) {
     UsePictureWithEffects();
     // Resting place: dx = 4, dy = (22 - 15 + 1) / 2 = 4.
-    Canvas up(170, 22);
+    PixelCanvas up(170, 22);
     DRAWITEMSTRUCT dis = Item(up, RECT{0, 0, 160, 22}, ODS_SELECTED);
     Draw(dis);
-    EXPECT_EQ(up.Get(4, 4), kRed) << "picture at (3, 3), its square from (4, 4)";
-    EXPECT_EQ(up.Get(3 + 14, 3 + 13), kRed);
-    EXPECT_EQ(up.Get(5 + 14, 5 + 13), SysColor(COLOR_BTNSHADOW)) << "shadow one pixel down-right";
-    EXPECT_EQ(up.Get(3, 3), SelFill());
-    EXPECT_EQ(up.Get(1, 1), SelFill());
+    EXPECT_EQ(up.Pixel(4, 4), kRed) << "picture at (3, 3), its square from (4, 4)";
+    EXPECT_EQ(up.Pixel(3 + 14, 3 + 13), kRed);
+    EXPECT_EQ(up.Pixel(5 + 14, 5 + 13), SysColor(COLOR_BTNSHADOW)) << "shadow one pixel down-right";
+    EXPECT_EQ(up.Pixel(3, 3), SelFill());
+    EXPECT_EQ(up.Pixel(1, 1), SelFill());
 
-    Canvas rest(170, 22);
+    PixelCanvas rest(170, 22);
     DRAWITEMSTRUCT second = Item(rest, RECT{0, 0, 160, 22}, 0);
     Draw(second);
-    EXPECT_EQ(rest.Get(4 + 7, 4 + 7), LightenColor(kRed, 0.3));
-    EXPECT_EQ(rest.Get(4 + 14, 4 + 13), LightenColor(kRed, 0.3));
-    EXPECT_EQ(rest.Get(4, 4), Face());
-    EXPECT_EQ(rest.Count(kRed, 0, 0, 23, 22), 0);
+    EXPECT_EQ(rest.Pixel(4 + 7, 4 + 7), LightenColor(kRed, 0.3));
+    EXPECT_EQ(rest.Pixel(4 + 14, 4 + 13), LightenColor(kRed, 0.3));
+    EXPECT_EQ(rest.Pixel(4, 4), Face());
+    EXPECT_EQ(rest.Count(RECT{0, 0, 23, 22}, kRed), 0);
 }
 
 TEST_F(XpDrawing, CheckedPictureOnAFramedBoxShiftedUpLeftWithoutEffects) {
     UsePictureWithEffects();
     for (const bool selected : {false, true}) {
-        Canvas canvas(170, 22);
+        PixelCanvas canvas(170, 22);
         DRAWITEMSTRUCT dis = Item(canvas, RECT{0, 0, 160, 22}, ODS_CHECKED | (selected ? ODS_SELECTED : 0u));
         Draw(dis);
         // Box (1, 1, 22, 21).
-        EXPECT_EQ(canvas.Get(1, 1), Highlight()) << selected;
-        EXPECT_EQ(canvas.Get(21, 20), Highlight()) << selected;
-        EXPECT_EQ(canvas.Get(20, 19), selected ? SelFill() : LightenColor(Highlight(), 0.85)) << selected;
-        EXPECT_EQ(canvas.Get(4, 4), kRed) << selected;
-        EXPECT_EQ(canvas.Get(3 + 14, 3 + 13), kRed) << selected;
-        EXPECT_EQ(canvas.Count(SysColor(COLOR_BTNSHADOW), 0, 0, 23, 22), 0) << selected;
-        EXPECT_EQ(canvas.Count(LightenColor(kRed, 0.3), 0, 0, 23, 22), 0) << selected;
+        EXPECT_EQ(canvas.Pixel(1, 1), Highlight()) << selected;
+        EXPECT_EQ(canvas.Pixel(21, 20), Highlight()) << selected;
+        EXPECT_EQ(canvas.Pixel(20, 19), selected ? SelFill() : LightenColor(Highlight(), 0.85)) << selected;
+        EXPECT_EQ(canvas.Pixel(4, 4), kRed) << selected;
+        EXPECT_EQ(canvas.Pixel(3 + 14, 3 + 13), kRed) << selected;
+        EXPECT_EQ(canvas.Count(RECT{0, 0, 23, 22}, SysColor(COLOR_BTNSHADOW)), 0) << selected;
+        EXPECT_EQ(canvas.Count(RECT{0, 0, 23, 22}, LightenColor(kRed, 0.3)), 0) << selected;
     }
 }
 
 TEST_F(XpDrawing, CheckBoxOfSixteenPixelsCentredInTheColumn) {
-    Canvas canvas(170, 22);
+    PixelCanvas canvas(170, 22);
     DRAWITEMSTRUCT dis = Item(canvas, RECT{0, 0, 160, 22}, ODS_CHECKED);
     Draw(dis);
     // cx = (23 - 16 + 1) / 2 = 4, cy = (22 - 16 + 1) / 2 = 3.
-    EXPECT_EQ(canvas.Get(4, 3), Highlight());
-    EXPECT_EQ(canvas.Get(19, 18), Highlight());
-    EXPECT_EQ(canvas.Get(5, 17), LightenColor(Highlight(), 0.85));
+    EXPECT_EQ(canvas.Pixel(4, 3), Highlight());
+    EXPECT_EQ(canvas.Pixel(19, 18), Highlight());
+    EXPECT_EQ(canvas.Pixel(5, 17), LightenColor(Highlight(), 0.85));
     for (const PixelPoint& p : CheckMarkPixels(9, 7))
-        EXPECT_EQ(canvas.Get(p.x, p.y), SysColor(COLOR_MENUTEXT)) << p.x << "," << p.y;
+        EXPECT_EQ(canvas.Pixel(p.x, p.y), SysColor(COLOR_MENUTEXT)) << p.x << "," << p.y;
 }
 
 TEST_F(XpDrawing, PaddingMovesThePictureAndTheText) {
@@ -163,12 +164,12 @@ TEST_F(XpDrawing, PaddingMovesThePictureAndTheText) {
     };
     for (const Case c : {Case{false, 2, 16 + 12}, Case{true, 4, 16 + 15}}) {
         settings_.xpIconEffects = c.effects;
-        Canvas canvas(170, 22);
+        PixelCanvas canvas(170, 22);
         DRAWITEMSTRUCT dis = Item(canvas, RECT{0, 0, 160, 22}, 0);
         Draw(dis);
-        EXPECT_EQ(canvas.Get(c.dx + 1, 5), kRed) << c.effects;
-        EXPECT_NE(canvas.Get(c.dx, 5), kRed) << c.effects;
-        const int first = canvas.FirstColumnNot(Window(), 16 + c.dx + 6, 1, 160, 21);
+        EXPECT_EQ(canvas.Pixel(c.dx + 1, 5), kRed) << c.effects;
+        EXPECT_NE(canvas.Pixel(c.dx, 5), kRed) << c.effects;
+        const int first = canvas.FirstColumnNot(RECT{16 + c.dx + 6, 1, 160, 21}, Window());
         EXPECT_GE(first, c.textStart) << c.effects;
         EXPECT_LE(first, c.textStart + 2) << c.effects;
     }
@@ -176,10 +177,10 @@ TEST_F(XpDrawing, PaddingMovesThePictureAndTheText) {
 
 TEST_F(XpDrawing, AcceleratorTextEndsIconWidthBeforeTheEdge) {
     item_->SetTextWide(L"Open\tCtrl+O");
-    Canvas canvas(170, 22);
+    PixelCanvas canvas(170, 22);
     DRAWITEMSTRUCT dis = Item(canvas, RECT{0, 0, 160, 22}, 0);
     Draw(dis);
-    const int last = canvas.LastColumnNot(Window(), 23, 1, 160, 21);
+    const int last = canvas.LastColumnNot(RECT{23, 1, 160, 21}, Window());
     EXPECT_LE(last, 160 - 16 - 1);
     EXPECT_GE(last, 160 - 16 - 4);
 }
@@ -188,24 +189,24 @@ TEST_F(XpDrawing, AcceleratorTextEndsIconWidthBeforeTheEdge) {
 // plain background, within the item's text rectangle.
 // font: the font to draw in, the DC's own when null; the menu font when
 // menuFont is set.
-void ExpectCaption(const Canvas& canvas, const char* text, Color color, Color background,
+void ExpectCaption(const PixelCanvas& canvas, const char* text, Color color, Color background,
                    bool menuFont, const RECT& item, const std::string& what, HFONT given = nullptr) {
-    Canvas reference(canvas.width(), canvas.height(), background);
+    PixelCanvas reference(canvas.Width(), canvas.Height(), background);
     HFONT font = menuFont ? MenuFont() : nullptr;
-    HGDIOBJ old = font != nullptr ? SelectObject(reference.dc(), font) : nullptr;
-    if (given != nullptr) old = SelectObject(reference.dc(), given);
-    SetTextColor(reference.dc(), color);
-    SetBkMode(reference.dc(), TRANSPARENT);
+    HGDIOBJ old = font != nullptr ? SelectObject(reference.DC(), font) : nullptr;
+    if (given != nullptr) old = SelectObject(reference.DC(), given);
+    SetTextColor(reference.DC(), color);
+    SetBkMode(reference.DC(), TRANSPARENT);
     RECT r = {item.left + 31, item.top - 1, item.right, item.bottom - 1};
-    DrawTextA(reference.dc(), text, -1, &r, DT_SINGLELINE | DT_VCENTER);
-    if (old != nullptr) SelectObject(reference.dc(), old);
+    DrawTextA(reference.DC(), text, -1, &r, DT_SINGLELINE | DT_VCENTER);
+    if (old != nullptr) SelectObject(reference.DC(), old);
     if (font != nullptr) DeleteObject(font);
     int differing = 0;
     int inked = 0;
     for (int y = item.top + 1; y < item.bottom - 1; ++y)
         for (int x = item.left + 31; x < item.right - 1; ++x) {
-            if (canvas.Get(x, y) != reference.Get(x, y)) ++differing;
-            if (reference.Get(x, y) != background) ++inked;
+            if (canvas.Pixel(x, y) != reference.Pixel(x, y)) ++differing;
+            if (reference.Pixel(x, y) != background) ++inked;
         }
     EXPECT_GT(inked, 5) << what;
     EXPECT_EQ(differing, 0) << what;
@@ -221,23 +222,23 @@ TEST_F(XpDrawing, GrayedItemsAreComposedOffScreenInTheMenuFont) {
     HFONT font = CreateFontIndirectA(&big);
     const RECT rect = {0, 0, 160, 40};
 
-    Canvas normal(170, 40);
-    HGDIOBJ before = SelectObject(normal.dc(), font);
+    PixelCanvas normal(170, 40);
+    HGDIOBJ before = SelectObject(normal.DC(), font);
     DRAWITEMSTRUCT dis = Item(normal, rect, 0);
     Draw(dis);
     ExpectCaption(normal, "Hg", SysColor(COLOR_MENUTEXT), Window(), false, rect, "normal, item DC font", font);
-    SelectObject(normal.dc(), before);
+    SelectObject(normal.DC(), before);
 
-    Canvas grayed(170, 40);
-    before = SelectObject(grayed.dc(), font);
+    PixelCanvas grayed(170, 40);
+    before = SelectObject(grayed.DC(), font);
     DRAWITEMSTRUCT second = Item(grayed, rect, ODS_GRAYED | ODS_SELECTED);
     Draw(second);
     EXPECT_EQ(second.itemState & ODS_SELECTED, 0u);
-    EXPECT_EQ(grayed.Get(5, 20), Face()) << "drawn unselected";
-    EXPECT_EQ(grayed.Get(23, 20), Window());
-    EXPECT_EQ(GetCurrentObject(grayed.dc(), OBJ_FONT), font) << "the item DC keeps its own font";
-    EXPECT_EQ(grayed.Get(165, 20), kUntouched) << "one copy of the item rectangle";
-    SelectObject(grayed.dc(), before);
+    EXPECT_EQ(grayed.Pixel(5, 20), Face()) << "drawn unselected";
+    EXPECT_EQ(grayed.Pixel(23, 20), Window());
+    EXPECT_EQ(GetCurrentObject(grayed.DC(), OBJ_FONT), font) << "the item DC keeps its own font";
+    EXPECT_EQ(grayed.Pixel(165, 20), kUntouched) << "one copy of the item rectangle";
+    SelectObject(grayed.DC(), before);
     ExpectCaption(grayed, "Hg", SysColor(COLOR_GRAYTEXT), Window(), true, rect, "grayed, menu font");
     DeleteObject(font);
 }
@@ -257,15 +258,15 @@ TEST_F(XpDrawing, GrayedCaptionColours) {
                          Case{false, true, ODS_GRAYED | ODS_SELECTED, gray, LightenColor(Highlight(), 0.85)}}) {
         settings_.look.xpLook = c.xpLook;
         settings_.selectDisabledXP = c.selectDisabled;
-        Canvas canvas(170, 22);
+        PixelCanvas canvas(170, 22);
         DRAWITEMSTRUCT dis = Item(canvas, rect, c.state);
         Draw(dis);
         const std::string what = std::to_string(c.xpLook) + std::to_string(c.selectDisabled);
-        EXPECT_EQ(canvas.Get(5, 10), c.fill) << what;
+        EXPECT_EQ(canvas.Pixel(5, 10), c.fill) << what;
         // Selected ones are drawn on the item DC, the others off-screen.
         ExpectCaption(canvas, "Disabled", c.text, c.selectDisabled ? c.fill : Window(), !c.selectDisabled, rect, what);
         if (c.selectDisabled) {
-            EXPECT_EQ(canvas.Get(0, 0), Highlight());
+            EXPECT_EQ(canvas.Pixel(0, 0), Highlight());
         }
     }
 }

@@ -2,13 +2,15 @@
 // UpdateRequest written into its resources, next to a target executable,
 // and runs as the main program would start it.
 
-#include "tests/unit/persist/ChildProcess.h"
-#include "tests/unit/persist/NamedEvent.h"
 #include "tests/unit/persist/ResourceFiles.h"
-#include "tests/unit/persist/UpdaterTestFolder.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/support/CodePage.h"
+#include "tests/support/FileHold.h"
+#include "tests/support/NamedEvent.h"
+#include "tests/support/TestFolder.h"
+#include "tests/support/WaitUntil.h"
 #include "common/InstanceMarker.h"
 #include "persist/UpdateRequest.h"
-#include "tests/unit/persist/Waiting.h"
 
 #include <gtest/gtest.h>
 
@@ -16,12 +18,14 @@
 
 #include <cstdint>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 #include "res/resource.h"
 
 namespace {
+
+using e2e::ChildProcess;
+using e2e::NamedEvent;
 
 const DWORD kUpdaterRunMs = 40000;  // the updater gives up 30 s after its start
 const DWORD kStartMs = 15000;
@@ -63,9 +67,9 @@ class UpdaterRun : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_folder.created());
-        m_updater = m_folder.Join("Brisklet.exe");
-        m_target = m_folder.Join("Zorvane.exe");
+        ASSERT_TRUE(m_folder.Valid());
+        m_updater = m_folder.File("Brisklet.exe");
+        m_target = m_folder.File("Zorvane.exe");
         ASSERT_TRUE(CopyFileA(BesideThisTest(ZORVANE_BRISKLET_FROM_TESTS).c_str(), m_updater.c_str(), FALSE))
             << BesideThisTest(ZORVANE_BRISKLET_FROM_TESTS);
         ASSERT_TRUE(CopyFileA(Helper().c_str(), m_target.c_str(), FALSE)) << Helper();
@@ -99,8 +103,8 @@ protected:
     DWORD RunUpdater() const
     {
         ChildProcess updater = ChildProcess::Start(m_updater);
-        EXPECT_TRUE(updater.started());
-        updater.Wait(kUpdaterRunMs);
+        EXPECT_TRUE(updater.Started());
+        updater.WaitForExit(kUpdaterRunMs);
         return updater.ExitCode();
     }
 
@@ -108,7 +112,7 @@ protected:
 
     bool TargetStarted() const
     {
-        return WaitUntil([this] { return ReadFileBytes(Marker()).size() == 17; }, kStartMs);
+        return e2e::WaitUntil([this] { return ReadFileBytes(Marker()).size() == 17; }, kStartMs);
     }
 
     std::string MarkerContents() const
@@ -126,14 +130,14 @@ protected:
     }
 
     // Nothing written, nothing started, no copy left lying about.
-    void ExpectLeftAlone(const std::vector<std::string>& files = {"Brisklet.exe", "Zorvane.exe"}) const
+    void ExpectLeftAlone(const std::vector<std::wstring>& files = {L"Brisklet.exe", L"Zorvane.exe"}) const
     {
         EXPECT_EQ(ReadFileBytes(m_target), m_originalTarget);
         EXPECT_FALSE(FileExists(Marker()));
         EXPECT_EQ(m_folder.FileNames(), files);
     }
 
-    TestFolder m_folder;
+    e2e::TestFolder m_folder;
     std::string m_updater;
     std::string m_target;
     Bytes m_originalTarget;
@@ -148,15 +152,15 @@ public:
                       const std::string& snapshot)
         : m_ready("ready"), m_quit("quit")
     {
-        m_process = ChildProcess::Start(helper, "window " + std::to_string(value) + " " + m_ready.name() + " "
-                                                    + m_quit.name() + " \"" + target + "\" \"" + snapshot + "\"");
+        m_process = ChildProcess::Start(helper, "window " + std::to_string(value) + " " + m_ready.Name() + " "
+                                                    + m_quit.Name() + " \"" + target + "\" \"" + snapshot + "\"");
     }
 
-    bool Ready() const { return m_process.started() && m_ready.Wait(kStartMs); }
+    bool Ready() const { return m_process.Started() && m_ready.Wait(kStartMs); }
     bool End() const
     {
         m_quit.Set();
-        return m_process.Wait(kStartMs);
+        return m_process.WaitForExit(kStartMs);
     }
     const ChildProcess& process() const { return m_process; }
 
@@ -164,29 +168,6 @@ private:
     NamedEvent m_ready;
     NamedEvent m_quit;
     ChildProcess m_process;
-};
-
-// Another party's handle on a file, as a virus scanner or a backup holds
-// one: shared only as share says, closed from a thread of its own after
-// holdMs.
-class TimedHold {
-public:
-    TimedHold(const std::string& path, DWORD share, DWORD holdMs)
-        : m_handle(CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                               nullptr))
-    {
-        if (held())
-            m_release = std::thread([this, holdMs] {
-                Sleep(holdMs);
-                CloseHandle(m_handle);
-            });
-    }
-    ~TimedHold() { m_release.join(); }
-    bool held() const { return m_handle != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE m_handle;
-    std::thread m_release;
 };
 
 }  // namespace
@@ -226,7 +207,7 @@ TEST_F(UpdaterRun, WritesTheHotkeyIntoTheTargetAndStartsIt)
     ASSERT_TRUE(TargetStarted());
     // The program that was started is the updated one.
     EXPECT_EQ(MarkerContents(), MarkerText(0x06, 0x41));
-    EXPECT_EQ(m_folder.FileNames(), (std::vector<std::string>{"Brisklet.exe", "Zorvane.exe", "Zorvane.exe.started"}));
+    EXPECT_EQ(m_folder.FileNames(), (std::vector<std::wstring>{L"Brisklet.exe", L"Zorvane.exe", L"Zorvane.exe.started"}));
 }
 
 TEST_F(UpdaterRun, CopiesAllThirtyTwoBitsOfEachValue)
@@ -269,43 +250,43 @@ TEST_F(UpdaterRun, ALengthBeyondThePathIsUnusable)
 
 TEST_F(UpdaterRun, AMissingTargetEndsWithZeroAndCreatesNothing)
 {
-    WriteRequest(2, 0x41, m_folder.Join("Missing.exe"));
+    WriteRequest(2, 0x41, m_folder.File("Missing.exe"));
     EXPECT_EQ(RunUpdater(), 0u);
     ExpectLeftAlone();
 }
 
 TEST_F(UpdaterRun, ATargetThatIsNoExecutableEndsWithZeroAndStaysAsItWas)
 {
-    const std::string notes = m_folder.Join("notes.txt");
+    const std::string notes = m_folder.File("notes.txt");
     const Bytes text = Text("not an executable\r\n");
     ASSERT_TRUE(WriteFileBytes(notes, text));
     WriteRequest(2, 0x41, notes);
     EXPECT_EQ(RunUpdater(), 0u);
     EXPECT_EQ(ReadFileBytes(notes), text);
-    ExpectLeftAlone({"Brisklet.exe", "Zorvane.exe", "notes.txt"});
+    ExpectLeftAlone({L"Brisklet.exe", L"Zorvane.exe", L"notes.txt"});
 }
 
 TEST_F(UpdaterRun, ARunningTargetIsWaitedForAndUpdatedOnceItEnds)
 {
     NamedEvent ready("ready");
     NamedEvent quit("quit");
-    ChildProcess running = ChildProcess::Start(m_target, "hold " + ready.name() + " " + quit.name());
-    ASSERT_TRUE(running.started());
+    ChildProcess running = ChildProcess::Start(m_target, "hold " + ready.Name() + " " + quit.Name());
+    ASSERT_TRUE(running.Started());
     ASSERT_TRUE(ready.Wait(kStartMs));
 
     WriteRequest(2, 0x41, m_target);
     ChildProcess updater = ChildProcess::Start(m_updater);
-    ASSERT_TRUE(updater.started());
-    EXPECT_FALSE(updater.Wait(kHoldMs)) << "the updater waits while the target runs";
+    ASSERT_TRUE(updater.Started());
+    EXPECT_FALSE(updater.WaitForExit(kHoldMs)) << "the updater waits while the target runs";
     EXPECT_EQ(ReadFileBytes(m_target), m_originalTarget);
     quit.Set();
-    EXPECT_TRUE(running.Wait(kStartMs));
+    EXPECT_TRUE(running.WaitForExit(kStartMs));
 
-    ASSERT_TRUE(updater.Wait(kUpdaterRunMs));
+    ASSERT_TRUE(updater.WaitForExit(kUpdaterRunMs));
     EXPECT_EQ(updater.ExitCode(), 0u);
     ExpectUpdatedTo(2, 0x41);
     ASSERT_TRUE(TargetStarted());
-    EXPECT_EQ(m_folder.FileNames(), (std::vector<std::string>{"Brisklet.exe", "Zorvane.exe", "Zorvane.exe.started"}));
+    EXPECT_EQ(m_folder.FileNames(), (std::vector<std::wstring>{L"Brisklet.exe", L"Zorvane.exe", L"Zorvane.exe.started"}));
 }
 
 TEST_F(UpdaterRun, AHoldOnTheTargetIsWaitedOutBeforeTheOpenAndBeforeTheRename)
@@ -317,8 +298,8 @@ TEST_F(UpdaterRun, AHoldOnTheTargetIsWaitedOutBeforeTheOpenAndBeforeTheRename)
         const DWORD start = GetTickCount();
         DWORD exitCode = 0;
         {
-            TimedHold hold(m_target, share, kHoldMs);
-            ASSERT_TRUE(hold.held());
+            e2e::FileHold hold(e2e::FromAnsi(m_target), kHoldMs, share);
+            ASSERT_TRUE(hold.Held());
             exitCode = RunUpdater();
         }
         EXPECT_EQ(exitCode, 0u) << "share " << share;
@@ -326,7 +307,7 @@ TEST_F(UpdaterRun, AHoldOnTheTargetIsWaitedOutBeforeTheOpenAndBeforeTheRename)
         ExpectUpdatedTo(2, 0x41);
         ASSERT_TRUE(TargetStarted()) << "share " << share;
         EXPECT_EQ(m_folder.FileNames(),
-                  (std::vector<std::string>{"Brisklet.exe", "Zorvane.exe", "Zorvane.exe.started"}))
+                  (std::vector<std::wstring>{L"Brisklet.exe", L"Zorvane.exe", L"Zorvane.exe.started"}))
             << "no copy left behind; share " << share;
         DeleteFileA(Marker().c_str());
     }
@@ -335,7 +316,7 @@ TEST_F(UpdaterRun, AHoldOnTheTargetIsWaitedOutBeforeTheOpenAndBeforeTheRename)
 TEST_F(UpdaterRun, ATargetHeldPastTheBoundIsLeftAloneThirtySecondsAfterTheStart)
 {
     // The wait for the main program counts towards the same bound.
-    MarkedWindowOwner owner(Helper(), kMarkerValue, m_target, m_folder.Join("unused.bin"));
+    MarkedWindowOwner owner(Helper(), kMarkerValue, m_target, m_folder.File("unused.bin"));
     ASSERT_TRUE(owner.Ready());
     WriteRequest(2, 0x41, m_target);
     HANDLE held = CreateFileA(m_target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -355,19 +336,19 @@ TEST_F(UpdaterRun, ATargetHeldPastTheBoundIsLeftAloneThirtySecondsAfterTheStart)
 
 TEST_F(UpdaterRun, WaitsForTheProcessOfTheMarkedWindow)
 {
-    const std::string snapshot = m_folder.Join("seen-by-owner.bin");
+    const std::string snapshot = m_folder.File("seen-by-owner.bin");
     MarkedWindowOwner owner(Helper(), kMarkerValue, m_target, snapshot);
     ASSERT_TRUE(owner.Ready());
     WriteRequest(2, 0x41, m_target);
 
     ChildProcess updater = ChildProcess::Start(m_updater);
-    ASSERT_TRUE(updater.started());
+    ASSERT_TRUE(updater.Started());
     // Without the wait the whole run takes well under a second.
-    EXPECT_FALSE(updater.Wait(2000));
+    EXPECT_FALSE(updater.WaitForExit(2000));
     EXPECT_EQ(ReadFileBytes(m_target), m_originalTarget);
 
     ASSERT_TRUE(owner.End());
-    ASSERT_TRUE(updater.Wait(kUpdaterRunMs));
+    ASSERT_TRUE(updater.WaitForExit(kUpdaterRunMs));
     EXPECT_EQ(updater.ExitCode(), 0u);
     // The target as it was at the very end of the owner's process.
     EXPECT_EQ(ReadFileBytes(snapshot), m_originalTarget);
@@ -378,7 +359,7 @@ TEST_F(UpdaterRun, WaitsForTheProcessOfTheMarkedWindow)
 TEST_F(UpdaterRun, AWindowMarkedWithAnotherValueIsNotWaitedFor)
 {
     for (const unsigned value : {kMarkerValue - 1, kMarkerValue + 1, 0x7F20u}) {
-        MarkedWindowOwner owner(Helper(), value, m_target, m_folder.Join("unused.bin"));
+        MarkedWindowOwner owner(Helper(), value, m_target, m_folder.File("unused.bin"));
         ASSERT_TRUE(owner.Ready());
         WriteRequest(value & 0x0F, 0x41, m_target);
         EXPECT_EQ(RunUpdater(), 0u) << value;
@@ -392,13 +373,13 @@ TEST_F(UpdaterRun, AWindowMarkedWithAnotherValueIsNotWaitedFor)
 
 TEST_F(UpdaterRun, GivesUpWaitingAfterTwentySeconds)
 {
-    MarkedWindowOwner owner(Helper(), kMarkerValue, m_target, m_folder.Join("unused.bin"));
+    MarkedWindowOwner owner(Helper(), kMarkerValue, m_target, m_folder.File("unused.bin"));
     ASSERT_TRUE(owner.Ready());
     WriteRequest(2, 0x41, m_target);
 
     const DWORD start = GetTickCount();
     ChildProcess updater = ChildProcess::Start(m_updater);
-    ASSERT_TRUE(updater.Wait(kUpdaterRunMs));
+    ASSERT_TRUE(updater.WaitForExit(kUpdaterRunMs));
     const DWORD elapsed = GetTickCount() - start;
     EXPECT_GE(elapsed, 19500u);
     EXPECT_EQ(updater.ExitCode(), 0u);
@@ -426,25 +407,25 @@ TEST_F(UpdaterRun, KilledDuringTheCommitLeavesTheOldTargetOrTheNewOne)
     WriteRequest(2, 0x41, m_target);
     WIN32_FILE_ATTRIBUTE_DATA before;
     ASSERT_TRUE(GetFileAttributesExA(m_target.c_str(), GetFileExInfoStandard, &before));
-    const std::vector<std::string> quiet = m_folder.FileNames();
+    const std::vector<std::wstring> quiet = m_folder.FileNames();
 
     ChildProcess updater = ChildProcess::Start(m_updater);
-    ASSERT_TRUE(updater.started());
+    ASSERT_TRUE(updater.Started());
     // Strike as soon as the commit shows: a new file beside the target, or
     // the target itself changing.
-    const bool committing = WaitUntil(
+    const bool committing = e2e::WaitUntil(
         [&] {
             WIN32_FILE_ATTRIBUTE_DATA now;
             if (!GetFileAttributesExA(m_target.c_str(), GetFileExInfoStandard, &now)
                 || now.nFileSizeLow != before.nFileSizeLow
                 || CompareFileTime(&now.ftLastWriteTime, &before.ftLastWriteTime) != 0)
                 return true;
-            return m_folder.FileNames() != quiet || updater.Wait(0);
+            return m_folder.FileNames() != quiet || updater.WaitForExit(0);
         },
         kUpdaterRunMs, 0);
     ASSERT_TRUE(committing);
-    TerminateProcess(updater.handle(), 99);
-    ASSERT_TRUE(updater.Wait(kStartMs));
+    TerminateProcess(updater.Handle(), 99);
+    ASSERT_TRUE(updater.WaitForExit(kStartMs));
 
     if (ReadFileBytes(m_target) != m_originalTarget)
         ExpectUpdatedTo(2, 0x41);

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+namespace e2e {
+
+// Conversions between the system's ANSI code page and UTF-16, for suites
+// that drive the ANSI interfaces of the programs under test.
+std::wstring FromAnsi(const std::string& text);
+std::string ToAnsi(const std::wstring& text);
+
+}  // namespace e2e
