@@ -31,10 +31,10 @@ ChildProcess ChildProcess::Start(const std::wstring& program, const std::wstring
 
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    UniqueHandle output;
+    UniqueKernelHandle output;
     if (!options.outputFile.empty()) {
         SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
-        output.Reset(CreateFileW(options.outputFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited,
+        output.reset(CreateFileW(options.outputFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited,
                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!output) {
             child.m_startError = GetLastError();
@@ -42,8 +42,8 @@ ChildProcess ChildProcess::Start(const std::wstring& program, const std::wstring
         }
         startup.dwFlags = STARTF_USESTDHANDLES;
         startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);  // borrowed: this process's own
-        startup.hStdOutput = output.Get();
-        startup.hStdError = output.Get();
+        startup.hStdOutput = output.get();
+        startup.hStdError = output.get();
     }
 
     // The child copies the environment as it starts: the variable is this
@@ -64,7 +64,7 @@ ChildProcess ChildProcess::Start(const std::wstring& program, const std::wstring
     if (!started) return child;
 
     CloseHandle(info.hThread);
-    child.m_process.Reset(info.hProcess);
+    child.m_process.reset(info.hProcess);
     child.m_pid = info.dwProcessId;
     child.m_tid = info.dwThreadId;
     return child;
@@ -89,7 +89,7 @@ ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept {
 }
 
 bool ChildProcess::Running() const {
-    return m_process && WaitForSingleObject(m_process.Get(), 0) == WAIT_TIMEOUT;
+    return m_process && WaitForSingleObject(m_process.get(), 0) == WAIT_TIMEOUT;
 }
 
 bool ChildProcess::WaitForExit(DWORD timeoutMs) const {
@@ -98,13 +98,13 @@ bool ChildProcess::WaitForExit(DWORD timeoutMs) const {
 
 DWORD ChildProcess::ExitCode() const {
     DWORD code = STILL_ACTIVE;
-    if (m_process) GetExitCodeProcess(m_process.Get(), &code);
+    if (m_process) GetExitCodeProcess(m_process.get(), &code);
     return code;
 }
 
 void ChildProcess::Kill() {
     if (!Running()) return;
-    TerminateProcess(m_process.Get(), 1);
+    TerminateProcess(m_process.get(), 1);
     WaitForExit(kActionTimeoutMs);
 }
 

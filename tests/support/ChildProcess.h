@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tests/support/TestHandle.h"
+#include "common/UniqueHandle.h"
 
 #include <windows.h>
 
@@ -43,7 +43,7 @@ public:
     DWORD StartError() const { return m_startError; }
     DWORD Pid() const { return m_pid; }
     DWORD MainThreadId() const { return m_tid; }
-    HANDLE Handle() const { return m_process.Get(); }  // borrowed: owned by this object
+    HANDLE Handle() const { return m_process.get(); }  // borrowed: owned by this object
 
     bool Running() const;
     // Waits (see WaitUntil) until the process has ended; false on time-out
@@ -55,7 +55,7 @@ public:
     void Kill();
 
 private:
-    UniqueHandle m_process;
+    UniqueKernelHandle m_process;
     DWORD m_pid = 0;
     DWORD m_tid = 0;
     DWORD m_startError = 0;

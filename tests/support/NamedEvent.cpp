@@ -16,7 +16,7 @@ NamedEvent::NamedEvent(const std::string& purpose)
       m_event(CreateEventA(nullptr, TRUE, FALSE, m_name.c_str())) {}
 
 bool NamedEvent::Wait(DWORD timeoutMs) const {
-    const auto isSet = [this] { return WaitForSingleObject(m_event.Get(), 0) == WAIT_OBJECT_0; };
+    const auto isSet = [this] { return WaitForSingleObject(m_event.get(), 0) == WAIT_OBJECT_0; };
     return m_event && WaitUntil(isSet, timeoutMs);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tests/support/TestHandle.h"
+#include "common/UniqueHandle.h"
 
 #include <windows.h>
 
@@ -15,13 +15,13 @@ public:
     explicit NamedEvent(const std::string& purpose);
 
     const std::string& Name() const { return m_name; }
-    void Set() const { SetEvent(m_event.Get()); }
+    void Set() const { SetEvent(m_event.get()); }
     // Waits (see WaitUntil) until the event is set; false on time-out.
     bool Wait(DWORD timeoutMs) const;
 
 private:
     std::string m_name;
-    UniqueHandle m_event;
+    UniqueKernelHandle m_event;
 };
 
 }  // namespace e2e

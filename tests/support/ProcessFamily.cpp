@@ -4,17 +4,17 @@
 
 #include <vector>
 
-#include "tests/support/TestHandle.h"
+#include "common/UniqueHandle.h"
 
 namespace e2e {
 
 bool ProcessFamily::AnyRunning() {
-    UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    UniqueKernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
     if (!snapshot) return true;  // cannot tell: assume the worst
     std::vector<PROCESSENTRY32W> entries;
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
-    for (BOOL more = Process32FirstW(snapshot.Get(), &entry); more; more = Process32NextW(snapshot.Get(), &entry))
+    for (BOOL more = Process32FirstW(snapshot.get(), &entry); more; more = Process32NextW(snapshot.get(), &entry))
         entries.push_back(entry);
     // Grandchildren may be listed before their parents: repeat until no
     // member is added.

@@ -1,6 +1,6 @@
 #include "tests/support/ProcessProbe.h"
 
-#include "tests/support/TestHandle.h"
+#include "common/UniqueHandle.h"
 
 #include <tlhelp32.h>
 
@@ -8,12 +8,12 @@ namespace e2e {
 
 std::vector<DWORD> ProcessProbe::Named(const std::wstring& exeName) {
     std::vector<DWORD> ids;
-    UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    UniqueKernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
     if (!snapshot) return ids;
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
-    for (BOOL more = Process32FirstW(snapshot.Get(), &entry); more;
-         more = Process32NextW(snapshot.Get(), &entry)) {
+    for (BOOL more = Process32FirstW(snapshot.get(), &entry); more;
+         more = Process32NextW(snapshot.get(), &entry)) {
         if (lstrcmpiW(entry.szExeFile, exeName.c_str()) == 0) ids.push_back(entry.th32ProcessID);
     }
     return ids;
