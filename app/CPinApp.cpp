@@ -1,11 +1,11 @@
 #include "app/CPinApp.h"
 
-#include "framework/CFileFind.h"
 #include "app/CPinDlg.h"
 #include "app/RunningCopyWait.h"
 #include "app/StartupLock.h"
 #include "common/BusyRetry.h"
 #include "common/InstanceMarker.h"
+#include "framework/CFileFind.h"
 
 BEGIN_MESSAGE_MAP(CPinApp, CWinApp)
     ON_COMMAND(ID_HELP, OnHelp)

@@ -3,14 +3,14 @@
 #include <string>
 
 #include "app/CAboutDlg.h"
+#include "app/Pinning.h"
+#include "app/TrayPopup.h"
+#include "common/InstanceMarker.h"
+#include "common/ResourceView.h"
 #include "framework/CDC.h"
 #include "framework/CDataExchange.h"
 #include "framework/CWinApp.h"
-#include "common/InstanceMarker.h"
-#include "common/ResourceView.h"
 #include "persist/ResourceFile.h"
-#include "app/Pinning.h"
-#include "app/TrayPopup.h"
 #include "persist/SaveFlow.h"
 #include "res/resource.h"
 
@@ -153,8 +153,10 @@ void CPinDlg::RemoveTrayIcon() {
 }
 
 void CPinDlg::OnSysCommand(UINT id, LPARAM) {
-    if ((id & 0xFFF0) == IDM_ABOUTBOX) ShowAboutBox();
-    else Default();
+    if ((id & 0xFFF0) == IDM_ABOUTBOX)
+        ShowAboutBox();
+    else
+        Default();
 }
 
 void CPinDlg::ShowAboutBox() {
@@ -351,8 +353,7 @@ bool CPinDlg::ExtractResourceToFile(UINT id, const char* type, const char* path,
 bool CPinDlg::SaveHotkey() {
     const CString updater = GetModulePath(ModulePathDirectory) + m_updaterName;
     const CString target = GetModulePath(ModulePathFull);
-    return SaveHotkeyRequest(AfxGetResourceHandle(), IDR_UPDATER_EXE, {updater, target}, m_hotkey,
-                             ReportSaveFailure);
+    return SaveHotkeyRequest(AfxGetResourceHandle(), IDR_UPDATER_EXE, {updater, target}, m_hotkey, ReportSaveFailure);
 }
 
 void CPinDlg::RunSaveFlow() {

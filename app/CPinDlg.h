@@ -1,15 +1,15 @@
 // The main dialog: tray icon and menu, the global pinning hotkey and its
 // editor, the window finder, and the way out through the save flow.
 #pragma once
+#include "app/ModulePath.h"
+#include "app/Pinning.h"
 #include "framework/CDialog.h"
-#include "ui/button/CFlatButton.h"
 #include "framework/CHotKeyCtrl.h"
 #include "framework/CMenu.h"
 #include "framework/CString.h"
 #include "framework/CToolTipCtrl.h"
 #include "persist/HotkeySetting.h"
-#include "app/ModulePath.h"
-#include "app/Pinning.h"
+#include "ui/button/CFlatButton.h"
 
 // 1 while the hotkey control is locked (disabled); the next click on the
 // Set/Lock button unlocks it.

@@ -73,9 +73,7 @@ bool BenchProcess::Start(const std::wstring& exe, const std::wstring& folder, st
     return true;
 }
 
-bool BenchProcess::Running() const {
-    return m_process && ::WaitForSingleObject(m_process.get(), 0) == WAIT_TIMEOUT;
-}
+bool BenchProcess::Running() const { return m_process && ::WaitForSingleObject(m_process.get(), 0) == WAIT_TIMEOUT; }
 
 HWND BenchProcess::WaitForMarkedWindow(bool mustBeVisible, DWORD limitMs, LONGLONG* seenAt) const {
     const LONGLONG start = ClockNow();

@@ -44,8 +44,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     windowClass.hInstance = instance;
     windowClass.lpszClassName = L"ZorvaneHotkeyFloor";
     if (::RegisterClassW(&windowClass) == 0) return 1;
-    HWND window = ::CreateWindowExW(0, windowClass.lpszClassName, L"Zorvane hotkey floor", WS_OVERLAPPED, 0, 0,
-                                    100, 50, nullptr, nullptr, instance, nullptr);
+    HWND window = ::CreateWindowExW(0, windowClass.lpszClassName, L"Zorvane hotkey floor", WS_OVERLAPPED, 0, 0, 100, 50,
+                                    nullptr, nullptr, instance, nullptr);
     if (window == nullptr) return 1;
     if (!::RegisterHotKey(window, kHotkeyId, 0, VK_F7)) {
         ::DestroyWindow(window);

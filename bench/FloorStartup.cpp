@@ -62,6 +62,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // register.
     INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_HOTKEY_CLASS};
     ::InitCommonControlsEx(&classes);
-    return static_cast<int>(
-        ::DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_ZORVANE_DIALOG), nullptr, FloorProc, 0));
+    return static_cast<int>(::DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_ZORVANE_DIALOG), nullptr, FloorProc, 0));
 }

@@ -65,8 +65,8 @@ bool ParseOptions(int argc, wchar_t** argv, Options* o) {
     o->only = values[L"only"];
     o->raw = values.count(L"raw") != 0;
     bool ok = number(L"runs", &o->runs) && number(L"presses", &o->presses) && number(L"idle", &o->idleSeconds);
-    return ok && !o->zorvane.empty() && !o->brisklet.empty() && !o->floorStartup.empty() &&
-           !o->floorHotkey.empty() && !o->work.empty();
+    return ok && !o->zorvane.empty() && !o->brisklet.empty() && !o->floorStartup.empty() && !o->floorHotkey.empty() &&
+           !o->work.empty();
 }
 
 // A fresh folder name for each start; it also marks the program's command
@@ -102,7 +102,7 @@ struct StartupSample {
 };
 
 std::optional<StartupSample> MeasureStartup(const std::wstring& exe, const Options& o, std::string* error,
-                                           const std::wstring& arguments = std::wstring()) {
+                                            const std::wstring& arguments = std::wstring()) {
     BenchProcess program;
     if (!program.Start(exe, FreshFolder(o, L"start"), error, arguments)) return std::nullopt;
     LONGLONG seen = 0;
@@ -117,8 +117,7 @@ std::optional<StartupSample> MeasureStartup(const std::wstring& exe, const Optio
     ::WaitForInputIdle(program.Process(), kInputLimitMs);
     PROCESS_MEMORY_COUNTERS_EX memory = {};
     memory.cb = sizeof memory;
-    if (::GetProcessMemoryInfo(program.Process(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
-                               sizeof memory)) {
+    if (::GetProcessMemoryInfo(program.Process(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory)) {
         // The commit charge, "private bytes"; Windows reports it in both
         // fields, Wine (8.0) only in PagefileUsage.
         sample.privateKb = std::max(memory.PrivateUsage, memory.PagefileUsage) / 1024.0;
@@ -249,9 +248,9 @@ bool MeasureHotkey(HotkeyScene scene, const Options& o, std::vector<double>* zor
 
 // Counters of one program at one moment, or their change over a phase.
 struct IdleCounters {
-    double cpuMs = -1;                   // GetProcessTimes; negative when unknown
-    std::optional<double> linuxCpuMs;    // /proc/PID/stat
-    std::optional<uint64_t> switches;    // /proc/PID/task/*/status
+    double cpuMs = -1;                 // GetProcessTimes; negative when unknown
+    std::optional<double> linuxCpuMs;  // /proc/PID/stat
+    std::optional<uint64_t> switches;  // /proc/PID/task/*/status
 };
 using IdlePhase = IdleCounters;
 
@@ -291,8 +290,8 @@ void Settle(IdleSubject* a, IdleSubject* b) {
     while (ClockMs(ClockNow() - start) < 15000) {
         ProbeWindow::PumpFor(2000);
         IdleCounters nowA = a->Read(), nowB = b->Read();
-        bool quiet = nowA.switches == lastA.switches && nowB.switches == lastB.switches &&
-                     nowA.cpuMs == lastA.cpuMs && nowB.cpuMs == lastB.cpuMs;
+        bool quiet = nowA.switches == lastA.switches && nowB.switches == lastB.switches && nowA.cpuMs == lastA.cpuMs &&
+                     nowB.cpuMs == lastB.cpuMs;
         if (quiet) return;
         lastA = nowA;
         lastB = nowB;
@@ -383,8 +382,8 @@ void AddIdleRows(TextTable* table, const char* label, const IdlePhase& z, const 
     bool cpuMet = z.cpuMs >= 0 && f.cpuMs >= 0 && z.cpuMs <= f.cpuMs;
     bool linuxMet = z.linuxCpuMs && f.linuxCpuMs && *z.linuxCpuMs <= *f.linuxCpuMs;
     table->AddRow({std::string("idle CPU, ") + label + " " + span + ", GetProcessTimes (ms)",
-                   z.cpuMs < 0 ? "n/a" : Fixed(z.cpuMs, 1), f.cpuMs < 0 ? "n/a" : Fixed(f.cpuMs, 1), "-",
-                   "<= floor", cpuMet ? "met" : "NOT MET"});
+                   z.cpuMs < 0 ? "n/a" : Fixed(z.cpuMs, 1), f.cpuMs < 0 ? "n/a" : Fixed(f.cpuMs, 1), "-", "<= floor",
+                   cpuMet ? "met" : "NOT MET"});
     table->AddRow({std::string("idle CPU, ") + label + " " + span + ", /proc (ms)", Optional(z.linuxCpuMs, 1),
                    Optional(f.linuxCpuMs, 1), "-", "<= floor", linuxMet ? "met" : "NOT MET"});
     std::string wakeVerdict = "n/a";
@@ -440,8 +439,10 @@ int wmain(int argc, wchar_t** argv) {
         }
         // The same floor adding Zorvane's tray icon: the shell's share.
         error.clear();
-        if (auto s = MeasureStartup(o.floorStartup, o, &error, L"--tray")) startTray.push_back(s->ms);
-        else fail("floor start-up with tray icon", error);
+        if (auto s = MeasureStartup(o.floorStartup, o, &error, L"--tray"))
+            startTray.push_back(s->ms);
+        else
+            fail("floor start-up with tray icon", error);
     }
 
     std::vector<double> keyZ, keyF, keyShownZ, keyShownF;

@@ -30,7 +30,8 @@ inline AttemptResult ClassifyFileFailure(DWORD error, const char* path) {
     if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) return AttemptResult::Busy;
     if (error != ERROR_ACCESS_DENIED) return AttemptResult::Failed;
     const DWORD attributes = ::GetFileAttributesA(path);
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0)
+    if (attributes == INVALID_FILE_ATTRIBUTES ||
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0)
         return AttemptResult::Failed;
     return AttemptResult::Busy;
 }
@@ -53,6 +54,6 @@ AttemptResult RetryWhileBusy(Attempt attempt, const Deadline& deadline, DWORD pa
 // The same on the system's tick and Sleep.
 template <class Attempt>
 AttemptResult RetryWhileBusy(Attempt attempt, const Deadline& deadline, DWORD pauseMs) {
-    return RetryWhileBusy(attempt, deadline, pauseMs, [] { return ::GetTickCount(); },
-                          [](DWORD ms) { ::Sleep(ms); });
+    return RetryWhileBusy(
+        attempt, deadline, pauseMs, [] { return ::GetTickCount(); }, [](DWORD ms) { ::Sleep(ms); });
 }

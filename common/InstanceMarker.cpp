@@ -11,13 +11,9 @@ BOOL CALLBACK StopAtMarked(HWND window, LPARAM lParam) {
 
 }  // namespace
 
-bool InstanceMarker::Mark(HWND window) {
-    return ::SetPropA(window, kName, reinterpret_cast<HANDLE>(kValue)) != FALSE;
-}
+bool InstanceMarker::Mark(HWND window) { return ::SetPropA(window, kName, reinterpret_cast<HANDLE>(kValue)) != FALSE; }
 
-bool InstanceMarker::IsMarked(HWND window) {
-    return reinterpret_cast<UINT_PTR>(::GetPropA(window, kName)) == kValue;
-}
+bool InstanceMarker::IsMarked(HWND window) { return reinterpret_cast<UINT_PTR>(::GetPropA(window, kName)) == kValue; }
 
 HWND InstanceMarker::FindFirst() {
     HWND found = nullptr;

@@ -2,9 +2,7 @@
 
 #include <windows.h>
 
-bool IsAnsiLeadByte(unsigned char byte) {
-    return ::IsDBCSLeadByte(byte) != FALSE;
-}
+bool IsAnsiLeadByte(unsigned char byte) { return ::IsDBCSLeadByte(byte) != FALSE; }
 
 size_t FolderPrefixLength(const char* path, LeadBytePredicate isLeadByte) {
     size_t prefix = 0;

@@ -13,9 +13,7 @@ public:
     bool CreateCompatibleBitmap(HDC dc, int width, int height) {
         return Attach(::CreateCompatibleBitmap(dc, width, height));
     }
-    bool LoadBitmap(UINT id) {
-        return Attach(::LoadBitmapW(AfxGetResourceHandle(), MAKEINTRESOURCEW(id)));
-    }
+    bool LoadBitmap(UINT id) { return Attach(::LoadBitmapW(AfxGetResourceHandle(), MAKEINTRESOURCEW(id))); }
     bool GetBitmap(BITMAP* info) const {
         return m_hObject != nullptr && ::GetObjectW(m_hObject, sizeof(BITMAP), info) == sizeof(BITMAP);
     }

@@ -51,8 +51,7 @@ HWND CDialog::FindOwner() const {
     if (main == nullptr || main == this || main->m_hWnd == nullptr) return nullptr;
     HWND owner = main->m_hWnd;
     // Owners are top-level windows.
-    while ((::GetWindowLongW(owner, GWL_STYLE) & WS_CHILD) && ::GetParent(owner) != nullptr)
-        owner = ::GetParent(owner);
+    while ((::GetWindowLongW(owner, GWL_STYLE) & WS_CHILD) && ::GetParent(owner) != nullptr) owner = ::GetParent(owner);
     return owner;
 }
 

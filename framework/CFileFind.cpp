@@ -7,9 +7,7 @@ bool CFileFind::FindFile(const char* pattern) {
     return m_find != INVALID_HANDLE_VALUE;
 }
 
-bool CFileFind::FindNextFile() {
-    return m_find != INVALID_HANDLE_VALUE && ::FindNextFileA(m_find, &m_data) != FALSE;
-}
+bool CFileFind::FindNextFile() { return m_find != INVALID_HANDLE_VALUE && ::FindNextFileA(m_find, &m_data) != FALSE; }
 
 void CFileFind::Close() {
     if (m_find != INVALID_HANDLE_VALUE) ::FindClose(m_find);

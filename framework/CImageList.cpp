@@ -17,9 +17,7 @@ BOOL CImageList::DeleteImageList() {
     return ::ImageList_Destroy(std::exchange(m_hImageList, nullptr));
 }
 
-int CImageList::GetImageCount() const {
-    return m_hImageList != nullptr ? ::ImageList_GetImageCount(m_hImageList) : 0;
-}
+int CImageList::GetImageCount() const { return m_hImageList != nullptr ? ::ImageList_GetImageCount(m_hImageList) : 0; }
 
 int CImageList::Add(HBITMAP bitmap, COLORREF mask) {
     if (m_hImageList == nullptr || bitmap == nullptr) return -1;

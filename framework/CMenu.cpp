@@ -73,9 +73,7 @@ HMENU CMenu::Detach() {
 BOOL CMenu::CreateMenu() { return Attach(::CreateMenu()); }
 BOOL CMenu::CreatePopupMenu() { return Attach(::CreatePopupMenu()); }
 
-BOOL CMenu::LoadMenu(UINT id) {
-    return Attach(::LoadMenuW(AfxGetResourceHandle(), MAKEINTRESOURCEW(id)));
-}
+BOOL CMenu::LoadMenu(UINT id) { return Attach(::LoadMenuW(AfxGetResourceHandle(), MAKEINTRESOURCEW(id))); }
 
 BOOL CMenu::DestroyMenu() {
     if (m_hMenu == nullptr) return FALSE;

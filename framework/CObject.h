@@ -15,13 +15,13 @@ struct CRuntimeClass {
 
 #define RUNTIME_CLASS(cls) (&cls::classInfo)
 
-#define DECLARE_DYNAMIC(cls)                                   \
-public:                                                        \
-    static const CRuntimeClass classInfo;                      \
+#define DECLARE_DYNAMIC(cls)              \
+public:                                   \
+    static const CRuntimeClass classInfo; \
     const CRuntimeClass* GetRuntimeClass() const override;
 
-#define IMPLEMENT_DYNAMIC(cls, base)                                          \
-    const CRuntimeClass cls::classInfo = {#cls, RUNTIME_CLASS(base)};         \
+#define IMPLEMENT_DYNAMIC(cls, base)                                  \
+    const CRuntimeClass cls::classInfo = {#cls, RUNTIME_CLASS(base)}; \
     const CRuntimeClass* cls::GetRuntimeClass() const { return &cls::classInfo; }
 
 class CObject {

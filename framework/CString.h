@@ -18,9 +18,18 @@ public:
     const char* GetString() const { return m_text.c_str(); }
     char GetAt(int index) const { return m_text[static_cast<size_t>(index)]; }
 
-    CString& operator+=(const CString& other) { m_text += other.m_text; return *this; }
-    CString& operator+=(const char* other) { m_text += other ? other : ""; return *this; }
-    CString& operator+=(char c) { m_text += c; return *this; }
+    CString& operator+=(const CString& other) {
+        m_text += other.m_text;
+        return *this;
+    }
+    CString& operator+=(const char* other) {
+        m_text += other ? other : "";
+        return *this;
+    }
+    CString& operator+=(char c) {
+        m_text += c;
+        return *this;
+    }
     friend CString operator+(CString a, const CString& b) { return a += b; }
     friend CString operator+(CString a, const char* b) { return a += b; }
     bool operator==(const CString& o) const { return m_text == o.m_text; }

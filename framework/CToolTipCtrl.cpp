@@ -11,9 +11,9 @@ CToolTipCtrl::~CToolTipCtrl() {
 
 BOOL CToolTipCtrl::Create(CWnd* parent, DWORD style) {
     if (m_hWnd != nullptr) return FALSE;
-    HWND hwnd = ::CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | style, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, parent ? parent->m_hWnd : nullptr, nullptr,
-                                  AfxGetInstanceHandle(), nullptr);
+    HWND hwnd =
+        ::CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                          CW_USEDEFAULT, parent ? parent->m_hWnd : nullptr, nullptr, AfxGetInstanceHandle(), nullptr);
     if (hwnd == nullptr) return FALSE;
     // Subclassed rather than attached, so that its death reaches the object.
     if (SubclassWindow(hwnd)) return TRUE;

@@ -1,7 +1,7 @@
 #include "framework/CWinApp.h"
 
-#include "framework/CWnd.h"
 #include "common/PathSplit.h"
+#include "framework/CWnd.h"
 
 namespace {
 CWinApp* g_app = nullptr;
@@ -9,7 +9,9 @@ CWinApp* g_app = nullptr;
 
 CWinApp* AfxGetApp() { return g_app; }
 CWnd* AfxGetMainWnd() { return g_app ? g_app->m_pMainWnd : nullptr; }
-HINSTANCE AfxGetInstanceHandle() { return g_app && g_app->m_hInstance ? g_app->m_hInstance : ::GetModuleHandleW(nullptr); }
+HINSTANCE AfxGetInstanceHandle() {
+    return g_app && g_app->m_hInstance ? g_app->m_hInstance : ::GetModuleHandleW(nullptr);
+}
 HINSTANCE AfxGetResourceHandle() { return AfxGetInstanceHandle(); }
 
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)

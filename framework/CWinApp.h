@@ -14,7 +14,7 @@ public:
     ~CWinApp() override;
 
     HINSTANCE m_hInstance = nullptr;
-    CWnd* m_pMainWnd = nullptr;   // not owned
+    CWnd* m_pMainWnd = nullptr;  // not owned
     CString m_appName;
 
     virtual BOOL InitInstance() { return FALSE; }

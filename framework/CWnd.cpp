@@ -35,8 +35,10 @@ CWnd::~CWnd() {
     if (m_hWnd != nullptr && !m_temporary) {
         // An object going away while its window lives must not leave the
         // window calling into freed memory.
-        if (m_pfnSuper != nullptr) UnsubclassWindow();
-        else Detach();
+        if (m_pfnSuper != nullptr)
+            UnsubclassWindow();
+        else
+            Detach();
     }
 }
 
@@ -105,8 +107,7 @@ BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT flags) {
     if (changed == style) return FALSE;
     ::SetWindowLongW(m_hWnd, GWL_STYLE, static_cast<LONG>(changed));
     if (flags != 0)
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
-                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | flags);
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | flags);
     return TRUE;
 }
 
@@ -138,9 +139,7 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
 }
 
-LRESULT CWnd::Default() {
-    return DefWindowProc(g_current.message, g_current.wParam, g_current.lParam);
-}
+LRESULT CWnd::Default() { return DefWindowProc(g_current.message, g_current.wParam, g_current.lParam); }
 
 BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
 

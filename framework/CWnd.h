@@ -82,7 +82,10 @@ public:
     BOOL DestroyWindow();
     // The framework has no tool tips of its own; windows register their tools
     // explicitly. The flag is kept for callers that ask.
-    BOOL EnableToolTips(BOOL enable = TRUE) { m_toolTipsEnabled = enable; return TRUE; }
+    BOOL EnableToolTips(BOOL enable = TRUE) {
+        m_toolTipsEnabled = enable;
+        return TRUE;
+    }
     BOOL ToolTipsEnabled() const { return m_toolTipsEnabled; }
 
     // The one window procedure of every bound window.

@@ -43,8 +43,10 @@ public:
 
     void SetPermanent(Handle h, Object* p) {
         auto it = LowerBound(m_permanent, h);
-        if (it != m_permanent.end() && it->handle == h) it->object = p;
-        else m_permanent.insert(it, Permanent{h, p});
+        if (it != m_permanent.end() && it->handle == h)
+            it->object = p;
+        else
+            m_permanent.insert(it, Permanent{h, p});
     }
 
     void RemovePermanent(Handle h, const Object* p) {

@@ -17,10 +17,8 @@
 #error "LeanRuntime.cpp replaces the throwing runtime; build it without exceptions"
 #endif
 
-void* operator new(std::size_t size)
-{
-    if (void* block = std::malloc(size != 0 ? size : 1))
-        return block;
+void* operator new(std::size_t size) {
+    if (void* block = std::malloc(size != 0 ? size : 1)) return block;
     std::abort();
 }
 
@@ -43,4 +41,4 @@ namespace std {
 template class basic_string<char>;
 template class basic_string<wchar_t>;
 
-} // namespace std
+}  // namespace std

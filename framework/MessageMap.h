@@ -14,13 +14,13 @@ using MessageThunk = LRESULT (*)(CCmdTarget* target, WPARAM wParam, LPARAM lPara
 
 enum class EntryKind : unsigned char {
     End,
-    Message,          // any window message
-    Command,          // WM_COMMAND with a notification code from an id range
-    Notify,           // WM_NOTIFY with a code from an id range
-    ReflectCommand,   // WM_COMMAND code reflected to the control: handled, parent skipped
-    ReflectCommandEx, // reflected; the handler's BOOL decides whether the parent runs too
-    ReflectMessage,   // other reflected messages (WM_CTLCOLOR, WM_DRAWITEM, ...)
-    Registered,       // a message numbered at run time (RegisterWindowMessage)
+    Message,           // any window message
+    Command,           // WM_COMMAND with a notification code from an id range
+    Notify,            // WM_NOTIFY with a code from an id range
+    ReflectCommand,    // WM_COMMAND code reflected to the control: handled, parent skipped
+    ReflectCommandEx,  // reflected; the handler's BOOL decides whether the parent runs too
+    ReflectMessage,    // other reflected messages (WM_CTLCOLOR, WM_DRAWITEM, ...)
+    Registered,        // a message numbered at run time (RegisterWindowMessage)
 };
 
 struct MessageMapEntry {
@@ -46,18 +46,30 @@ struct MessageMap {
 namespace msgthunk {
 // The class a member-function pointer belongs to: handlers inherited from a
 // base class are called on the base.
-template <class M> struct MemberClass;
-template <class C, class R, class... A> struct MemberClass<R (C::*)(A...)> { using type = C; };
-template <class M> using ClassOf = typename MemberClass<M>::type;
+template <class M>
+struct MemberClass;
+template <class C, class R, class... A>
+struct MemberClass<R (C::*)(A...)> {
+    using type = C;
+};
+template <class M>
+using ClassOf = typename MemberClass<M>::type;
 
 template <auto F>
-LRESULT Void(CCmdTarget* t, WPARAM, LPARAM) { (static_cast<ClassOf<decltype(F)>*>(t)->*F)(); return 0; }
+LRESULT Void(CCmdTarget* t, WPARAM, LPARAM) {
+    (static_cast<ClassOf<decltype(F)>*>(t)->*F)();
+    return 0;
+}
 
 template <auto F>
-LRESULT Bool(CCmdTarget* t, WPARAM, LPARAM) { return (static_cast<ClassOf<decltype(F)>*>(t)->*F)(); }
+LRESULT Bool(CCmdTarget* t, WPARAM, LPARAM) {
+    return (static_cast<ClassOf<decltype(F)>*>(t)->*F)();
+}
 
 template <auto F>
-LRESULT Raw(CCmdTarget* t, WPARAM w, LPARAM l) { return (static_cast<ClassOf<decltype(F)>*>(t)->*F)(w, l); }
+LRESULT Raw(CCmdTarget* t, WPARAM w, LPARAM l) {
+    return (static_cast<ClassOf<decltype(F)>*>(t)->*F)(w, l);
+}
 
 template <auto F>
 LRESULT Mouse(CCmdTarget* t, WPARAM w, LPARAM l) {
@@ -67,7 +79,8 @@ LRESULT Mouse(CCmdTarget* t, WPARAM w, LPARAM l) {
 
 template <auto F>
 LRESULT Size(CCmdTarget* t, WPARAM w, LPARAM l) {
-    (static_cast<ClassOf<decltype(F)>*>(t)->*F)(static_cast<UINT>(w), static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l)));
+    (static_cast<ClassOf<decltype(F)>*>(t)->*F)(static_cast<UINT>(w), static_cast<short>(LOWORD(l)),
+                                                static_cast<short>(HIWORD(l)));
     return 0;
 }
 
@@ -111,7 +124,9 @@ LRESULT Enable(CCmdTarget* t, WPARAM w, LPARAM) {
 }
 
 template <auto F>
-LRESULT Uint(CCmdTarget* t, WPARAM, LPARAM) { return (static_cast<ClassOf<decltype(F)>*>(t)->*F)(); }
+LRESULT Uint(CCmdTarget* t, WPARAM, LPARAM) {
+    return (static_cast<ClassOf<decltype(F)>*>(t)->*F)();
+}
 
 template <auto F>
 LRESULT MenuChar(CCmdTarget* t, WPARAM w, LPARAM l) {
@@ -127,26 +142,28 @@ LRESULT MeasureItem(CCmdTarget* t, WPARAM w, LPARAM l) {
 // Reflected WM_CTLCOLOR*: lParam carries the DC handle of the original message.
 template <auto F>
 LRESULT CtlColor(CCmdTarget* t, WPARAM w, LPARAM l) {
-    return reinterpret_cast<LRESULT>((static_cast<ClassOf<decltype(F)>*>(t)->*F)(reinterpret_cast<HDC>(w), static_cast<UINT>(l)));
+    return reinterpret_cast<LRESULT>(
+        (static_cast<ClassOf<decltype(F)>*>(t)->*F)(reinterpret_cast<HDC>(w), static_cast<UINT>(l)));
 }
 }  // namespace msgthunk
 
-#define DECLARE_MESSAGE_MAP()                          \
-public:                                                \
-    static const MessageMap* GetThisMessageMap();      \
+#define DECLARE_MESSAGE_MAP()                     \
+public:                                           \
+    static const MessageMap* GetThisMessageMap(); \
     const MessageMap* GetMessageMap() const override;
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                    \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                        \
     const MessageMap* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
-    const MessageMap* theClass::GetThisMessageMap() {                             \
-        using ThisClass [[maybe_unused]] = theClass;                              \
-        using TheBaseClass = baseClass;                                           \
+    const MessageMap* theClass::GetThisMessageMap() {                                 \
+        using ThisClass [[maybe_unused]] = theClass;                                  \
+        using TheBaseClass = baseClass;                                               \
         static const MessageMapEntry entries[] = {
-
-#define END_MESSAGE_MAP()                                                       \
-        {0, 0, 0, 0, EntryKind::End, nullptr, nullptr}};                                 \
-        static const MessageMap map = {&TheBaseClass::GetThisMessageMap, entries}; \
-        return &map;                                                            \
+#define END_MESSAGE_MAP()                                                      \
+    { 0, 0, 0, 0, EntryKind::End, nullptr, nullptr }                           \
+    }                                                                          \
+    ;                                                                          \
+    static const MessageMap map = {&TheBaseClass::GetThisMessageMap, entries}; \
+    return &map;                                                               \
     }
 
 #define ZV_MSG(msg, shape, fn) {msg, 0, 0, 0, EntryKind::Message, &msgthunk::shape<&ThisClass::fn>, nullptr},
@@ -174,7 +191,8 @@ public:                                                \
 #define ON_WM_MEASUREITEM() ZV_MSG(WM_MEASUREITEM, MeasureItem, OnMeasureItem)
 
 #define ON_COMMAND(id, fn) {WM_COMMAND, 0, id, id, EntryKind::Command, &msgthunk::Void<&ThisClass::fn>, nullptr},
-#define ON_CONTROL(code, id, fn) {WM_COMMAND, code, id, id, EntryKind::Command, &msgthunk::Void<&ThisClass::fn>, nullptr},
+#define ON_CONTROL(code, id, fn) \
+    {WM_COMMAND, code, id, id, EntryKind::Command, &msgthunk::Void<&ThisClass::fn>, nullptr},
 #define ON_BN_CLICKED(id, fn) ON_CONTROL(BN_CLICKED, id, fn)
 
 #define ON_CONTROL_REFLECT(code, fn) \

@@ -7,9 +7,9 @@
 // the application runs and static destructors after it. The C runtime DLL
 // still serves malloc and the string functions; it initialises itself when
 // it is loaded, whoever starts the process.
+#include "common/StaticConstructors.h"
 #include "framework/CWinApp.h"
 #include "framework/ExitFunctionList.h"
-#include "common/StaticConstructors.h"
 
 #include <windows.h>
 
@@ -19,17 +19,13 @@ namespace {
 // constructor of the list itself could run: it needs none.
 ExitFunctionList g_exitFunctions;
 
-} // namespace
+}  // namespace
 
 // The compiler registers static destructors here. Only an exhausted heap
 // refuses one, with the failure the C library documents.
-extern "C" int atexit(ExitFunctionList::Function function)
-{
-    return g_exitFunctions.Add(function) ? 0 : -1;
-}
+extern "C" int atexit(ExitFunctionList::Function function) { return g_exitFunctions.Add(function) ? 0 : -1; }
 
-extern "C" [[noreturn]] void FrameworkProcessEntry()
-{
+extern "C" [[noreturn]] void FrameworkProcessEntry() {
     // Extended precision, as the toolchain's own start-up code leaves it; the
     // system starts a process in double precision, and colour arithmetic
     // would round differently from every test of it.

@@ -5,8 +5,7 @@
 namespace {
 
 // Missing or short values read as 0.
-std::uint32_t DwordOrZero(const ResourceView& resource)
-{
+std::uint32_t DwordOrZero(const ResourceView& resource) {
     std::uint32_t value = 0;
     ReadLittleEndian32(resource.data, resource.size, value);
     return value;
@@ -14,22 +13,17 @@ std::uint32_t DwordOrZero(const ResourceView& resource)
 
 }  // namespace
 
-DwordBytes EncodeDword(std::uint32_t value)
-{
+DwordBytes EncodeDword(std::uint32_t value) {
     DwordBytes out;
     WriteLittleEndian32(value, out.bytes);
     return out;
 }
 
-bool BuildUpdateRequestPayloads(std::uint32_t modifiers, std::uint32_t virtualKey,
-                                const char* path, std::size_t pathLength,
-                                UpdateRequestPayloads& out)
-{
+bool BuildUpdateRequestPayloads(std::uint32_t modifiers, std::uint32_t virtualKey, const char* path,
+                                std::size_t pathLength, UpdateRequestPayloads& out) {
     const std::uint64_t length = pathLength;
-    if (length > 0xFFFFFFFFu)
-        return false;
-    if (path == nullptr && pathLength != 0)
-        return false;
+    if (length > 0xFFFFFFFFu) return false;
+    if (path == nullptr && pathLength != 0) return false;
     out.modifiers = EncodeDword(modifiers);
     out.virtualKey = EncodeDword(virtualKey);
     // A null pointer with size 0 would ask UpdateResourceA to delete 103.
@@ -39,8 +33,7 @@ bool BuildUpdateRequestPayloads(std::uint32_t modifiers, std::uint32_t virtualKe
     return true;
 }
 
-RequestPayload PayloadAt(const UpdateRequestPayloads& payloads, std::size_t index)
-{
+RequestPayload PayloadAt(const UpdateRequestPayloads& payloads, std::size_t index) {
     RequestPayload payload;
     switch (index) {
     case 0:
@@ -69,17 +62,14 @@ RequestPayload PayloadAt(const UpdateRequestPayloads& payloads, std::size_t inde
     return payload;
 }
 
-RequestDecodeStatus DecodeUpdateRequest(const RequestResources& resources, UpdateRequest& out)
-{
+RequestDecodeStatus DecodeUpdateRequest(const RequestResources& resources, UpdateRequest& out) {
     const std::uint32_t modifiers = DwordOrZero(resources.modifiers);
     const std::uint32_t virtualKey = DwordOrZero(resources.virtualKey);
     const std::uint32_t pathLength = DwordOrZero(resources.pathLength);
 
-    if (resources.path.data == nullptr)
-        return RequestDecodeStatus::PathMissing;
+    if (resources.path.data == nullptr) return RequestDecodeStatus::PathMissing;
     // The length is not trusted: copying it blindly would read past 103.
-    if (pathLength > resources.path.size)
-        return RequestDecodeStatus::PathLengthExceedsResource;
+    if (pathLength > resources.path.size) return RequestDecodeStatus::PathLengthExceedsResource;
 
     out.modifiers = modifiers;
     out.virtualKey = virtualKey;

@@ -69,9 +69,8 @@ DwordBytes EncodeDword(std::uint32_t value);
 // path holds pathLength ANSI bytes without a terminating zero. False when the
 // length does not fit the 32-bit length resource or path is null but
 // pathLength is not 0.
-bool BuildUpdateRequestPayloads(std::uint32_t modifiers, std::uint32_t virtualKey,
-                                const char* path, std::size_t pathLength,
-                                UpdateRequestPayloads& out);
+bool BuildUpdateRequestPayloads(std::uint32_t modifiers, std::uint32_t virtualKey, const char* path,
+                                std::size_t pathLength, UpdateRequestPayloads& out);
 
 // The payloads in writing order: 101, 102, 103, 104. index < kPayloadCount.
 RequestPayload PayloadAt(const UpdateRequestPayloads& payloads, std::size_t index);

@@ -132,10 +132,12 @@ DWORD Number(const char* text) { return static_cast<DWORD>(std::strtoul(text, nu
 std::string Run(int argc, char** argv) {
     const std::string command = argv[2];
     if (command == "main" && argc == 4) {
-        HWND main = WaitFor([] {
-            HWND hwnd = InstanceMarker::FindFirst();
-            return hwnd != nullptr && ::IsWindowVisible(hwnd) ? hwnd : nullptr;
-        }, Number(argv[3]));
+        HWND main = WaitFor(
+            [] {
+                HWND hwnd = InstanceMarker::FindFirst();
+                return hwnd != nullptr && ::IsWindowVisible(hwnd) ? hwnd : nullptr;
+            },
+            Number(argv[3]));
         if (main == nullptr) return "error no main dialog";
         HWND exitButton = ::GetDlgItem(main, kExitButtonId);
         if (exitButton == nullptr) return "error no Exit button";
@@ -203,11 +205,13 @@ std::string Run(int argc, char** argv) {
         ::PostMessageW(control, WM_KEYUP, VK_F24, 0xC0000001);
         const WORD handled = value == 0 ? 1 : 0;
         ::PostMessageW(control, HKM_SETHOTKEY, handled, 0);
-        const bool done = WaitUntil([&] {
-            DWORD_PTR shown = 0xFFFF;
-            ::SendMessageTimeoutW(control, HKM_GETHOTKEY, 0, 0, SMTO_ABORTIFHUNG, 5000, &shown);
-            return (shown & 0xFFFF) == handled;
-        }, Number(argv[5]));
+        const bool done = WaitUntil(
+            [&] {
+                DWORD_PTR shown = 0xFFFF;
+                ::SendMessageTimeoutW(control, HKM_GETHOTKEY, 0, 0, SMTO_ABORTIFHUNG, 5000, &shown);
+                return (shown & 0xFFFF) == handled;
+            },
+            Number(argv[5]));
         ::SendMessageTimeoutW(control, HKM_SETHOTKEY, value, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
         if (!done) return "error the key release was not handled";
         Settle(main);
@@ -250,7 +254,8 @@ std::string Run(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: zvctl OUTFILE main|pointer|tray-menu|close-menu|unlock|type|hold|about|quit ARGS\n");
+        std::fprintf(stderr,
+                     "usage: zvctl OUTFILE main|pointer|tray-menu|close-menu|unlock|type|hold|about|quit ARGS\n");
         return 2;
     }
     g_answerPath = argv[1];

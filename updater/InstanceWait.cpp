@@ -11,16 +11,13 @@ const DWORD kLongestWaitMs = 20000;
 
 }  // namespace
 
-void WaitForMainInstance(const Deadline& deadline)
-{
+void WaitForMainInstance(const Deadline& deadline) {
     const HWND found = InstanceMarker::FindFirst();
-    if (found == nullptr)
-        return;
+    if (found == nullptr) return;
     DWORD processId = 0;
     GetWindowThreadProcessId(found, &processId);
     UniqueKernelHandle process(OpenProcess(kWaitAccess, FALSE, processId));
-    if (!process)
-        return;
+    if (!process) return;
     // Timed out or ended: either way the commit decides what happens next.
     const DWORD remainingMs = deadline.RemainingMs(GetTickCount());
     WaitForSingleObject(process.get(), remainingMs < kLongestWaitMs ? remainingMs : kLongestWaitMs);

@@ -6,15 +6,13 @@
 namespace {
 
 // Resources of the updater's own file.
-ResourceView OwnRequestResource(unsigned short id)
-{
+ResourceView OwnRequestResource(unsigned short id) {
     return FindModuleResource(nullptr, MAKEINTRESOURCEA(id), UpdateRequest::kResourceType);
 }
 
 }  // namespace
 
-bool ReadUpdateRequest(TargetRequest& out)
-{
+bool ReadUpdateRequest(TargetRequest& out) {
     RequestResources resources;
     resources.modifiers = OwnRequestResource(UpdateRequest::kModifiersId);
     resources.virtualKey = OwnRequestResource(UpdateRequest::kVirtualKeyId);
@@ -22,10 +20,8 @@ bool ReadUpdateRequest(TargetRequest& out)
     resources.path = OwnRequestResource(UpdateRequest::kPathId);
 
     UpdateRequest request;
-    if (DecodeUpdateRequest(resources, request) != RequestDecodeStatus::Usable)
-        return false;
-    if (!HeapString::CopyOf(request.path, request.pathLength, out.path))
-        return false;
+    if (DecodeUpdateRequest(resources, request) != RequestDecodeStatus::Usable) return false;
+    if (!HeapString::CopyOf(request.path, request.pathLength, out.path)) return false;
     out.modifiers = request.modifiers;
     out.virtualKey = request.virtualKey;
     return true;

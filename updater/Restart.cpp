@@ -5,8 +5,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
-void RestartTarget(const char* path)
-{
+void RestartTarget(const char* path) {
     SHELLEXECUTEINFOA info;
     ZeroMemory(&info, sizeof(info));
     info.cbSize = sizeof(info);

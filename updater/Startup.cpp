@@ -8,8 +8,7 @@
 
 #include <windows.h>
 
-extern "C" [[noreturn]] void BriskletStartup()
-{
+extern "C" [[noreturn]] void BriskletStartup() {
     // None of the updater's statics needs a destructor: the process ends here
     // and the system closes what it held.
     RunStaticConstructors();

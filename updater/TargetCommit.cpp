@@ -1,11 +1,11 @@
 #include "updater/TargetCommit.h"
 
+#include "common/UniqueHandle.h"
+#include "persist/UpdateRequest.h"
 #include "updater/FileCopy.h"
 #include "updater/ResourceUpdate.h"
 #include "updater/TargetFolder.h"
 #include "updater/TemporaryFile.h"
-#include "common/UniqueHandle.h"
-#include "persist/UpdateRequest.h"
 
 #include <windows.h>
 
@@ -17,8 +17,7 @@
 
 namespace {
 
-bool IsExistingFile(const char* path)
-{
+bool IsExistingFile(const char* path) {
     const DWORD attributes = GetFileAttributesA(path);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
@@ -29,66 +28,56 @@ const DWORD kRetryPauseMs = 200;
 // Write access is refused while the target runs or while another process
 // holds it without sharing writes. Wine refuses the final rename in both cases
 // too (access denied), but waiting here first makes no copy while it is held.
-AttemptResult LockTarget(const char* target, UniqueKernelHandle& lock)
-{
+AttemptResult LockTarget(const char* target, UniqueKernelHandle& lock) {
     HANDLE handle = CreateFileA(target, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return ClassifyFileFailure(GetLastError(), target);
+    if (handle == INVALID_HANDLE_VALUE) return ClassifyFileFailure(GetLastError(), target);
     lock = UniqueKernelHandle(handle);
     return AttemptResult::Done;
 }
 
 // A holder that came after the lock went, or that shares writes but not
 // deletion, shows only here.
-AttemptResult ReplaceTarget(const char* copy, const char* target)
-{
-    if (MoveFileExA(copy, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return AttemptResult::Done;
+AttemptResult ReplaceTarget(const char* copy, const char* target) {
+    if (MoveFileExA(copy, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return AttemptResult::Done;
     return ClassifyFileFailure(GetLastError(), target);
 }
 
-CommitResult UpdateCopy(const char* copy, std::uint32_t modifiers, std::uint32_t virtualKey)
-{
+CommitResult UpdateCopy(const char* copy, std::uint32_t modifiers, std::uint32_t virtualKey) {
     ResourceUpdate update(copy);
-    if (!update.opened())
-        return CommitResult::TargetNotOpened;
+    if (!update.opened()) return CommitResult::TargetNotOpened;
     // As before: a failed replacement shows in the commit, if at all.
-    update.PutDword(UpdateRequest::kResourceType, UpdateRequest::kTargetModifiersId,
-                    UpdateRequest::kLanguage, modifiers);
-    update.PutDword(UpdateRequest::kResourceType, UpdateRequest::kTargetVirtualKeyId,
-                    UpdateRequest::kLanguage, virtualKey);
-    if (!update.Commit() || !FlushFileToDisk(copy))
-        return CommitResult::Failed;
+    update.PutDword(UpdateRequest::kResourceType, UpdateRequest::kTargetModifiersId, UpdateRequest::kLanguage,
+                    modifiers);
+    update.PutDword(UpdateRequest::kResourceType, UpdateRequest::kTargetVirtualKeyId, UpdateRequest::kLanguage,
+                    virtualKey);
+    if (!update.Commit() || !FlushFileToDisk(copy)) return CommitResult::Failed;
     return CommitResult::Committed;
 }
 
 }  // namespace
 
 CommitResult CommitHotkey(const char* target, std::uint32_t modifiers, std::uint32_t virtualKey,
-                          const Deadline& deadline)
-{
-    if (!IsExistingFile(target))
-        return CommitResult::TargetNotOpened;
+                          const Deadline& deadline) {
+    if (!IsExistingFile(target)) return CommitResult::TargetNotOpened;
     UniqueKernelHandle lock;
     if (RetryWhileBusy([&] { return LockTarget(target, lock); }, deadline, kRetryPauseMs) != AttemptResult::Done)
         return CommitResult::Failed;
 
     char folder[MAX_PATH];
     TemporaryFile copy;
-    if (!TargetFolderOf(target, IsAnsiLeadByte, folder, sizeof(folder)) || !copy.CreateIn(folder)
-        || !CopyIntoFile(lock.get(), copy.path()))
+    if (!TargetFolderOf(target, IsAnsiLeadByte, folder, sizeof(folder)) || !copy.CreateIn(folder) ||
+        !CopyIntoFile(lock.get(), copy.path()))
         return CommitResult::Failed;
 
     const CommitResult updated = UpdateCopy(copy.path(), modifiers, virtualKey);
-    if (updated != CommitResult::Committed)
-        return updated;
+    if (updated != CommitResult::Committed) return updated;
 
     // The rename needs the target closed. Given up, the copy goes with the
     // TemporaryFile.
     lock.reset();
-    if (RetryWhileBusy([&] { return ReplaceTarget(copy.path(), target); }, deadline, kRetryPauseMs)
-        != AttemptResult::Done)
+    if (RetryWhileBusy([&] { return ReplaceTarget(copy.path(), target); }, deadline, kRetryPauseMs) !=
+        AttemptResult::Done)
         return CommitResult::Failed;
     copy.Release();
     return CommitResult::Committed;

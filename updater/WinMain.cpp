@@ -18,12 +18,10 @@ const DWORD kLongestRunMs = 30000;
 
 // Exit codes: 0 done or nothing to update; 1 no usable request or the
 // commit failed. Nobody reads them but tests; nothing is ever shown.
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
-{
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     const Deadline deadline(GetTickCount(), kLongestRunMs);
     TargetRequest request;
-    if (!ReadUpdateRequest(request))
-        return 1;
+    if (!ReadUpdateRequest(request)) return 1;
 
     WaitForMainInstance(deadline);
 

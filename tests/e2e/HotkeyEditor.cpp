@@ -1,8 +1,8 @@
 #include "tests/e2e/HotkeyEditor.h"
 
 #include <commctrl.h>
-#include <algorithm>
 #include <gtest/gtest.h>
+#include <algorithm>
 
 #include "tests/support/InputDriver.h"
 #include "tests/support/WaitUntil.h"

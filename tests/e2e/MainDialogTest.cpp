@@ -34,11 +34,16 @@ enum class HideAction { CloseBoxClick, SysCommandClose, WmClose, AltF4, Minimise
 
 std::string Name(HideAction action) {
     switch (action) {
-        case HideAction::CloseBoxClick: return "CloseBoxClick";
-        case HideAction::SysCommandClose: return "SysCommandClose";
-        case HideAction::WmClose: return "WmClose";
-        case HideAction::AltF4: return "AltF4";
-        case HideAction::MinimiseBoxClick: return "MinimiseBoxClick";
+    case HideAction::CloseBoxClick:
+        return "CloseBoxClick";
+    case HideAction::SysCommandClose:
+        return "SysCommandClose";
+    case HideAction::WmClose:
+        return "WmClose";
+    case HideAction::AltF4:
+        return "AltF4";
+    case HideAction::MinimiseBoxClick:
+        return "MinimiseBoxClick";
     }
     return "Unknown";
 }
@@ -49,17 +54,16 @@ void PrintTo(HideAction action, std::ostream* out) { *out << Name(action); }
 
 bool Perform(HideAction action, HWND dialog) {
     switch (action) {
-        case HideAction::CloseBoxClick:
-            return InputDriver::ClickNonClient(dialog, HTCLOSE, kActionTimeoutMs);
-        case HideAction::SysCommandClose:
-            return PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0) != FALSE;
-        case HideAction::WmClose:
-            return PostMessageW(dialog, WM_CLOSE, 0, 0) != FALSE;
-        case HideAction::AltF4:
-            return InputDriver::BringToForeground(dialog, kActionTimeoutMs) &&
-                   InputDriver::PressChord({VK_MENU, VK_F4});
-        case HideAction::MinimiseBoxClick:
-            return InputDriver::ClickNonClient(dialog, HTMINBUTTON, kActionTimeoutMs);
+    case HideAction::CloseBoxClick:
+        return InputDriver::ClickNonClient(dialog, HTCLOSE, kActionTimeoutMs);
+    case HideAction::SysCommandClose:
+        return PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0) != FALSE;
+    case HideAction::WmClose:
+        return PostMessageW(dialog, WM_CLOSE, 0, 0) != FALSE;
+    case HideAction::AltF4:
+        return InputDriver::BringToForeground(dialog, kActionTimeoutMs) && InputDriver::PressChord({VK_MENU, VK_F4});
+    case HideAction::MinimiseBoxClick:
+        return InputDriver::ClickNonClient(dialog, HTMINBUTTON, kActionTimeoutMs);
     }
     return false;
 }
@@ -72,8 +76,7 @@ TEST_P(HideToTrayTest, HidesTheDialogWhileTheProgramStaysWithIconAndHotkey) {
     ASSERT_NE(dialog, nullptr);
 
     ASSERT_TRUE(Perform(GetParam(), dialog)) << "the action could not be performed";
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }, kActionTimeoutMs))
-        << "the dialog is still visible";
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }, kActionTimeoutMs)) << "the dialog is still visible";
 
     // A reply proves the dialog's thread has handled everything before it.
     const WindowProbe probe(dialog);
@@ -86,15 +89,13 @@ TEST_P(HideToTrayTest, HidesTheDialogWhileTheProgramStaysWithIconAndHotkey) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWayToClose, HideToTrayTest,
-                         ::testing::Values(HideAction::CloseBoxClick, HideAction::SysCommandClose,
-                                           HideAction::WmClose, HideAction::AltF4,
-                                           HideAction::MinimiseBoxClick),
+                         ::testing::Values(HideAction::CloseBoxClick, HideAction::SysCommandClose, HideAction::WmClose,
+                                           HideAction::AltF4, HideAction::MinimiseBoxClick),
                          ActionName);
 
 bool ShownInFront(HWND window) {
     const WindowProbe probe(window);
-    return WaitUntil(
-        [&] { return probe.Visible() && !probe.Iconic() && probe.Foreground(); }, kActionTimeoutMs);
+    return WaitUntil([&] { return probe.Visible() && !probe.Iconic() && probe.Foreground(); }, kActionTimeoutMs);
 }
 
 TEST_F(MainDialogTest, TrayLeftClickBringsTheHiddenDialogBack) {

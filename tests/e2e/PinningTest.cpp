@@ -5,13 +5,13 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "tests/support/DriverWindow.h"
+#include "res/resource.h"
 #include "tests/e2e/HotkeyEditor.h"
+#include "tests/e2e/ZorvaneFixture.h"
+#include "tests/support/DriverWindow.h"
 #include "tests/support/InputDriver.h"
 #include "tests/support/WaitUntil.h"
 #include "tests/support/WindowProbe.h"
-#include "tests/e2e/ZorvaneFixture.h"
-#include "res/resource.h"
 
 using namespace e2e;
 
@@ -83,8 +83,7 @@ TEST_F(PinningTest, ANewCombinationReplacesF7AndLockingKeepsIt) {
     EXPECT_EQ(WindowProbe(dialog).Item(kSetLockButton).Text(), L"锁定");
 
     ASSERT_TRUE(TypeHotkey(dialog, {VK_SHIFT, VK_F8}, MAKEWORD(VK_F8, HOTKEYF_SHIFT)));
-    ASSERT_TRUE(WaitUntil([&] { return HotkeyTaken(MOD_SHIFT, VK_F8); }, kActionTimeoutMs))
-        << "Shift+F8 is registered";
+    ASSERT_TRUE(WaitUntil([&] { return HotkeyTaken(MOD_SHIFT, VK_F8); }, kActionTimeoutMs)) << "Shift+F8 is registered";
     EXPECT_FALSE(HotkeyTaken(0, VK_F7)) << "F7 is released";
     EXPECT_EQ(GroupText(dialog), kHotkeyActive);
 
@@ -122,8 +121,7 @@ TEST_F(PinningTest, AnExtendedKeyRegistersWithoutItsFlag) {
     ASSERT_TRUE(Unlock(dialog));
     // Insert on the navigation block is an extended key.
     ASSERT_TRUE(EnterValue(dialog, MAKEWORD(VK_INSERT, HOTKEYF_EXT)));
-    EXPECT_TRUE(WaitUntil([&] { return HotkeyTaken(0, VK_INSERT); }, kActionTimeoutMs))
-        << "registered as plain Insert";
+    EXPECT_TRUE(WaitUntil([&] { return HotkeyTaken(0, VK_INSERT); }, kActionTimeoutMs)) << "registered as plain Insert";
     EXPECT_EQ(GroupText(dialog), kHotkeyActive);
 }
 
@@ -192,7 +190,8 @@ TEST_F(PinningTest, EnterSpaceAndF1ChangeNothingAndPressNoButton) {
     ASSERT_TRUE(InputDriver::PressChord({VK_RETURN}));
     ASSERT_TRUE(InputDriver::PressChord({VK_SPACE}));
     ASSERT_TRUE(InputDriver::PressChord({VK_TAB}));
-    EXPECT_TRUE(WaitUntil([&] { return FocusOf(dialog) != exitButton && FocusOf(dialog) != nullptr; }, kActionTimeoutMs));
+    EXPECT_TRUE(
+        WaitUntil([&] { return FocusOf(dialog) != exitButton && FocusOf(dialog) != nullptr; }, kActionTimeoutMs));
     EXPECT_TRUE(app.Running()) << "the Exit button was not pressed from the keyboard";
 }
 

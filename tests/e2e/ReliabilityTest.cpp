@@ -95,8 +95,8 @@ TEST_F(ReliabilityTest, FourStartsAtOnceLeaveExactlyOneCopyWithTheHotkey) {
                 return running == 1 && MarkedWindows::All().size() == 1;
             },
             3 * kActionTimeoutMs);
-        ASSERT_TRUE(settled) << "round " << round << ": " << ProcessProbe::Named(kAppName).size()
-                             << " copies running, " << MarkedWindows::All().size() << " marked windows";
+        ASSERT_TRUE(settled) << "round " << round << ": " << ProcessProbe::Named(kAppName).size() << " copies running, "
+                             << MarkedWindows::All().size() << " marked windows";
         const HWND dialog = MarkedWindows::All().front();
         EXPECT_EQ(ProcessProbe::Named(kAppName).size(), 1u) << "round " << round;
         EXPECT_EQ(WindowProbe(dialog).Item(kHotkeyGroup).Text(), L"热键置顶") << "round " << round;

@@ -9,16 +9,16 @@
 #include <fstream>
 #include <iterator>
 
-#include "tests/support/ExeResources.h"
+#include "res/resource.h"
 #include "tests/e2e/HotkeyEditor.h"
+#include "tests/e2e/ZorvaneFixture.h"
+#include "tests/support/ExeResources.h"
 #include "tests/support/InputDriver.h"
 #include "tests/support/MarkedWindows.h"
 #include "tests/support/MessageBoxProbe.h"
 #include "tests/support/TrayProbe.h"
 #include "tests/support/WaitUntil.h"
 #include "tests/support/WindowProbe.h"
-#include "tests/e2e/ZorvaneFixture.h"
-#include "res/resource.h"
 
 using namespace e2e;
 
@@ -78,7 +78,8 @@ protected:
         AppInstance next;
         HWND dialog = StartAndWaitForDialog(next);
         ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(WindowProbe(dialog).Item(kHotkeyCtrl).HotkeyValue(), std::optional<WORD>(MAKEWORD(VK_F8, HOTKEYF_SHIFT)));
+        EXPECT_EQ(WindowProbe(dialog).Item(kHotkeyCtrl).HotkeyValue(),
+                  std::optional<WORD>(MAKEWORD(VK_F8, HOTKEYF_SHIFT)));
         EXPECT_TRUE(HotkeyTaken(MOD_SHIFT, VK_F8));
         EXPECT_FALSE(HotkeyTaken(0, VK_F7));
         EXPECT_EQ(HotkeyEditor::GroupText(dialog), L"热键置顶");
@@ -171,8 +172,9 @@ TEST_F(SaveFlowTest, AnUpdaterThatCannotBeWrittenIsReportedTwiceAndNothingChange
     // The launch is still attempted, and fails on the held file; the shell
     // may report that itself, since the program asks it for no silence.
     HWND shellBox = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return !app.Running() || (shellBox = MessageBoxProbe::Find(app.Pid(), L"")) != nullptr; },
-                          kActionTimeoutMs));
+    ASSERT_TRUE(
+        WaitUntil([&] { return !app.Running() || (shellBox = MessageBoxProbe::Find(app.Pid(), L"")) != nullptr; },
+                  kActionTimeoutMs));
     if (shellBox != nullptr) {
         EXPECT_TRUE(MessageBoxProbe::PressOk(shellBox, kActionTimeoutMs));
     }

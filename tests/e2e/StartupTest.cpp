@@ -26,8 +26,7 @@ int DialogsCreatedBy(const WindowEventLog& log, DWORD threadId) {
 
 bool ShownInFront(HWND window) {
     const WindowProbe probe(window);
-    return WaitUntil(
-        [&] { return probe.Visible() && !probe.Iconic() && probe.Foreground(); }, kActionTimeoutMs);
+    return WaitUntil([&] { return probe.Visible() && !probe.Iconic() && probe.Foreground(); }, kActionTimeoutMs);
 }
 
 TEST_F(StartupTest, FirstStartShowsTheMarkedTopmostDialogWithTrayIconAndHotkey) {

@@ -4,8 +4,8 @@
 #include "tests/support/ProcessFamily.h"
 #include "tests/support/TestFolder.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include "res/resource.h"

@@ -26,8 +26,7 @@ AppInstance& AppInstance::operator=(AppInstance&& other) noexcept {
 
 HWND AppInstance::WaitForMainWindow(DWORD timeoutMs) const {
     HWND found = nullptr;
-    WaitUntil([&] { return (found = MarkedWindows::FindForProcess(Pid())) != nullptr || !Running(); },
-              timeoutMs);
+    WaitUntil([&] { return (found = MarkedWindows::FindForProcess(Pid())) != nullptr || !Running(); }, timeoutMs);
     return found;
 }
 

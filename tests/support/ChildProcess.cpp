@@ -21,8 +21,7 @@ std::optional<std::wstring> VariableValue(const std::wstring& name) {
 
 }  // namespace
 
-ChildProcess ChildProcess::Start(const std::wstring& program, const std::wstring& arguments,
-                                 const Options& options) {
+ChildProcess ChildProcess::Start(const std::wstring& program, const std::wstring& arguments, const Options& options) {
     ChildProcess child;
     std::wstring commandLine = L"\"" + program + L"\"";
     if (!arguments.empty()) commandLine += L" " + arguments;
@@ -34,8 +33,8 @@ ChildProcess ChildProcess::Start(const std::wstring& program, const std::wstring
     UniqueKernelHandle output;
     if (!options.outputFile.empty()) {
         SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
-        output.reset(CreateFileW(options.outputFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited,
-                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        output.reset(CreateFileW(options.outputFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited, CREATE_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!output) {
             child.m_startError = GetLastError();
             return child;
@@ -56,11 +55,10 @@ ChildProcess ChildProcess::Start(const std::wstring& program, const std::wstring
     }
     PROCESS_INFORMATION info{};
     const wchar_t* folder = options.folder.empty() ? nullptr : options.folder.c_str();
-    const BOOL started = CreateProcessW(program.c_str(), mutableCommand.data(), nullptr, nullptr,
-                                        output ? TRUE : FALSE, 0, nullptr, folder, &startup, &info);
+    const BOOL started = CreateProcessW(program.c_str(), mutableCommand.data(), nullptr, nullptr, output ? TRUE : FALSE,
+                                        0, nullptr, folder, &startup, &info);
     child.m_startError = started ? 0 : GetLastError();
-    if (setsVariable)
-        SetEnvironmentVariableW(options.variableName.c_str(), previous ? previous->c_str() : nullptr);
+    if (setsVariable) SetEnvironmentVariableW(options.variableName.c_str(), previous ? previous->c_str() : nullptr);
     if (!started) return child;
 
     CloseHandle(info.hThread);
@@ -70,8 +68,7 @@ ChildProcess ChildProcess::Start(const std::wstring& program, const std::wstring
     return child;
 }
 
-ChildProcess ChildProcess::Start(const std::string& program, const std::string& arguments,
-                                 const Options& options) {
+ChildProcess ChildProcess::Start(const std::string& program, const std::string& arguments, const Options& options) {
     return Start(FromAnsi(program), FromAnsi(arguments), options);
 }
 
@@ -88,9 +85,7 @@ ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept {
     return *this;
 }
 
-bool ChildProcess::Running() const {
-    return m_process && WaitForSingleObject(m_process.get(), 0) == WAIT_TIMEOUT;
-}
+bool ChildProcess::Running() const { return m_process && WaitForSingleObject(m_process.get(), 0) == WAIT_TIMEOUT; }
 
 bool ChildProcess::WaitForExit(DWORD timeoutMs) const {
     return m_process && WaitUntil([this] { return !Running(); }, timeoutMs);

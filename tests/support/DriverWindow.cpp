@@ -26,8 +26,8 @@ bool RegisterOnce() {
 DriverWindow::DriverWindow(bool visible) {
     if (!RegisterOnce()) return;
     m_window = CreateWindowExW(0, kClassName, L"Zorvane e2e driver",
-                               WS_POPUP | WS_CAPTION | WS_SYSMENU | (visible ? WS_VISIBLE : 0), 600,
-                               500, 240, 120, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+                               WS_POPUP | WS_CAPTION | WS_SYSMENU | (visible ? WS_VISIBLE : 0), 600, 500, 240, 120,
+                               nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 DriverWindow::~DriverWindow() {

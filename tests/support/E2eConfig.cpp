@@ -13,8 +13,7 @@ std::wstring& AppPathStorage() {
 
 std::wstring Widen(const std::string& text) {
     if (text.empty()) return {};
-    const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0);
+    const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring wide(static_cast<size_t>(size), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
     return wide;
@@ -40,9 +39,9 @@ std::wstring E2eConfig::ToWindowsPath(const std::string& path) {
     // Wine knows the real mapping; drive Z: is only its default.
     using DosName = WCHAR*(CDECL*)(LPCSTR);
     const HMODULE kernel = GetModuleHandleW(L"kernel32.dll");  // borrowed: always loaded
-    const auto toDos = kernel ? reinterpret_cast<DosName>(reinterpret_cast<void*>(
-                                    GetProcAddress(kernel, "wine_get_dos_file_name")))
-                              : nullptr;
+    const auto toDos =
+        kernel ? reinterpret_cast<DosName>(reinterpret_cast<void*>(GetProcAddress(kernel, "wine_get_dos_file_name")))
+               : nullptr;
     if (toDos) {
         if (WCHAR* dos = toDos(path.c_str())) {
             std::wstring result(dos);

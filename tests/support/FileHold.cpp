@@ -3,8 +3,7 @@
 namespace e2e {
 
 FileHold::FileHold(const std::wstring& path, DWORD holdMs, DWORD share)
-    : m_handle(CreateFileW(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr)) {
+    : m_handle(CreateFileW(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {
     if (Held()) {
         m_release = std::thread([this, holdMs] {
             Sleep(holdMs);

@@ -17,9 +17,21 @@ bool Send(std::vector<INPUT>& inputs) {
 // keys: a keyboard sends them with the E0 prefix.
 bool IsExtendedKey(WORD vk) {
     switch (vk) {
-    case VK_INSERT: case VK_DELETE: case VK_HOME: case VK_END: case VK_PRIOR: case VK_NEXT:
-    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: case VK_RCONTROL: case VK_RMENU:
-    case VK_DIVIDE: case VK_NUMLOCK: case VK_SNAPSHOT:
+    case VK_INSERT:
+    case VK_DELETE:
+    case VK_HOME:
+    case VK_END:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+    case VK_RCONTROL:
+    case VK_RMENU:
+    case VK_DIVIDE:
+    case VK_NUMLOCK:
+    case VK_SNAPSHOT:
         return true;
     default:
         return false;
@@ -126,8 +138,8 @@ bool InputDriver::MovePointer(POINT point, DWORD timeoutMs) {
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
     if (width <= 0 || height <= 0) return false;
-    std::vector<INPUT> move{Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, Normalise(point.x, width),
-                                  Normalise(point.y, height))};
+    std::vector<INPUT> move{
+        Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, Normalise(point.x, width), Normalise(point.y, height))};
     if (!Send(move)) return false;
     return WaitUntil(
         [&] {

@@ -18,8 +18,8 @@ struct Search {
 BOOL CALLBACK CollectBoxes(HWND window, LPARAM param) {
     auto* search = reinterpret_cast<Search*>(param);
     const WindowProbe probe(window);
-    if (probe.ProcessId() == search->processId && probe.Visible() &&
-        probe.ClassName() == L"#32770" && !InstanceMarker::IsMarked(window)) {
+    if (probe.ProcessId() == search->processId && probe.Visible() && probe.ClassName() == L"#32770" &&
+        !InstanceMarker::IsMarked(window)) {
         search->boxes.push_back(window);
     }
     return TRUE;

@@ -11,8 +11,8 @@ int g_eventCount = 0;
 }  // namespace
 
 NamedEvent::NamedEvent(const std::string& purpose)
-    : m_name("zorvane-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++g_eventCount) +
-             "-" + purpose),
+    : m_name("zorvane-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++g_eventCount) + "-" +
+             purpose),
       m_event(CreateEventA(nullptr, TRUE, FALSE, m_name.c_str())) {}
 
 bool NamedEvent::Wait(DWORD timeoutMs) const {

@@ -46,9 +46,8 @@ TestFolder::TestFolder() {
     if (length == 0 || length >= MAX_PATH) return;
     static unsigned sequence = 0;
     for (int attempt = 0; attempt < 1000; ++attempt) {
-        const std::wstring candidate = std::wstring(temp) + L"zorvane-test-" +
-                                       std::to_wstring(GetCurrentProcessId()) + L"-" +
-                                       std::to_wstring(++sequence);
+        const std::wstring candidate = std::wstring(temp) + L"zorvane-test-" + std::to_wstring(GetCurrentProcessId()) +
+                                       L"-" + std::to_wstring(++sequence);
         if (CreateDirectoryW(candidate.c_str(), nullptr)) {
             m_path = candidate;
             return;
@@ -71,8 +70,8 @@ bool TestFolder::CopyIn(const std::wstring& source, const std::wstring& name) co
 
 bool TestFolder::WriteBytes(const std::wstring& name, const std::string& bytes) const {
     if (!Valid()) return false;
-    const HANDLE file = CreateFileW(File(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file =
+        CreateFileW(File(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
     const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);

@@ -21,8 +21,7 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD po
         if (condition()) return true;
         if (elapsed >= timeoutMs) return false;
         const DWORD left = timeoutMs - elapsed;
-        if (pollMs != 0)
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, left < pollMs ? left : pollMs, QS_ALLINPUT);
+        if (pollMs != 0) MsgWaitForMultipleObjects(0, nullptr, FALSE, left < pollMs ? left : pollMs, QS_ALLINPUT);
     }
 }
 

@@ -7,8 +7,7 @@ WindowEventLog* WindowEventLog::s_active = nullptr;
 WindowEventLog::WindowEventLog() {
     // One log at a time: the hook procedure has no context argument.
     if (s_active) return;
-    m_hook = SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_CREATE, nullptr, OnEvent, 0, 0,
-                             WINEVENT_OUTOFCONTEXT);
+    m_hook = SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_CREATE, nullptr, OnEvent, 0, 0, WINEVENT_OUTOFCONTEXT);
     if (m_hook) s_active = this;
 }
 
@@ -19,8 +18,7 @@ WindowEventLog::~WindowEventLog() {
     }
 }
 
-void CALLBACK WindowEventLog::OnEvent(HWINEVENTHOOK, DWORD, HWND window, LONG objectId, LONG,
-                                      DWORD threadId, DWORD) {
+void CALLBACK WindowEventLog::OnEvent(HWINEVENTHOOK, DWORD, HWND window, LONG objectId, LONG, DWORD threadId, DWORD) {
     if (!s_active || objectId != OBJID_WINDOW || !window) return;
     wchar_t name[256] = {};
     if (!GetClassNameW(window, name, 256)) name[0] = L'\0';

@@ -32,8 +32,8 @@ public:
     std::vector<Entry> CreatedOfClass(const std::wstring& className) const;
 
 private:
-    static void CALLBACK OnEvent(HWINEVENTHOOK hook, DWORD event, HWND window, LONG objectId,
-                                 LONG childId, DWORD threadId, DWORD time);
+    static void CALLBACK OnEvent(HWINEVENTHOOK hook, DWORD event, HWND window, LONG objectId, LONG childId,
+                                 DWORD threadId, DWORD time);
 
     HWINEVENTHOOK m_hook = nullptr;
     std::vector<Entry> m_entries;

@@ -30,9 +30,7 @@ bool WindowProbe::Visible() const { return IsWindowVisible(m_window) != FALSE; }
 bool WindowProbe::Enabled() const { return IsWindowEnabled(m_window) != FALSE; }
 bool WindowProbe::Iconic() const { return IsIconic(m_window) != FALSE; }
 
-bool WindowProbe::Topmost() const {
-    return (GetWindowLongW(m_window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-}
+bool WindowProbe::Topmost() const { return (GetWindowLongW(m_window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
 DWORD WindowProbe::ProcessId() const {
     DWORD process = 0;
@@ -66,8 +64,7 @@ WindowProbe WindowProbe::Item(int id) const { return WindowProbe(GetDlgItem(m_wi
 
 std::optional<LRESULT> WindowProbe::Send(UINT message, WPARAM wParam, LPARAM lParam) const {
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutW(m_window, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs,
-                             &result)) {
+    if (!SendMessageTimeoutW(m_window, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result)) {
         return std::nullopt;
     }
     return static_cast<LRESULT>(result);

@@ -17,8 +17,8 @@ bool MeasureIcon(ButtonIcon& record) {
 }
 
 HICON LoadButtonIcon(UINT id) {
-    return static_cast<HICON>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id & 0xFFFF), IMAGE_ICON,
-                                           0, 0, LR_DEFAULTCOLOR));
+    return static_cast<HICON>(
+        ::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id & 0xFFFF), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
 }
 
 HICON MakeGrayIcon(HICON icon) {

@@ -8,9 +8,9 @@ namespace flatbutton {
 
 // The button settings that decide the layout.
 struct ImageLayout {
-    BYTE align = 0;         // 0 left of the caption, 1 above it, 2 right of it
-    int marginX = 3;        // side of the button to an image left or right of the caption
-    int marginY = 3;        // top of an image above the caption
+    BYTE align = 0;   // 0 left of the caption, 1 above it, 2 right of it
+    int marginX = 3;  // side of the button to an image left or right of the caption
+    int marginY = 3;  // top of an image above the caption
     POINT pushOffset = {1, 1};
     bool checkStyle = false;  // a check-style button does not move while pressed
 };

@@ -50,8 +50,10 @@ void CFlatButton::Repaint(bool repaint) {
 
 void CFlatButton::ReleaseImages(bool destroy) {
     for (ButtonIcon& record : m_icons) {
-        if (destroy) record.icon.Destroy();
-        else record.icon.Detach();
+        if (destroy)
+            record.icon.Destroy();
+        else
+            record.icon.Detach();
         record.width = record.height = 0;
     }
     for (ButtonBitmap& record : m_bitmaps) {
@@ -69,8 +71,10 @@ void CFlatButton::ReleaseImages(bool destroy) {
 int CFlatButton::SetButtonIcon(UINT iconHover, int iconNormal) {
     HICON hover = flatbutton::LoadButtonIcon(iconHover);
     HICON normal = nullptr;
-    if (iconNormal == kGrayNormalIcon) normal = reinterpret_cast<HICON>(static_cast<INT_PTR>(kGrayNormalIcon));
-    else if (iconNormal != 0) normal = flatbutton::LoadButtonIcon(static_cast<UINT>(iconNormal));
+    if (iconNormal == kGrayNormalIcon)
+        normal = reinterpret_cast<HICON>(static_cast<INT_PTR>(kGrayNormalIcon));
+    else if (iconNormal != 0)
+        normal = flatbutton::LoadButtonIcon(static_cast<UINT>(iconNormal));
     return SetButtonIconHandles(hover, normal);
 }
 
@@ -127,9 +131,16 @@ int CFlatButton::ResetStateColors(bool repaint) {
 
 int CFlatButton::SetPushOffsetMode(BYTE mode, bool repaint) {
     switch (mode) {
-    case PushOffsetDiagonal: m_pushOffsetX = 1; m_pushOffsetY = 1; break;
-    case PushOffsetDown: m_pushOffsetX = 0; m_pushOffsetY = 2; break;
-    default: return FlatBadPushMode;
+    case PushOffsetDiagonal:
+        m_pushOffsetX = 1;
+        m_pushOffsetY = 1;
+        break;
+    case PushOffsetDown:
+        m_pushOffsetX = 0;
+        m_pushOffsetY = 2;
+        break;
+    default:
+        return FlatBadPushMode;
     }
     Repaint(repaint);
     return FlatOk;
@@ -183,9 +194,14 @@ void CFlatButton::PreSubclassWindow() {
 
 LRESULT CFlatButton::OnSetStyle(WPARAM wParam, LPARAM lParam) {
     switch (wParam & 0x1F) {
-    case BS_DEFPUSHBUTTON: m_isDefault = TRUE; break;
-    case BS_PUSHBUTTON: m_isDefault = FALSE; break;
-    default: break;
+    case BS_DEFPUSHBUTTON:
+        m_isDefault = TRUE;
+        break;
+    case BS_PUSHBUTTON:
+        m_isDefault = FALSE;
+        break;
+    default:
+        break;
     }
     // The control must stay owner-drawn whatever the dialog manager asks.
     return DefWindowProc(BM_SETSTYLE, (wParam & ~static_cast<WPARAM>(0x14)) | BS_OWNERDRAW, lParam);
@@ -382,7 +398,8 @@ BOOL CFlatButton::OnClickedReflect() {
     if (m_dropMenu.GetSafeHmenu() != nullptr) return DropDown();
     if (m_linkTarget[0] != '\0') {
         SHELLEXECUTEINFOA info = {};
-        static_assert(sizeof(void*) != 4 || sizeof(info) == 60, "the shell-execute record of a 32-bit build is 60 bytes");
+        static_assert(sizeof(void*) != 4 || sizeof(info) == 60,
+                      "the shell-execute record of a 32-bit build is 60 bytes");
         info.cbSize = sizeof(info);
         info.fMask = SEE_MASK_FLAG_NO_UI;
         info.lpVerb = "open";
@@ -407,8 +424,8 @@ BOOL CFlatButton::DropDown() {
                            m_menuNotify.value);
         // TPM_RIGHTBUTTON | TPM_NONOTIFY | TPM_RETURNCMD: the result is the
         // chosen command, 0 when the menu was dismissed or failed.
-        command = static_cast<UINT>(popup->TrackPopupMenu(TPM_RIGHTBUTTON | TPM_NONOTIFY | TPM_RETURNCMD,
-                                                          window.left, window.bottom, this));
+        command = static_cast<UINT>(
+            popup->TrackPopupMenu(TPM_RIGHTBUTTON | TPM_NONOTIFY | TPM_RETURNCMD, window.left, window.bottom, this));
     }
 
     m_menuShown = FALSE;

@@ -42,7 +42,7 @@ struct ButtonBitmap {
     CBitmap bitmap;  // owned
     DWORD width = 0;
     DWORD height = 0;
-    CBitmap mask;    // owned
+    CBitmap mask;  // owned
 };
 
 struct MenuNotify {

@@ -8,8 +8,10 @@ COLORREF ShiftColor(COLORREF color, int shift) {
     const int channels[3] = {GetRValue(color), GetGValue(color), GetBValue(color)};
     int d = shift;
     for (int c : channels) {
-        if (shift > 0) d = std::min(d, c + shift <= 255 ? shift : 255 - c);
-        else d = std::max(d, c + shift >= 0 ? shift : -c);
+        if (shift > 0)
+            d = std::min(d, c + shift <= 255 ? shift : 255 - c);
+        else
+            d = std::max(d, c + shift >= 0 ? shift : -c);
     }
     return RGB(channels[0] + d, channels[1] + d, channels[2] + d);
 }

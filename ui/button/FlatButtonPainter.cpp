@@ -35,8 +35,10 @@ void FrameWithColor(HDC dc, const RECT& r, COLORREF color) {
 void DrawThinBorder(CDC& dc, const RECT& rect, bool sunken) {
     const COLORREF shadow = ::GetSysColor(COLOR_BTNSHADOW);
     const COLORREF highlight = ::GetSysColor(COLOR_BTNHIGHLIGHT);
-    if (sunken) dc.Draw3dRect(rect, shadow, highlight);
-    else dc.Draw3dRect(rect, highlight, shadow);
+    if (sunken)
+        dc.Draw3dRect(rect, shadow, highlight);
+    else
+        dc.Draw3dRect(rect, highlight, shadow);
 }
 
 // The frame around the button, inside the black frame of a non-flat one.
@@ -61,8 +63,7 @@ RECT PlaceIn(const ButtonPaint& paint, const RECT& item, RECT* caption, const Pa
 
 void DrawIconImage(CDC& dc, const RECT& image, const PaintImage& icon, bool disabled) {
     ::DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon.icon), 0, image.left, image.top,
-                 image.right - image.left, image.bottom - image.top,
-                 DST_ICON | (disabled ? DSS_DISABLED : DSS_NORMAL));
+                 image.right - image.left, image.bottom - image.top, DST_ICON | (disabled ? DSS_DISABLED : DSS_NORMAL));
 }
 
 void DrawBitmapImage(CDC& dc, POINT at, const PaintImage& bitmap, bool grayed) {
@@ -88,8 +89,8 @@ void DrawBitmapImage(CDC& dc, POINT at, const PaintImage& bitmap, bool grayed) {
         }
         // DrawState selects the work bitmap into a DC of its own, so it is
         // out of workDC by now.
-        ::DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(static_cast<HBITMAP>(work)), 0, at.x, at.y, w,
-                     h, DST_BITMAP | DSS_DISABLED);
+        ::DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(static_cast<HBITMAP>(work)), 0, at.x, at.y, w, h,
+                     DST_BITMAP | DSS_DISABLED);
     } else {
         if (masked) dc.BitBlt(at.x, at.y, w, h, mask, 0, 0, SRCAND);
         dc.BitBlt(at.x, at.y, w, h, source, 0, 0, masked ? SRCPAINT : SRCCOPY);
@@ -135,8 +136,8 @@ void PaintButton(HDC target, const RECT& item, const ButtonPaint& paint) {
         CBrush brush(paint.fill);
         ::FillRect(dc, &rect, brush);
     } else if (paint.snapshot != nullptr) {
-        dc.BitBlt(0, 0, paint.client.right - paint.client.left, paint.client.bottom - paint.client.top,
-                  paint.snapshot, 0, 0, SRCCOPY);
+        dc.BitBlt(0, 0, paint.client.right - paint.client.left, paint.client.bottom - paint.client.top, paint.snapshot,
+                  0, 0, SRCCOPY);
     }
     DrawFrame(dc, rect, paint);
 

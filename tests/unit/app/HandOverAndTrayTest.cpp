@@ -4,9 +4,9 @@
 
 #include <windows.h>
 
-#include "framework/CMenu.h"
 #include "app/RunningCopyWait.h"
 #include "app/TrayPopup.h"
+#include "framework/CMenu.h"
 
 namespace {
 
@@ -20,14 +20,13 @@ struct RaceScript {
     int markerLooks = 0;
 
     HWND Decide(DWORD limitMs = 5000) {
-        return WaitForRunningCopy(
-            [this] { return ++markerLooks, now >= markedAt ? kWinner : nullptr; },
-            [this](DWORD waitMs) {
-                if (now >= lockFreeAt) return true;
-                now = lockFreeAt - now <= waitMs ? lockFreeAt : now + waitMs;
-                return now >= lockFreeAt;
-            },
-            Deadline(0, limitMs), 25, [this] { return now; });
+        return WaitForRunningCopy([this] { return ++markerLooks, now >= markedAt ? kWinner : nullptr; },
+                                  [this](DWORD waitMs) {
+                                      if (now >= lockFreeAt) return true;
+                                      now = lockFreeAt - now <= waitMs ? lockFreeAt : now + waitMs;
+                                      return now >= lockFreeAt;
+                                  },
+                                  Deadline(0, limitMs), 25, [this] { return now; });
     }
 };
 
@@ -88,8 +87,8 @@ TEST(TrayPopup, TheOwnerHasAMessageToProcessOnceTheMenuCloses) {
     windowClass.hInstance = ::GetModuleHandleW(nullptr);
     windowClass.lpszClassName = L"TrayPopupTestOwner";
     ::RegisterClassW(&windowClass);
-    HWND owner = ::CreateWindowExW(0, windowClass.lpszClassName, L"tray owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
-                                   0, 200, 100, nullptr, nullptr, windowClass.hInstance, nullptr);
+    HWND owner = ::CreateWindowExW(0, windowClass.lpszClassName, L"tray owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                   200, 100, nullptr, nullptr, windowClass.hInstance, nullptr);
     ASSERT_NE(owner, nullptr);
     CMenu popup;
     ASSERT_TRUE(popup.CreatePopupMenu());

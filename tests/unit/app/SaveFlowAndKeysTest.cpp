@@ -48,16 +48,16 @@ TEST(SaveFlow, AnUpdaterAlreadyThereTakesTheRequestEvenWhenExtractionFails) {
     ASSERT_TRUE(::CopyFileA(self, updater, FALSE));
 
     const char target[] = "C:\\games\\Zorvane.exe";
-    EXPECT_TRUE(SaveHotkeyRequest(::GetModuleHandleA(nullptr), kNoSuchResource, {updater, target}, {0x03, 0x77}, Record));
+    EXPECT_TRUE(
+        SaveHotkeyRequest(::GetModuleHandleA(nullptr), kNoSuchResource, {updater, target}, {0x03, 0x77}, Record));
     EXPECT_EQ(g_reports, std::vector<std::string>{"Extract Error!"});
 
     HMODULE written = ::LoadLibraryExA(updater, nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(written, nullptr);
     UpdateRequest request;
-    const RequestResources resources{Resource(written, UpdateRequest::kModifiersId),
-                                     Resource(written, UpdateRequest::kVirtualKeyId),
-                                     Resource(written, UpdateRequest::kPathId),
-                                     Resource(written, UpdateRequest::kPathLengthId)};
+    const RequestResources resources{
+        Resource(written, UpdateRequest::kModifiersId), Resource(written, UpdateRequest::kVirtualKeyId),
+        Resource(written, UpdateRequest::kPathId), Resource(written, UpdateRequest::kPathLengthId)};
     ASSERT_EQ(DecodeUpdateRequest(resources, request), RequestDecodeStatus::Usable);
     EXPECT_EQ(request.modifiers, 0x03u);
     EXPECT_EQ(request.virtualKey, 0x77u);
@@ -68,7 +68,8 @@ TEST(SaveFlow, AnUpdaterAlreadyThereTakesTheRequestEvenWhenExtractionFails) {
 
 TEST(DialogKeys, EscapeMinimizesAndTheKeysThatWouldPressAButtonAreDiscarded) {
     EXPECT_EQ(ActionForDialogKey(WM_KEYDOWN, VK_ESCAPE), DialogKeyAction::Minimize);
-    for (WPARAM key : {VK_RETURN, VK_SPACE, VK_F1}) EXPECT_EQ(ActionForDialogKey(WM_KEYDOWN, key), DialogKeyAction::Discard);
+    for (WPARAM key : {VK_RETURN, VK_SPACE, VK_F1})
+        EXPECT_EQ(ActionForDialogKey(WM_KEYDOWN, key), DialogKeyAction::Discard);
     EXPECT_EQ(ActionForDialogKey(0x004D, 0), DialogKeyAction::Discard) << "the system's own F1 message";
     EXPECT_EQ(ActionForDialogKey(WM_KEYDOWN, 'A'), DialogKeyAction::Dispatch);
     EXPECT_EQ(ActionForDialogKey(WM_KEYUP, VK_ESCAPE), DialogKeyAction::Dispatch);

@@ -24,7 +24,7 @@ TEST(ModulePath, EachFlagSelectsItsPart) {
 TEST(ModulePath, DirectoryWinsOverFileNameWhichWinsOverFullPath) {
     const std::string path = "D:\\a b\\c.d\\Zorvane.exe";
     for (unsigned flags = 0; flags < 16; ++flags) {
-        std::string expected = (flags & 1) ? "D:\\a b\\c.d\\"
+        std::string expected = (flags & 1)   ? "D:\\a b\\c.d\\"
                                : (flags & 2) ? "Zorvane.exe"
                                : (flags & 4) ? path
                                              : "D:\\a b\\c.d\\";
@@ -51,8 +51,8 @@ TEST(ModulePath, ANameEndingInATrailBackslashStaysWhole) {
 
 TEST(HotkeyFlags, EveryCombinationOfTheFourFlags) {
     for (unsigned flags = 0; flags < 16; ++flags) {
-        unsigned expected = ((flags & HOTKEYF_SHIFT) ? MOD_SHIFT : 0u) | ((flags & HOTKEYF_CONTROL) ? MOD_CONTROL : 0u) |
-                            ((flags & HOTKEYF_ALT) ? MOD_ALT : 0u);
+        unsigned expected = ((flags & HOTKEYF_SHIFT) ? MOD_SHIFT : 0u) |
+                            ((flags & HOTKEYF_CONTROL) ? MOD_CONTROL : 0u) | ((flags & HOTKEYF_ALT) ? MOD_ALT : 0u);
         EXPECT_EQ(HotkeyFlagsToModifiers(flags), expected) << "flags " << flags;
     }
     EXPECT_EQ(HotkeyFlagsToModifiers(0x01), 0x0004u);

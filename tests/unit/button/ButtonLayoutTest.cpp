@@ -17,8 +17,7 @@ bool Same(const RECT& a, const RECT& b) {
 ::testing::AssertionResult RectIs(const RECT& got, LONG l, LONG t, LONG r, LONG b) {
     if (Same(got, RECT{l, t, r, b})) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "got {" << got.left << "," << got.top << "," << got.right << ","
-                                         << got.bottom << "}, want {" << l << "," << t << "," << r << "," << b
-                                         << "}";
+                                         << got.bottom << "}, want {" << l << "," << t << "," << r << "," << b << "}";
 }
 
 ImageLayout Layout(BYTE align) {
@@ -104,8 +103,8 @@ TEST(PlaceImage, PressedMovesTheImageByThePushOffsetInEveryAlignment) {
                 RECT captionUp = kItem, captionDown = kItem;
                 RECT up = PlaceImage(layout, hasCaption, kItem, kClient, &captionUp, false, 16, 16);
                 RECT down = PlaceImage(layout, hasCaption, kItem, kClient, &captionDown, true, 16, 16);
-                EXPECT_TRUE(RectIs(down, up.left + offset.x, up.top + offset.y, up.right + offset.x,
-                                   up.bottom + offset.y))
+                EXPECT_TRUE(
+                    RectIs(down, up.left + offset.x, up.top + offset.y, up.right + offset.x, up.bottom + offset.y))
                     << "align " << int(align) << " caption " << hasCaption;
                 EXPECT_TRUE(Same(captionUp, captionDown)) << "the image alone moves here";
             }

@@ -13,8 +13,10 @@ namespace {
 // room in the shift's direction.
 COLORREF ExpectedShift(int r, int g, int b, int shift) {
     int d;
-    if (shift > 0) d = std::min(shift, 255 - std::max({r, g, b}));
-    else d = std::max(shift, -std::min({r, g, b}));
+    if (shift > 0)
+        d = std::min(shift, 255 - std::max({r, g, b}));
+    else
+        d = std::max(shift, -std::min({r, g, b}));
     return RGB(r + d, g + d, b + d);
 }
 

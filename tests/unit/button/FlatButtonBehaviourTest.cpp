@@ -7,10 +7,10 @@
 #include <fstream>
 #include <string>
 
-#include "tests/unit/button/FlatButtonProbe.h"
-#include "tests/unit/button/HostWindow.h"
 #include "tests/support/TestFolder.h"
 #include "tests/support/WaitUntil.h"
+#include "tests/unit/button/FlatButtonProbe.h"
+#include "tests/unit/button/HostWindow.h"
 
 #include <mmsystem.h>
 
@@ -166,9 +166,9 @@ TEST_F(FlatButtonBehaviour, LeaveFocusLossDeactivationAndCancelModeEndTheHover) 
         WPARAM wParam;
         const char* name;
     };
-    for (const Case& c : {Case{WM_MOUSELEAVE, 0, "WM_MOUSELEAVE"}, Case{WM_KILLFOCUS, 0, "WM_KILLFOCUS"},
-                          Case{WM_ACTIVATE, WA_INACTIVE, "WM_ACTIVATE inactive"},
-                          Case{WM_CANCELMODE, 0, "WM_CANCELMODE"}}) {
+    for (const Case& c :
+         {Case{WM_MOUSELEAVE, 0, "WM_MOUSELEAVE"}, Case{WM_KILLFOCUS, 0, "WM_KILLFOCUS"},
+          Case{WM_ACTIVATE, WA_INACTIVE, "WM_ACTIVATE inactive"}, Case{WM_CANCELMODE, 0, "WM_CANCELMODE"}}) {
         button.m_pointerOver = TRUE;
         TakeRepaint(host.Button());
         const LRESULT result = ::SendMessageW(host.Button(), c.message, c.wParam, 0);
@@ -355,7 +355,7 @@ namespace {
 
 // What the timer saw while the menu was open, and what it did.
 struct MenuScript {
-    UINT key = 0;  // key sent to the open menu
+    UINT key = 0;           // key sent to the open menu
     wchar_t character = 0;  // or a typed character
     bool sawMenuShown = false;
     bool ranOut = false;

@@ -5,11 +5,11 @@
 #include <cstring>
 #include <string>
 
+#include "res/resource.h"
+#include "tests/support/WaitUntil.h"
 #include "tests/unit/button/FlatButtonProbe.h"
 #include "tests/unit/button/HostWindow.h"
-#include "tests/support/WaitUntil.h"
 #include "tests/unit/button/TestIcons.h"
-#include "res/resource.h"
 #include "ui/button/ButtonIcons.h"
 
 namespace {
@@ -286,7 +286,8 @@ TEST(MakeGrayIcon, WeighsEachPixelIntoAGreyAndKeepsBlackAndTheMask) {
     const COLORREF columns[6] = {RGB(255, 255, 255), RGB(255, 0, 0), RGB(0, 255, 0),
                                  RGB(0, 0, 255),     RGB(0, 0, 0),   RGB(128, 128, 128)};
     auto transparent = [](int x, int y) { return y >= 12 && x >= 8; };
-    HICON source = MakeTestIcon(16, 16, [&](int x, int) { return columns[(x / 2) % 6]; }, transparent);
+    HICON source = MakeTestIcon(
+        16, 16, [&](int x, int) { return columns[(x / 2) % 6]; }, transparent);
     ASSERT_NE(source, nullptr);
     HICON gray = flatbutton::MakeGrayIcon(source);
     ASSERT_NE(gray, nullptr);
@@ -349,18 +350,17 @@ TEST_P(SubclassStyles, TakeTheTypeAndBecomeOwnerDrawn) {
     EXPECT_TRUE(button.GetStyle() & WS_TABSTOP);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    AllTypes, SubclassStyles,
-    ::testing::Values(StyleCase{BS_PUSHBUTTON, FALSE, FALSE, BS_PUSHBUTTON},
-                      StyleCase{BS_DEFPUSHBUTTON, TRUE, FALSE, 0},
-                      StyleCase{BS_CHECKBOX, FALSE, TRUE, BS_CHECKBOX},
-                      StyleCase{BS_AUTOCHECKBOX, FALSE, TRUE, BS_AUTOCHECKBOX},
-                      StyleCase{BS_RADIOBUTTON, FALSE, FALSE, BS_RADIOBUTTON},
-                      StyleCase{BS_3STATE, FALSE, FALSE, BS_3STATE},
-                      StyleCase{BS_AUTO3STATE, FALSE, TRUE, BS_AUTO3STATE},
-                      StyleCase{BS_AUTORADIOBUTTON, FALSE, FALSE, BS_AUTORADIOBUTTON},
-                      StyleCase{BS_OWNERDRAW, FALSE, TRUE, BS_OWNERDRAW},
-                      StyleCase{BS_PUSHBUTTON | BS_NOTIFY, FALSE, FALSE, BS_PUSHBUTTON}));
+INSTANTIATE_TEST_SUITE_P(AllTypes, SubclassStyles,
+                         ::testing::Values(StyleCase{BS_PUSHBUTTON, FALSE, FALSE, BS_PUSHBUTTON},
+                                           StyleCase{BS_DEFPUSHBUTTON, TRUE, FALSE, 0},
+                                           StyleCase{BS_CHECKBOX, FALSE, TRUE, BS_CHECKBOX},
+                                           StyleCase{BS_AUTOCHECKBOX, FALSE, TRUE, BS_AUTOCHECKBOX},
+                                           StyleCase{BS_RADIOBUTTON, FALSE, FALSE, BS_RADIOBUTTON},
+                                           StyleCase{BS_3STATE, FALSE, FALSE, BS_3STATE},
+                                           StyleCase{BS_AUTO3STATE, FALSE, TRUE, BS_AUTO3STATE},
+                                           StyleCase{BS_AUTORADIOBUTTON, FALSE, FALSE, BS_AUTORADIOBUTTON},
+                                           StyleCase{BS_OWNERDRAW, FALSE, TRUE, BS_OWNERDRAW},
+                                           StyleCase{BS_PUSHBUTTON | BS_NOTIFY, FALSE, FALSE, BS_PUSHBUTTON}));
 
 TEST_F(BoundButton, SetStyleMovesTheDefaultAndKeepsTheControlOwnerDrawn) {
     ASSERT_TRUE(Bind(BS_DEFPUSHBUTTON));

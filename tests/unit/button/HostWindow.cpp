@@ -34,8 +34,8 @@ HostWindow::~HostWindow() {
 HWND HostWindow::Stage() {
     static HWND stage = [] {
         if (!RegisterHostClass()) return static_cast<HWND>(nullptr);
-        HWND hwnd = ::CreateWindowExW(WS_EX_TOPMOST, kHostClass, L"button tests", WS_POPUP | WS_VISIBLE, 100, 100,
-                                      400, 300, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+        HWND hwnd = ::CreateWindowExW(WS_EX_TOPMOST, kHostClass, L"button tests", WS_POPUP | WS_VISIBLE, 100, 100, 400,
+                                      300, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
         e2e::PumpMessages();
         return hwnd;
     }();
@@ -59,9 +59,9 @@ bool HostWindow::Create(DWORD buttonStyle, const wchar_t* text, SIZE buttonSize,
     if (m_button == nullptr) return false;
     ::SendMessageW(m_button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (withNextTabStop) {
-        m_next = ::CreateWindowExW(0, L"BUTTON", L"next", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 10,
-                                   150, 80, 30, hwnd, reinterpret_cast<HMENU>(kNextId),
-                                   ::GetModuleHandleW(nullptr), nullptr);
+        m_next =
+            ::CreateWindowExW(0, L"BUTTON", L"next", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 10, 150, 80,
+                              30, hwnd, reinterpret_cast<HMENU>(kNextId), ::GetModuleHandleW(nullptr), nullptr);
         if (m_next == nullptr) return false;
     }
     ::UpdateWindow(hwnd);
@@ -72,11 +72,13 @@ bool HostWindow::Activate() {
     HWND stage = Stage();
     ::SetForegroundWindow(stage);
     ::SetActiveWindow(stage);
-    return e2e::WaitUntil([stage] {
-        GUITHREADINFO info = {};
-        info.cbSize = sizeof(info);
-        return ::GetGUIThreadInfo(::GetCurrentThreadId(), &info) && info.hwndActive == stage;
-    }, 5000);
+    return e2e::WaitUntil(
+        [stage] {
+            GUITHREADINFO info = {};
+            info.cbSize = sizeof(info);
+            return ::GetGUIThreadInfo(::GetCurrentThreadId(), &info) && info.hwndActive == stage;
+        },
+        5000);
 }
 
 bool HostWindow::OnCommand(WPARAM wParam, LPARAM lParam) {

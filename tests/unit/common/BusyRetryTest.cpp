@@ -34,9 +34,8 @@ TEST(Deadline, MeasuresElapsedTimeAcrossTheTickWrap) {
 TEST(RetryWhileBusy, StopsAtTheFirstAnswerThatIsNotBusy) {
     FakeTime time;
     int calls = 0;
-    const auto result = RetryWhileBusy(
-        [&] { return ++calls < 3 ? AttemptResult::Busy : AttemptResult::Done; }, Deadline(0, 1000), 50,
-        time.Clock(), time.Pause());
+    const auto result = RetryWhileBusy([&] { return ++calls < 3 ? AttemptResult::Busy : AttemptResult::Done; },
+                                       Deadline(0, 1000), 50, time.Clock(), time.Pause());
     EXPECT_EQ(result, AttemptResult::Done);
     EXPECT_EQ(calls, 3);
     EXPECT_EQ(time.pauses, (std::vector<DWORD>{50, 50}));
@@ -51,8 +50,8 @@ TEST(RetryWhileBusy, StopsAtTheFirstAnswerThatIsNotBusy) {
 TEST(RetryWhileBusy, GivesUpBusyAtTheDeadlineWithoutOverrunningIt) {
     FakeTime time;
     int calls = 0;
-    const auto result = RetryWhileBusy([&] { return ++calls, AttemptResult::Busy; }, Deadline(0, 120), 50,
-                                       time.Clock(), time.Pause());
+    const auto result =
+        RetryWhileBusy([&] { return ++calls, AttemptResult::Busy; }, Deadline(0, 120), 50, time.Clock(), time.Pause());
     EXPECT_EQ(result, AttemptResult::Busy);
     EXPECT_EQ(time.pauses, (std::vector<DWORD>{50, 50, 20})) << "the last pause ends at the deadline";
     EXPECT_EQ(calls, 4) << "one last try at the deadline itself";

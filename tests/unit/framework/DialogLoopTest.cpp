@@ -175,8 +175,10 @@ public:
     BOOL OnInitDialog() override {
         CDialog::OnInitDialog();
         HWND self = m_hWnd;
-        if (m_fromOtherThread) m_sender = std::thread([self] { ::SendMessageW(self, kVanish, 0, 0); });
-        else ::PostMessageW(self, kVanish, 0, 0);
+        if (m_fromOtherThread)
+            m_sender = std::thread([self] { ::SendMessageW(self, kVanish, 0, 0); });
+        else
+            ::PostMessageW(self, kVanish, 0, 0);
         return TRUE;
     }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {

@@ -15,8 +15,14 @@ std::vector<std::string> g_calls;
 class BaseWnd : public CWnd {
     DECLARE_MESSAGE_MAP()
 public:
-    LRESULT OnFirst(WPARAM, LPARAM) { g_calls.push_back("base-first"); return 11; }
-    LRESULT OnOnlyBase(WPARAM, LPARAM) { g_calls.push_back("base-only"); return 12; }
+    LRESULT OnFirst(WPARAM, LPARAM) {
+        g_calls.push_back("base-first");
+        return 11;
+    }
+    LRESULT OnOnlyBase(WPARAM, LPARAM) {
+        g_calls.push_back("base-only");
+        return 12;
+    }
 };
 BEGIN_MESSAGE_MAP(BaseWnd, CWnd)
     ON_MESSAGE(WM_APP + 1, OnFirst)
@@ -26,9 +32,18 @@ END_MESSAGE_MAP()
 class DerivedWnd : public BaseWnd {
     DECLARE_MESSAGE_MAP()
 public:
-    LRESULT OnFirstDerived(WPARAM w, LPARAM l) { g_calls.push_back("derived-first"); return static_cast<LRESULT>(w + l); }
-    LRESULT OnSecond(WPARAM, LPARAM) { g_calls.push_back("derived-second"); return 21; }
-    LRESULT OnSecondAgain(WPARAM, LPARAM) { g_calls.push_back("derived-second-again"); return 22; }
+    LRESULT OnFirstDerived(WPARAM w, LPARAM l) {
+        g_calls.push_back("derived-first");
+        return static_cast<LRESULT>(w + l);
+    }
+    LRESULT OnSecond(WPARAM, LPARAM) {
+        g_calls.push_back("derived-second");
+        return 21;
+    }
+    LRESULT OnSecondAgain(WPARAM, LPARAM) {
+        g_calls.push_back("derived-second-again");
+        return 22;
+    }
     void OnButton() { g_calls.push_back("parent-clicked"); }
 };
 BEGIN_MESSAGE_MAP(DerivedWnd, BaseWnd)
@@ -44,8 +59,14 @@ UINT g_neverRegistered = 0;
 class RegisteredWnd : public CWnd {
     DECLARE_MESSAGE_MAP()
 public:
-    LRESULT OnNever(WPARAM, LPARAM) { g_calls.push_back("never"); return 1; }
-    LRESULT OnPing(WPARAM w, LPARAM) { g_calls.push_back("ping"); return static_cast<LRESULT>(w) + 1; }
+    LRESULT OnNever(WPARAM, LPARAM) {
+        g_calls.push_back("never");
+        return 1;
+    }
+    LRESULT OnPing(WPARAM w, LPARAM) {
+        g_calls.push_back("ping");
+        return static_cast<LRESULT>(w) + 1;
+    }
 };
 BEGIN_MESSAGE_MAP(RegisteredWnd, CWnd)
     ON_REGISTERED_MESSAGE(g_neverRegistered, OnNever)
@@ -56,7 +77,10 @@ class ReflectingButton : public CButton {
     DECLARE_MESSAGE_MAP()
 public:
     BOOL m_consume = FALSE;
-    BOOL OnClickedReflect() { g_calls.push_back("child-reflected"); return m_consume; }
+    BOOL OnClickedReflect() {
+        g_calls.push_back("child-reflected");
+        return m_consume;
+    }
     HBRUSH CtlColor(HDC, UINT) { return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH)); }
 };
 BEGIN_MESSAGE_MAP(ReflectingButton, CButton)
@@ -173,12 +197,13 @@ INSTANTIATE_TEST_SUITE_P(BothAnswers, ReflectionTest,
 TEST_F(DispatchTest, ColourMessagesAreAnsweredByTheControl) {
     DerivedWnd parent;
     ASSERT_TRUE(parent.SubclassWindow(m_host));
-    HWND child = ::CreateWindowExW(0, L"BUTTON", L"b", WS_CHILD, 0, 0, 40, 20, m_host,
-                                   reinterpret_cast<HMENU>(78), ::GetModuleHandleW(nullptr), nullptr);
+    HWND child = ::CreateWindowExW(0, L"BUTTON", L"b", WS_CHILD, 0, 0, 40, 20, m_host, reinterpret_cast<HMENU>(78),
+                                   ::GetModuleHandleW(nullptr), nullptr);
     ReflectingButton button;
     ASSERT_TRUE(button.SubclassWindow(child));
     HDC dc = ::GetDC(child);
-    LRESULT brush = ::SendMessageW(m_host, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child));
+    LRESULT brush =
+        ::SendMessageW(m_host, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child));
     ::ReleaseDC(child, dc);
     EXPECT_EQ(reinterpret_cast<HGDIOBJ>(brush), ::GetStockObject(NULL_BRUSH));
 }

@@ -19,8 +19,7 @@ int FakeWidth(const std::string& s) {
 }  // namespace
 
 TEST(AcceleratorColumn, HeadsArePaddedToTheWidestHeadPlusASpace) {
-    const std::vector<std::string> captions = {"&Open\tCtrl+O", "Save &As...\tCtrl+Shift+S",
-                                               "Exit", ""};
+    const std::vector<std::string> captions = {"&Open\tCtrl+O", "Save &As...\tCtrl+Shift+S", "Exit", ""};
     const auto result = AlignAcceleratorCaptions(captions, FakeWidth);
     ASSERT_EQ(result.size(), 4u);
     // Widest head: "Save &As... " = 10 x 6 + 2 x 2 = 64.

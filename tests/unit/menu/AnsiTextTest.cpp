@@ -37,8 +37,7 @@ TEST(AnsiText, ChineseInCodePage936) {
     EXPECT_EQ(WideToAnsi(kHotkeyWide, 936), kHotkeyGbk);
     const std::wstring mixed = L"打开(&O)\tCtrl+O";
     EXPECT_EQ(WideToAnsi(mixed.c_str(), 936), "\xB4\xF2\xBF\xAA(&O)\tCtrl+O");
-    EXPECT_EQ(AnsiToWide(WideToAnsi(mixed.c_str(), 936).c_str(), 936),
-              std::optional<std::wstring>(mixed));
+    EXPECT_EQ(AnsiToWide(WideToAnsi(mixed.c_str(), 936).c_str(), 936), std::optional<std::wstring>(mixed));
 }
 
 TEST(AnsiText, SystemAnsiCodePageIsChineseHere) {
@@ -54,7 +53,10 @@ TEST(AnsiText, SystemAnsiCodePageIsChineseHere) {
 
 TEST(AnsiText, UnmappableCharactersAreReplacedNotDropped) {
     // Thai letters have no place in code page 936.
-    EXPECT_EQ(WideToAnsi(L"a\x0E01" L"b", 936), "a?b");
+    EXPECT_EQ(WideToAnsi(L"a\x0E01"
+                         L"b",
+                         936),
+              "a?b");
 }
 
 TEST(AnsiText, OutputIsNeverCutWhateverTheCodePageNeeds) {

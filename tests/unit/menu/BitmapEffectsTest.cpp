@@ -5,13 +5,13 @@
 
 #include <windows.h>
 
-#include "ui/menu/pictures/BitmapEffects.h"
 #include "framework/CBitmap.h"
 #include "framework/CDC.h"
-#include "ui/menu/draw/ItemLayout.h"
 #include "tests/support/PixelCanvas.h"
 #include "tests/unit/menu/MenuTestSupport.h"
 #include "tests/unit/menu/PictureReference.h"
+#include "ui/menu/draw/ItemLayout.h"
+#include "ui/menu/pictures/BitmapEffects.h"
 #include "ui/menu/pictures/PictureEffects.h"
 
 using namespace tessel;
@@ -72,8 +72,8 @@ struct DcState {
           back(GetBkColor(dc)),
           mode(GetBkMode(dc)) {}
     bool operator==(const DcState& o) const {
-        return brush == o.brush && pen == o.pen && bitmap == o.bitmap && font == o.font &&
-               text == o.text && back == o.back && mode == o.mode;
+        return brush == o.brush && pen == o.pen && bitmap == o.bitmap && font == o.font && text == o.text &&
+               back == o.back && mode == o.mode;
     }
 };
 
@@ -166,8 +166,8 @@ TEST(CheckBoxClassic, FillEdgeAndMark) {
     struct Case {
         bool selected, xpLook, newShell;
     };
-    for (const Case c : {Case{false, false, true}, Case{true, false, true}, Case{false, true, true},
-                         Case{true, true, false}}) {
+    for (const Case c :
+         {Case{false, false, true}, Case{true, false, true}, Case{false, true, true}, Case{true, true, false}}) {
         PixelCanvas canvas(24, 24);
         CBorrowedDC dc(canvas.DC());
         const DcState before(canvas.DC());
@@ -274,8 +274,8 @@ TEST(GrayedImageDrawing, AllFacePictureIsAPlainBoxOneLarger) {
     CBorrowedDC dc(canvas.DC());
     DrawGrayedImage(&dc, 2, 3, 16, 15, &picture, 0, 0, background);
     EXPECT_EQ(canvas.Count(RECT{0, 0, 30, 30}, background), 17 * 16 - 2);
-    EXPECT_EQ(canvas.Pixel(2 + 16, 3), kMagenta);       // top-right corner untouched
-    EXPECT_EQ(canvas.Pixel(2, 3 + 15), kMagenta);       // bottom-left corner untouched
+    EXPECT_EQ(canvas.Pixel(2 + 16, 3), kMagenta);  // top-right corner untouched
+    EXPECT_EQ(canvas.Pixel(2, 3 + 15), kMagenta);  // bottom-left corner untouched
     EXPECT_EQ(canvas.Pixel(2 + 16, 3 + 15), background);
 }
 

@@ -1,9 +1,9 @@
 // The classic look of a menu item, pixel by pixel on real GDI.
 #include <gtest/gtest.h>
 
-#include "ui/menu/draw/ClassicItemDrawing.h"
 #include "tests/unit/menu/DrawTestSupport.h"
 #include "tests/unit/menu/PictureReference.h"
+#include "ui/menu/draw/ClassicItemDrawing.h"
 #include "ui/menu/draw/ItemLayout.h"
 
 using namespace tessel;
@@ -16,8 +16,8 @@ Color Menu() { return SysColor(COLOR_MENU); }
 Color Highlight() { return SysColor(COLOR_HIGHLIGHT); }
 Color Shadow() { return SysColor(COLOR_BTNSHADOW); }
 Color Light() { return SysColor(COLOR_BTNHIGHLIGHT); }
-constexpr Color kRed = 0x000000C8;   // RGB(200, 0, 0)
-constexpr Color kGreen = 0x0000A000; // RGB(0, 160, 0)
+constexpr Color kRed = 0x000000C8;    // RGB(200, 0, 0)
+constexpr Color kGreen = 0x0000A000;  // RGB(0, 160, 0)
 
 class ClassicDrawing : public ItemDrawing {
 protected:

@@ -5,16 +5,15 @@
 #include <vector>
 
 #include "tests/unit/menu/ByteWriter.h"
-#include "ui/menu/readers/DibResource.h"
 #include "tests/unit/menu/GuardedBuffer.h"
+#include "ui/menu/readers/DibResource.h"
 
 using namespace tessel;
 
 namespace {
 
-std::vector<unsigned char> Dib(std::uint32_t headerSize, std::uint16_t bitCount,
-                               std::uint32_t clrUsed, std::size_t tableEntries,
-                               std::size_t extra = 0) {
+std::vector<unsigned char> Dib(std::uint32_t headerSize, std::uint16_t bitCount, std::uint32_t clrUsed,
+                               std::size_t tableEntries, std::size_t extra = 0) {
     ByteWriter w;
     w.U32(headerSize).U32(16).U32(15).U16(1).U16(bitCount).U32(0).U32(0).U32(0).U32(0);
     w.U32(clrUsed).U32(0);

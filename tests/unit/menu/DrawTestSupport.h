@@ -8,10 +8,10 @@
 
 #include <vector>
 
-#include "ui/menu/draw/ItemDrawSettings.h"
-#include "ui/menu/model/TesselMenu.h"
 #include "tests/support/PixelCanvas.h"
 #include "tests/unit/menu/MenuTestSupport.h"
+#include "ui/menu/draw/ItemDrawSettings.h"
+#include "ui/menu/model/TesselMenu.h"
 
 namespace menutest {
 

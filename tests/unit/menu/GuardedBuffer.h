@@ -17,8 +17,7 @@ public:
         const std::size_t page = info.dwPageSize;
         const std::size_t dataPages = (size_ + page - 1) / page + 1;
         span_ = (dataPages + 1) * page;
-        base_ = static_cast<unsigned char*>(
-            VirtualAlloc(nullptr, span_, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
+        base_ = static_cast<unsigned char*>(VirtualAlloc(nullptr, span_, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
         if (base_ == nullptr) return;
         DWORD old = 0;
         VirtualProtect(base_ + dataPages * page, page, PAGE_NOACCESS, &old);

@@ -8,8 +8,8 @@ using namespace tessel;
 namespace {
 
 void ExpectRect(const ItemRect& r, int l, int t, int rt, int b, const char* what) {
-    EXPECT_EQ(r, (ItemRect{l, t, rt, b})) << what << ": got (" << r.left << "," << r.top << ","
-                                          << r.right << "," << r.bottom << ")";
+    EXPECT_EQ(r, (ItemRect{l, t, rt, b}))
+        << what << ": got (" << r.left << "," << r.top << "," << r.right << "," << r.bottom << ")";
 }
 
 }  // namespace

@@ -90,7 +90,9 @@ TEST(MenuChar, NeverMatchesInsideADoubleByteCharacter) {
     EXPECT_EQ(MenuCharAnswer('f', kPopup, {hidden}, nullptr), 0x20000u);
     // 0xB0 0x41 is one character whose second byte is 'A': not lowered, and
     // not a mnemonic after the '&' in front of it.
-    const std::string trailA = "&\xB0" "A";
+    const std::string trailA =
+        "&\xB0"
+        "A";
     EXPECT_EQ(MenuCharAnswer('a', kPopup, {trailA}, IsAnsiLeadByte), 0u);
     // A lead byte as the typed character matches nothing.
     const std::string leadAfterAmp = "&\xB0\xA1";

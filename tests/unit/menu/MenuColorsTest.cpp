@@ -13,9 +13,7 @@ namespace {
 // The channel rule written out in exact rational arithmetic: the largest
 // integer not above (255 - c) * num / den + c, which is what truncating the
 // double result gives as long as the factor is exact in binary.
-int ExactChannel(int c, int num, int den) {
-    return ((255 - c) * num) / den + c;
-}
+int ExactChannel(int c, int num, int den) { return ((255 - c) * num) / den + c; }
 
 MenuSysColors SampleColors() {
     MenuSysColors s;

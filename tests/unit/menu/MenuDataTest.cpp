@@ -148,8 +148,7 @@ TEST(TesselMenuObject, ProcessWideSettingsStartAsDesigned) {
     EXPECT_EQ(TesselMenu::s_xpIconEffects, 1);
     // Detected while the process started, before any test ran.
     EXPECT_EQ(TesselMenu::s_osVersion, tessel::DetectOsVersion());
-    EXPECT_EQ(static_cast<int>(TesselMenu::s_sharedImageIds.size()),
-              TesselMenu::s_sharedImages.GetImageCount());
+    EXPECT_EQ(static_cast<int>(TesselMenu::s_sharedImageIds.size()), TesselMenu::s_sharedImages.GetImageCount());
 }
 
 TEST(TesselMenuObject, DestroyingAnEmptyMenuDoesNothingElse) {

@@ -9,9 +9,9 @@
 #include <memory>
 #include <string>
 
+#include "tests/unit/menu/MenuTestSupport.h"
 #include "ui/menu/measure/ItemMeasuring.h"
 #include "ui/menu/model/TesselMenu.h"
-#include "tests/unit/menu/MenuTestSupport.h"
 
 namespace {
 
@@ -46,8 +46,7 @@ std::string StringAt(HMENU menu, int p) {
 std::string Caption(const TesselMenuItem& item) { return std::string(item.GetTextNarrow()); }
 
 TesselMenu* AsTessel(CMenu* menu) {
-    return menu != nullptr && menu->IsKindOf(RUNTIME_CLASS(TesselMenu)) ? static_cast<TesselMenu*>(menu)
-                                                                        : nullptr;
+    return menu != nullptr && menu->IsKindOf(RUNTIME_CLASS(TesselMenu)) ? static_cast<TesselMenu*>(menu) : nullptr;
 }
 
 // Tells when a sub-menu object is deleted by its parent.
@@ -92,7 +91,8 @@ TEST(MenuLoading, MenuBarOfTwoPopups) {
     ASSERT_EQ(file->m_items.size(), 3u);
     for (int p = 0; p < 3; ++p) {
         EXPECT_TRUE(OwnerDrawnAt(file->m_hMenu, p)) << p;
-        EXPECT_EQ(DataAt(file->m_hMenu, p), reinterpret_cast<ULONG_PTR>(file->m_items[static_cast<std::size_t>(p)].get()));
+        EXPECT_EQ(DataAt(file->m_hMenu, p),
+                  reinterpret_cast<ULONG_PTR>(file->m_items[static_cast<std::size_t>(p)].get()));
     }
     EXPECT_EQ(file->m_items[0]->commandId, 100u);
     EXPECT_EQ(file->m_items[0]->text.get()[0], L'&');
@@ -245,7 +245,8 @@ TEST(MenuAppending, IdZeroMakesASeparatorWhateverTheFlags) {
     EXPECT_EQ(menu.m_items[1]->flags, 0xD00u);
     for (int p = 0; p < 2; ++p) {
         EXPECT_EQ(menu.m_items[static_cast<std::size_t>(p)]->commandId, 0u);
-        EXPECT_EQ(StateAt(menu.m_hMenu, p) & (MF_SEPARATOR | MF_OWNERDRAW), static_cast<UINT>(MF_SEPARATOR | MF_OWNERDRAW));
+        EXPECT_EQ(StateAt(menu.m_hMenu, p) & (MF_SEPARATOR | MF_OWNERDRAW),
+                  static_cast<UINT>(MF_SEPARATOR | MF_OWNERDRAW));
         EXPECT_EQ(StateAt(menu.m_hMenu, p) & MF_CHECKED, 0u);
     }
     EXPECT_TRUE(menu.m_subMenus.empty());
@@ -348,7 +349,8 @@ TEST(MenuSync, InsertedPositionsGetRecordsAndRemovedOnesLoseTheirs) {
               static_cast<UINT>(MF_OWNERDRAW | MF_BYPOSITION | MF_CHECKED));
     for (int p = 0; p < 3; ++p) {
         EXPECT_TRUE(OwnerDrawnAt(menu.m_hMenu, p)) << p;
-        EXPECT_EQ(DataAt(menu.m_hMenu, p), reinterpret_cast<ULONG_PTR>(menu.m_items[static_cast<std::size_t>(p)].get()));
+        EXPECT_EQ(DataAt(menu.m_hMenu, p),
+                  reinterpret_cast<ULONG_PTR>(menu.m_items[static_cast<std::size_t>(p)].get()));
     }
     EXPECT_NE(StateAt(menu.m_hMenu, 1) & MF_CHECKED, 0u);
     EXPECT_EQ(Caption(*menu.m_items[0]), "A");
@@ -409,8 +411,8 @@ TEST(MenuSync, ForeignLeadingPositionsAndPopupCaptions) {
     EXPECT_EQ(bar.CountForeignLeadingItems(), 1);
 
     // A popup made owner-drawn behind the object's back is a plain string again.
-    ModifyMenuA(bar.m_hMenu, 2, MF_BYPOSITION | MF_POPUP | MF_OWNERDRAW,
-                reinterpret_cast<UINT_PTR>(bar.m_subMenus[1]), nullptr);
+    ModifyMenuA(bar.m_hMenu, 2, MF_BYPOSITION | MF_POPUP | MF_OWNERDRAW, reinterpret_cast<UINT_PTR>(bar.m_subMenus[1]),
+                nullptr);
     bar.RefreshPopupCaptions();
     EXPECT_FALSE(OwnerDrawnAt(bar.m_hMenu, 2));
     EXPECT_EQ(StringAt(bar.m_hMenu, 2), "&Help");
@@ -419,8 +421,8 @@ TEST(MenuSync, ForeignLeadingPositionsAndPopupCaptions) {
     EXPECT_EQ(bar.m_items[1]->flags, static_cast<UINT>(MF_BYPOSITION | MF_POPUP));
 
     // Appending to a loaded bar re-applies the popup captions too.
-    ModifyMenuA(bar.m_hMenu, 1, MF_BYPOSITION | MF_POPUP | MF_OWNERDRAW,
-                reinterpret_cast<UINT_PTR>(bar.m_subMenus[0]), nullptr);
+    ModifyMenuA(bar.m_hMenu, 1, MF_BYPOSITION | MF_POPUP | MF_OWNERDRAW, reinterpret_cast<UINT_PTR>(bar.m_subMenus[0]),
+                nullptr);
     ASSERT_TRUE(bar.AppendItem(L"&Tools", 0, 300));
     EXPECT_FALSE(OwnerDrawnAt(bar.m_hMenu, 1));
     EXPECT_EQ(StringAt(bar.m_hMenu, 1), "&File");

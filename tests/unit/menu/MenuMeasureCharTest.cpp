@@ -8,10 +8,10 @@
 #include <memory>
 #include <string>
 
+#include "tests/unit/menu/MenuTestSupport.h"
 #include "ui/menu/measure/ItemMeasuring.h"
 #include "ui/menu/model/SystemDetection.h"
 #include "ui/menu/model/TesselMenu.h"
-#include "tests/unit/menu/MenuTestSupport.h"
 
 using namespace tessel;
 
@@ -30,8 +30,7 @@ int MenuTextWidth(const wchar_t* text) {
     return size.cx;
 }
 
-SIZE Measure(const TesselMenuItem* item, bool xpStyle, bool effects, int cyMenu,
-             OsVersionCode os = OsWinXP) {
+SIZE Measure(const TesselMenuItem* item, bool xpStyle, bool effects, int cyMenu, OsVersionCode os = OsWinXP) {
     MeasureSettings s;
     s.xpStyleActive = xpStyle;
     s.xpIconEffects = effects;
@@ -54,10 +53,10 @@ TEST(MenuMeasure, DefaultsOfTheThreeLooks) {
         bool xp, effects;
         int cy, width, height;
     };
-    for (const Case c : {Case{false, true, 19, w + 33, 19}, Case{false, true, 20, w + 33, 20},
-                         Case{true, true, 19, w + 31, 22}, Case{true, true, 20, w + 31, 22},
-                         Case{true, false, 19, w + 28, 19}, Case{true, false, 20, w + 28, 20},
-                         Case{false, false, 24, w + 33, 24}}) {
+    for (const Case c :
+         {Case{false, true, 19, w + 33, 19}, Case{false, true, 20, w + 33, 20}, Case{true, true, 19, w + 31, 22},
+          Case{true, true, 20, w + 31, 22}, Case{true, false, 19, w + 28, 19}, Case{true, false, 20, w + 28, 20},
+          Case{false, false, 24, w + 33, 24}}) {
         const SIZE size = Measure(&item, c.xp, c.effects, c.cy);
         EXPECT_EQ(size.cx, c.width) << c.xp << c.effects << c.cy;
         EXPECT_EQ(size.cy, c.height) << c.xp << c.effects << c.cy;
@@ -72,9 +71,9 @@ TEST(MenuMeasure, SeparatorsAreHalfHeightAndNoWidth) {
         bool xp, effects;
         int cy, height;
     };
-    for (const Case c : {Case{false, true, 19, 9}, Case{false, true, 20, 10}, Case{true, true, 19, 11},
-                         Case{true, true, 20, 11}, Case{true, true, 24, 12}, Case{true, false, 19, 9},
-                         Case{true, false, 21, 10}}) {
+    for (const Case c :
+         {Case{false, true, 19, 9}, Case{false, true, 20, 10}, Case{true, true, 19, 11}, Case{true, true, 20, 11},
+          Case{true, true, 24, 12}, Case{true, false, 19, 9}, Case{true, false, 21, 10}}) {
         const SIZE size = Measure(&separator, c.xp, c.effects, c.cy);
         EXPECT_EQ(size.cx, 0);
         EXPECT_EQ(size.cy, c.height) << c.xp << c.effects << c.cy;

@@ -7,10 +7,10 @@
 
 #include <vector>
 
-#include "ui/menu/pictures/MenuPictures.h"
-#include "ui/menu/model/TesselMenu.h"
 #include "tests/support/PixelCanvas.h"
 #include "tests/unit/menu/MenuTestSupport.h"
+#include "ui/menu/model/TesselMenu.h"
+#include "ui/menu/pictures/MenuPictures.h"
 #include "ui/menu/pictures/SharedImages.h"
 
 using namespace tessel;
@@ -141,9 +141,9 @@ TEST(MappedBitmaps, SixteenColourGraysBlackAndWhiteBecomeTheThreeDColours) {
     EXPECT_EQ(info.bmHeight, 15);
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc, mapped);
-    EXPECT_EQ(GetPixel(dc, 0, 0), Face());                          // was light grey
-    EXPECT_EQ(GetPixel(dc, 2, 2), SysColor(COLOR_BTNTEXT));         // was black
-    EXPECT_EQ(GetPixel(dc, 7, 7), MakeColor(255, 0, 0));            // other colours stay
+    EXPECT_EQ(GetPixel(dc, 0, 0), Face());                   // was light grey
+    EXPECT_EQ(GetPixel(dc, 2, 2), SysColor(COLOR_BTNTEXT));  // was black
+    EXPECT_EQ(GetPixel(dc, 7, 7), MakeColor(255, 0, 0));     // other colours stay
     EXPECT_EQ(GetPixel(dc, 16 + 7, 7), MakeColor(0, 255, 0));
     SelectObject(dc, old);
     DeleteDC(dc);

@@ -44,8 +44,7 @@ struct Standard {
 struct Extended {
     ByteWriter w;
     Extended() { w.U16(1).U16(4).U32(0); }
-    Extended& Item(std::uint32_t type, std::uint32_t state, std::uint32_t id, bool last,
-                   const std::wstring& caption) {
+    Extended& Item(std::uint32_t type, std::uint32_t state, std::uint32_t id, bool last, const std::wstring& caption) {
         w.U32(type).U32(state).U32(id).U16(last ? 0x80 : 0).Str(caption).Align4();
         return *this;
     }
@@ -110,13 +109,11 @@ std::vector<unsigned char> ExtendedTemplate() {
 }
 
 std::vector<std::vector<unsigned char>> ValidTemplates() {
-    return {MenuBarTemplate(), NestedTemplate(), SingleItemTemplate(), ChineseTemplate(),
-            ExtendedTemplate()};
+    return {MenuBarTemplate(), NestedTemplate(), SingleItemTemplate(), ChineseTemplate(), ExtendedTemplate()};
 }
 
 // Compares a parsed level with the menu the system builds from the same bytes.
-void ExpectSameAsSystemMenu(HMENU menu, const std::vector<MenuTemplateItem>& items,
-                            const std::string& where) {
+void ExpectSameAsSystemMenu(HMENU menu, const std::vector<MenuTemplateItem>& items, const std::string& where) {
     ASSERT_EQ(GetMenuItemCount(menu), static_cast<int>(items.size())) << where;
     for (std::size_t i = 0; i < items.size(); ++i) {
         const MenuTemplateItem& item = items[i];
@@ -127,8 +124,8 @@ void ExpectSameAsSystemMenu(HMENU menu, const std::vector<MenuTemplateItem>& ite
         HMENU sub = GetSubMenu(menu, static_cast<int>(i));
         EXPECT_EQ(sub != nullptr, item.IsPopup()) << at;
         const UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
-        const bool separator = (item.flags & kMfSeparator) != 0 ||
-                               (item.flags == 0 && item.id == 0 && item.caption.empty());
+        const bool separator =
+            (item.flags & kMfSeparator) != 0 || (item.flags == 0 && item.id == 0 && item.caption.empty());
         EXPECT_EQ((state & MF_SEPARATOR) != 0, separator) << at;
         if (!separator) {
             EXPECT_EQ(state & MF_GRAYED, item.flags & MF_GRAYED) << at;
@@ -298,8 +295,7 @@ TEST(MenuTemplate, EveryTruncationFailsCleanly) {
             const MenuTemplateResult r = Parse(prefix);
             EXPECT_FALSE(r.ok()) << "prefix of " << n << " bytes";
             EXPECT_TRUE(r.items.empty());
-            EXPECT_EQ(r.error, n < headerEnd ? MenuTemplateError::HeaderTruncated
-                                             : MenuTemplateError::ItemTruncated)
+            EXPECT_EQ(r.error, n < headerEnd ? MenuTemplateError::HeaderTruncated : MenuTemplateError::ItemTruncated)
                 << "prefix of " << n << " bytes";
         }
     }
@@ -364,8 +360,7 @@ TEST(MenuTemplate, NestingLimit) {
     ASSERT_TRUE(deepest.ok()) << MenuTemplateErrorName(deepest.error);
     EXPECT_EQ(Depth(deepest.items), kMaxMenuTemplateDepth);
 
-    EXPECT_EQ(Parse(DeepTemplate(kMaxMenuTemplateDepth + 1)).error,
-              MenuTemplateError::NestingTooDeep);
+    EXPECT_EQ(Parse(DeepTemplate(kMaxMenuTemplateDepth + 1)).error, MenuTemplateError::NestingTooDeep);
     // Far deeper than any stack would take if the reader followed it.
     EXPECT_EQ(Parse(DeepTemplate(200000)).error, MenuTemplateError::NestingTooDeep);
 

@@ -53,10 +53,18 @@ TEST(GrayedImageOnGdi, PlatformPaintsWhatTheModelPredicts) {
         PixelGrid wanted(w, h, face);
         for (Color& c : wanted.pixels) {
             switch (random() % 4) {
-                case 0: c = face; break;
-                case 1: c = highlight; break;
-                case 2: c = MakeColor(random() % 256, random() % 256, random() % 256); break;
-                default: c = nearHighlight; break;
+            case 0:
+                c = face;
+                break;
+            case 1:
+                c = highlight;
+                break;
+            case 2:
+                c = MakeColor(random() % 256, random() % 256, random() % 256);
+                break;
+            default:
+                c = nearHighlight;
+                break;
             }
         }
         CBitmap picture(MakeBitmap(w, h, face));
@@ -72,8 +80,7 @@ TEST(GrayedImageOnGdi, PlatformPaintsWhatTheModelPredicts) {
         for (int y = 0; y < model.height; ++y) {
             for (int x = 0; x < model.width; ++x) {
                 const Color expected = model.At(x, y).value_or(sentinel);
-                EXPECT_EQ(target.Pixel(x + 1, y + 1), expected)
-                    << "round " << round << " pixel " << x << "," << y;
+                EXPECT_EQ(target.Pixel(x + 1, y + 1), expected) << "round " << round << " pixel " << x << "," << y;
             }
         }
         // Nothing outside the (w + 1) x (h + 1) area is touched.

@@ -34,11 +34,16 @@ std::vector<std::string> Picture(const TwoToneResult& r) {
         std::string row;
         for (int x = 0; x < r.width; ++x) {
             const std::optional<Color> c = r.At(x, y);
-            if (!c) row += '.';
-            else if (*c == kBackground) row += 'B';
-            else if (*c == kHighlight) row += 'H';
-            else if (*c == kShadow) row += 'S';
-            else row += '?';
+            if (!c)
+                row += '.';
+            else if (*c == kBackground)
+                row += 'B';
+            else if (*c == kHighlight)
+                row += 'H';
+            else if (*c == kShadow)
+                row += 'S';
+            else
+                row += '?';
         }
         rows.push_back(row);
     }
@@ -86,8 +91,10 @@ TEST(FadedAndShadowPictures, ShadowCopyIsOneColourOutsideTheKey) {
     int shadowed = 0;
     for (int y = 0; y < 4; ++y) {
         for (int x = 0; x < 4; ++x) {
-            if (p.At(x, y) == shadow) ++shadowed;
-            else EXPECT_EQ(p.At(x, y), kFace) << x << "," << y;
+            if (p.At(x, y) == shadow)
+                ++shadowed;
+            else
+                EXPECT_EQ(p.At(x, y), kFace) << x << "," << y;
         }
     }
     EXPECT_EQ(shadowed, 2);
@@ -138,35 +145,32 @@ TEST(GrayedImage, ShapeInShadowOverHighlightShiftedByOne) {
                               ".BBH",
                           }));
     const ShapeMask bar = MaskFrom({"##.", "...", "..."});
-    EXPECT_EQ(Picture(ComposeGrayedImage(bar, kBackground, kHighlight, kShadow)),
-              (std::vector<std::string>{
-                  "SSB.",
-                  "BHHB",
-                  "BBBB",
-                  ".BBB",
-              }));
+    EXPECT_EQ(Picture(ComposeGrayedImage(bar, kBackground, kHighlight, kShadow)), (std::vector<std::string>{
+                                                                                      "SSB.",
+                                                                                      "BHHB",
+                                                                                      "BBBB",
+                                                                                      ".BBB",
+                                                                                  }));
 }
 
 TEST(GrayedImage, RightColumnAndBottomRowComeFromTheShiftedCopy) {
     const ShapeMask m = MaskFrom({"..#", "...", "#.."});
-    EXPECT_EQ(Picture(ComposeGrayedImage(m, kBackground, kHighlight, kShadow)),
-              (std::vector<std::string>{
-                  "BBS.",
-                  "BBBH",
-                  "SBBB",
-                  ".HBB",
-              }));
+    EXPECT_EQ(Picture(ComposeGrayedImage(m, kBackground, kHighlight, kShadow)), (std::vector<std::string>{
+                                                                                    "BBS.",
+                                                                                    "BBBH",
+                                                                                    "SBBB",
+                                                                                    ".HBB",
+                                                                                }));
 }
 
 TEST(EmbossedImage, ShapeInShadowOverHighlightShiftedByOne) {
     const ShapeMask m = MaskFrom({"#..", ".#.", "..#"});
-    EXPECT_EQ(Picture(ComposeEmbossedImage(m, kBackground, kHighlight, kShadow)),
-              (std::vector<std::string>{
-                  "SBB.",
-                  "BSB.",
-                  "BBS.",
-                  "...H",
-              }));
+    EXPECT_EQ(Picture(ComposeEmbossedImage(m, kBackground, kHighlight, kShadow)), (std::vector<std::string>{
+                                                                                      "SBB.",
+                                                                                      "BSB.",
+                                                                                      "BBS.",
+                                                                                      "...H",
+                                                                                  }));
     // Without a shape only the box itself is filled.
     const ShapeMask empty = MaskFrom({"..", ".."});
     EXPECT_EQ(Picture(ComposeEmbossedImage(empty, kBackground, kHighlight, kShadow)),

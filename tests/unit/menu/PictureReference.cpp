@@ -21,14 +21,11 @@ TwoToneResult EmptyResult(const ShapeMask& shape) {
     return r;
 }
 
-void Put(TwoToneResult& r, int x, int y, Color c) {
-    r.pixels[static_cast<std::size_t>(y) * r.width + x] = c;
-}
+void Put(TwoToneResult& r, int x, int y, Color c) { r.pixels[static_cast<std::size_t>(y) * r.width + x] = c; }
 
 }  // namespace
 
-TwoToneResult ComposeGrayedImage(const ShapeMask& shape, Color background,
-                                 Color btnHighlight, Color btnShadow) {
+TwoToneResult ComposeGrayedImage(const ShapeMask& shape, Color background, Color btnHighlight, Color btnShadow) {
     TwoToneResult r = EmptyResult(shape);
     const int w = shape.width;
     const int h = shape.height;
@@ -52,8 +49,7 @@ TwoToneResult ComposeGrayedImage(const ShapeMask& shape, Color background,
     return r;
 }
 
-TwoToneResult ComposeEmbossedImage(const ShapeMask& shape, Color background,
-                                   Color btnHighlight, Color btnShadow) {
+TwoToneResult ComposeEmbossedImage(const ShapeMask& shape, Color background, Color btnHighlight, Color btnShadow) {
     TwoToneResult r = EmptyResult(shape);
     const int w = shape.width;
     const int h = shape.height;

@@ -37,23 +37,19 @@ struct TwoToneResult {
     int height = 0;  // mask height + 1
     std::vector<std::optional<Color>> pixels;
 
-    std::optional<Color> At(int x, int y) const {
-        return pixels[static_cast<std::size_t>(y) * width + x];
-    }
+    std::optional<Color> At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
 };
 
 // The greyed look: the shape in the shadow colour over the same shape one
 // pixel right and down in the highlight colour, on the background. The
 // right column and bottom row come from the shifted copy; their far ends
 // (top-right and bottom-left corners) are left untouched.
-TwoToneResult ComposeGrayedImage(const ShapeMask& shape, Color background,
-                                 Color btnHighlight, Color btnShadow);
+TwoToneResult ComposeGrayedImage(const ShapeMask& shape, Color background, Color btnHighlight, Color btnShadow);
 
 // The embossed look: the box is filled with the background, then the shape
 // is painted one pixel right and down in the highlight colour (which may
 // spill into the extra column and row) and in the shadow colour in place.
-TwoToneResult ComposeEmbossedImage(const ShapeMask& shape, Color background,
-                                   Color btnHighlight, Color btnShadow);
+TwoToneResult ComposeEmbossedImage(const ShapeMask& shape, Color background, Color btnHighlight, Color btnShadow);
 
 // The 21 pixels of the 7 x 7 check mark whose top-left corner is (x, y):
 // seven 3-pixel columns starting at rows 2, 3, 4, 3, 2, 1, 0.

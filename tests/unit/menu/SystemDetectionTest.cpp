@@ -14,12 +14,12 @@
 #include <sstream>
 #include <string>
 
-#include "ui/menu/model/SystemDetection.h"
-#include "ui/menu/model/TesselMenu.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/CodePage.h"
 #include "tests/support/PixelCanvas.h"
 #include "tests/unit/menu/MenuTestSupport.h"
+#include "ui/menu/model/SystemDetection.h"
+#include "ui/menu/model/TesselMenu.h"
 
 namespace {
 
@@ -51,11 +51,9 @@ const ProbeCase kCases[] = {
     {"win2k", "win2k", Theme::Path, kLuna, tessel::OsWin2000, false, false},
     {"winxp-luna", "winxp", Theme::Path, kLuna, tessel::OsWinXP, true, true},
     {"winxp-classic", "winxp", Theme::Path, kClassic, tessel::OsWinXP, false, true},
-    {"winxp-classic-any-case", "winxp", Theme::Path, "d:\\themes\\wINDOWS cLASSIC.THEME",
-     tessel::OsWinXP, false, true},
+    {"winxp-classic-any-case", "winxp", Theme::Path, "d:\\themes\\wINDOWS cLASSIC.THEME", tessel::OsWinXP, false, true},
     {"winxp-bare-name", "winxp", Theme::Path, "Windows Classic.theme", tessel::OsWinXP, false, true},
-    {"winxp-longer-extension", "winxp", Theme::Path, "C:\\Windows Classic.themes",
-     tessel::OsWinXP, true, true},
+    {"winxp-longer-extension", "winxp", Theme::Path, "C:\\Windows Classic.themes", tessel::OsWinXP, true, true},
     {"winxp-no-key", "winxp", Theme::Missing, "", tessel::OsWinXP, true, true},
     {"winxp-empty-value", "winxp", Theme::Path, "", tessel::OsWinXP, true, true},
     {"winxp-not-a-string", "winxp", Theme::NotAString, "", tessel::OsWinXP, true, true},
@@ -80,8 +78,7 @@ void WriteTheme(Theme theme, const char* path) {
     RegDeleteKeyA(HKEY_CURRENT_USER, kThemeKey);
     if (theme == Theme::Missing) return;
     HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kThemeKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                              nullptr),
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kThemeKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
               ERROR_SUCCESS);
     if (theme == Theme::Path) {
         RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(path),
@@ -132,8 +129,7 @@ public:
 
         EXPECT_EQ(TesselMenu::s_classicThemeChecked, 0);
         EXPECT_EQ(tessel::IsXPLook() != FALSE, c.xpLook);
-        EXPECT_EQ(TesselMenu::s_classicThemeChecked != 0, c.themeRead)
-            << "the registry is read on Windows XP only";
+        EXPECT_EQ(TesselMenu::s_classicThemeChecked != 0, c.themeRead) << "the registry is read on Windows XP only";
         EXPECT_EQ(tessel::IsXPStyleActive() != FALSE, c.xpLook);
 
         if (c.themeRead) {
@@ -160,8 +156,7 @@ private:
         mis.itemData = reinterpret_cast<ULONG_PTR>(&item);
         menu.MeasureItem(&mis);
         const int cy = GetSystemMetrics(SM_CYMENU);
-        const int caption =
-            ExpectedCaptionWidth(L"&Open\tCtrl+O", c.os == tessel::OsWin32s);
+        const int caption = ExpectedCaptionWidth(L"&Open\tCtrl+O", c.os == tessel::OsWin32s);
         if (c.xpLook) {
             EXPECT_EQ(static_cast<int>(mis.itemWidth), caption + 31);
             EXPECT_EQ(static_cast<int>(mis.itemHeight), std::max(cy, 22));
@@ -278,8 +273,8 @@ protected:
     void RunCase(const ProbeCase& c) {
         ASSERT_TRUE(s_copied) << "cannot copy the test program to " << s_probe;
         HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\tessel_probe.exe", 0,
-                                  nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
+        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\tessel_probe.exe", 0, nullptr, 0,
+                                  KEY_WRITE, nullptr, &key, nullptr),
                   ERROR_SUCCESS);
         RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(c.wineVersion),
                        static_cast<DWORD>(std::strlen(c.wineVersion) + 1));

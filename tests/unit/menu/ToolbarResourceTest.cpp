@@ -61,8 +61,7 @@ TEST(ToolbarResource, EmptyToolbarAndPadding) {
 TEST(ToolbarResource, EveryTruncationFails) {
     const std::vector<unsigned char> full = Toolbar(1, 16, 15, {100, 0, 101, 102});
     for (std::size_t n = 0; n < full.size(); ++n) {
-        const ToolbarResult r =
-            Parse(std::vector<unsigned char>(full.begin(), full.begin() + n));
+        const ToolbarResult r = Parse(std::vector<unsigned char>(full.begin(), full.begin() + n));
         EXPECT_FALSE(r.ok()) << n;
         EXPECT_EQ(r.error, n < 8 ? ToolbarError::HeaderTruncated : ToolbarError::IdsTruncated) << n;
         EXPECT_TRUE(r.toolbar.ids.empty()) << n;

@@ -3,11 +3,11 @@
 // box, the offsets of both paddings, and grayed items composed off-screen.
 #include <gtest/gtest.h>
 
-#include "ui/menu/pictures/MenuPictures.h"
-#include "ui/menu/draw/XpItemDrawing.h"
 #include "tests/unit/menu/DrawTestSupport.h"
 #include "tests/unit/menu/PictureReference.h"
 #include "ui/menu/draw/ItemLayout.h"
+#include "ui/menu/draw/XpItemDrawing.h"
+#include "ui/menu/pictures/MenuPictures.h"
 
 using namespace tessel;
 using namespace menutest;
@@ -189,8 +189,8 @@ TEST_F(XpDrawing, AcceleratorTextEndsIconWidthBeforeTheEdge) {
 // plain background, within the item's text rectangle.
 // font: the font to draw in, the DC's own when null; the menu font when
 // menuFont is set.
-void ExpectCaption(const PixelCanvas& canvas, const char* text, Color color, Color background,
-                   bool menuFont, const RECT& item, const std::string& what, HFONT given = nullptr) {
+void ExpectCaption(const PixelCanvas& canvas, const char* text, Color color, Color background, bool menuFont,
+                   const RECT& item, const std::string& what, HFONT given = nullptr) {
     PixelCanvas reference(canvas.Width(), canvas.Height(), background);
     HFONT font = menuFont ? MenuFont() : nullptr;
     HGDIOBJ old = font != nullptr ? SelectObject(reference.DC(), font) : nullptr;

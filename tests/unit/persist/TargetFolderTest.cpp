@@ -8,31 +8,24 @@
 
 namespace {
 
-bool NoLeadBytes(unsigned char)
-{
-    return false;
-}
+bool NoLeadBytes(unsigned char) { return false; }
 
-std::string FolderOf(const std::string& path)
-{
+std::string FolderOf(const std::string& path) {
     char out[260];
-    if (!TargetFolderOf(path.c_str(), NoLeadBytes, out, sizeof(out)))
-        return "<too long>";
+    if (!TargetFolderOf(path.c_str(), NoLeadBytes, out, sizeof(out))) return "<too long>";
     return out;
 }
 
 }  // namespace
 
-TEST(TargetFolder, IsEverythingUpToTheLastSeparatorOrTheCurrentFolder)
-{
+TEST(TargetFolder, IsEverythingUpToTheLastSeparatorOrTheCurrentFolder) {
     EXPECT_EQ(FolderOf("C:\\Tools\\Zorvane.exe"), "C:\\Tools\\");
     EXPECT_EQ(FolderOf("C:Zorvane.exe"), "C:");
     EXPECT_EQ(FolderOf("Zorvane.exe"), ".");
     EXPECT_EQ(FolderOf(""), ".");
 }
 
-TEST(TargetFolder, RefusesAnOutputThatIsTooSmall)
-{
+TEST(TargetFolder, RefusesAnOutputThatIsTooSmall) {
     char out[9];
     EXPECT_FALSE(TargetFolderOf("C:\\Tools\\Zorvane.exe", NoLeadBytes, out, sizeof(out)));
     char fits[10];

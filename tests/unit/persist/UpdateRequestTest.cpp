@@ -11,27 +11,21 @@ namespace {
 
 using Bytes = std::vector<unsigned char>;
 
-Bytes BytesOf(const DwordBytes& dword)
-{
-    return Bytes(dword.bytes, dword.bytes + 4);
-}
+Bytes BytesOf(const DwordBytes& dword) { return Bytes(dword.bytes, dword.bytes + 4); }
 
-Bytes BytesOf(const RequestPayload& payload)
-{
+Bytes BytesOf(const RequestPayload& payload) {
     const unsigned char* data = static_cast<const unsigned char*>(payload.data);
     return Bytes(data, data + payload.size);
 }
 
-ResourceView View(const Bytes& bytes)
-{
+ResourceView View(const Bytes& bytes) {
     ResourceView view;
     view.data = bytes.data();
     view.size = bytes.size();
     return view;
 }
 
-ResourceView View(const std::string& bytes)
-{
+ResourceView View(const std::string& bytes) {
     ResourceView view;
     view.data = reinterpret_cast<const unsigned char*>(bytes.data());
     view.size = bytes.size();
@@ -40,8 +34,7 @@ ResourceView View(const std::string& bytes)
 
 }  // namespace
 
-TEST(DwordEncoding, StoresTheLowByteFirst)
-{
+TEST(DwordEncoding, StoresTheLowByteFirst) {
     EXPECT_EQ(BytesOf(EncodeDword(0x76)), (Bytes{0x76, 0x00, 0x00, 0x00}));
     EXPECT_EQ(BytesOf(EncodeDword(0)), (Bytes{0x00, 0x00, 0x00, 0x00}));
     EXPECT_EQ(BytesOf(EncodeDword(0x12345678u)), (Bytes{0x78, 0x56, 0x34, 0x12}));
@@ -49,8 +42,7 @@ TEST(DwordEncoding, StoresTheLowByteFirst)
     EXPECT_EQ(BytesOf(EncodeDword(0x80000001u)), (Bytes{0x01, 0x00, 0x00, 0x80}));
 }
 
-TEST(RequestPayloads, AreWrittenInOrderWithTheirIds)
-{
+TEST(RequestPayloads, AreWrittenInOrderWithTheirIds) {
     const std::string path = "C:\\Tools\\Zorvane.exe";
     UpdateRequestPayloads payloads;
     ASSERT_TRUE(BuildUpdateRequestPayloads(0x06, 0x41, path.data(), path.size(), payloads));
@@ -66,8 +58,7 @@ TEST(RequestPayloads, AreWrittenInOrderWithTheirIds)
     EXPECT_EQ(PayloadAt(payloads, 4).size, 0u);
 }
 
-TEST(RequestPayloads, PathHasItsExactLengthAndNoTerminatingZero)
-{
+TEST(RequestPayloads, PathHasItsExactLengthAndNoTerminatingZero) {
     const char path[] = "C:\\Tools\\Zorvane.exe";
     UpdateRequestPayloads payloads;
     ASSERT_TRUE(BuildUpdateRequestPayloads(0, 0x76, path, std::strlen(path), payloads));
@@ -80,8 +71,7 @@ TEST(RequestPayloads, PathHasItsExactLengthAndNoTerminatingZero)
     EXPECT_EQ(BytesOf(PayloadAt(payloads, 1)), (Bytes{0x76, 0, 0, 0}));
 }
 
-TEST(RequestPayloads, KeepsAnsiBytesAsTheyAre)
-{
+TEST(RequestPayloads, KeepsAnsiBytesAsTheyAre) {
     // "D:\游戏\Zorvane.exe" in code page 936.
     const std::string path = "D:\\\xD3\xCE\xCF\xB7\\Zorvane.exe";
     UpdateRequestPayloads payloads;
@@ -90,8 +80,7 @@ TEST(RequestPayloads, KeepsAnsiBytesAsTheyAre)
     EXPECT_EQ(BytesOf(PayloadAt(payloads, 3)), (Bytes{static_cast<unsigned char>(path.size()), 0, 0, 0}));
 }
 
-TEST(RequestPayloads, EmptyPathStaysAResourceRatherThanADeletion)
-{
+TEST(RequestPayloads, EmptyPathStaysAResourceRatherThanADeletion) {
     UpdateRequestPayloads payloads;
     ASSERT_TRUE(BuildUpdateRequestPayloads(1, 2, nullptr, 0, payloads));
     EXPECT_NE(PayloadAt(payloads, 2).data, nullptr);  // null with size 0 deletes
@@ -99,14 +88,12 @@ TEST(RequestPayloads, EmptyPathStaysAResourceRatherThanADeletion)
     EXPECT_EQ(BytesOf(PayloadAt(payloads, 3)), (Bytes{0, 0, 0, 0}));
 }
 
-TEST(RequestPayloads, RejectsAMissingPathWithALength)
-{
+TEST(RequestPayloads, RejectsAMissingPathWithALength) {
     UpdateRequestPayloads payloads;
     EXPECT_FALSE(BuildUpdateRequestPayloads(1, 2, nullptr, 5, payloads));
 }
 
-TEST(RequestPayloads, CopiesOfThePayloadsStillPointAtTheirOwnBytes)
-{
+TEST(RequestPayloads, CopiesOfThePayloadsStillPointAtTheirOwnBytes) {
     const std::string path = "C:\\a.exe";
     UpdateRequestPayloads original;
     ASSERT_TRUE(BuildUpdateRequestPayloads(3, 4, path.data(), path.size(), original));
@@ -126,8 +113,7 @@ struct WrittenRequest {
     std::string path;
     Bytes pathLength;
 
-    RequestResources Resources() const
-    {
+    RequestResources Resources() const {
         RequestResources resources;
         resources.modifiers = View(modifiers);
         resources.virtualKey = View(virtualKey);
@@ -137,8 +123,7 @@ struct WrittenRequest {
     }
 };
 
-WrittenRequest Write(std::uint32_t modifiers, std::uint32_t virtualKey, const std::string& path)
-{
+WrittenRequest Write(std::uint32_t modifiers, std::uint32_t virtualKey, const std::string& path) {
     UpdateRequestPayloads payloads;
     EXPECT_TRUE(BuildUpdateRequestPayloads(modifiers, virtualKey, path.data(), path.size(), payloads));
     WrittenRequest written;
@@ -152,8 +137,7 @@ WrittenRequest Write(std::uint32_t modifiers, std::uint32_t virtualKey, const st
 
 }  // namespace
 
-TEST(RequestDecoding, ReadsBackWhatWasWritten)
-{
+TEST(RequestDecoding, ReadsBackWhatWasWritten) {
     const struct {
         std::uint32_t modifiers;
         std::uint32_t virtualKey;
@@ -176,8 +160,7 @@ TEST(RequestDecoding, ReadsBackWhatWasWritten)
     }
 }
 
-TEST(RequestDecoding, WithoutAPathResourceTheRequestIsUnusable)
-{
+TEST(RequestDecoding, WithoutAPathResourceTheRequestIsUnusable) {
     WrittenRequest written = Write(2, 0x41, "C:\\Tools\\Zorvane.exe");
     RequestResources resources = written.Resources();
     resources.path = ResourceView();
@@ -188,8 +171,7 @@ TEST(RequestDecoding, WithoutAPathResourceTheRequestIsUnusable)
     EXPECT_EQ(DecodeUpdateRequest(RequestResources(), request), RequestDecodeStatus::PathMissing);
 }
 
-TEST(RequestDecoding, MissingOrShortValuesReadAsZero)
-{
+TEST(RequestDecoding, MissingOrShortValuesReadAsZero) {
     const WrittenRequest written = Write(6, 0x41, "C:\\Tools\\Zorvane.exe");
     const Bytes shortValue = {0x41, 0x00};
 
@@ -209,8 +191,7 @@ TEST(RequestDecoding, MissingOrShortValuesReadAsZero)
     EXPECT_EQ(request.virtualKey, 0u);
 }
 
-TEST(RequestDecoding, MissingOrShortLengthGivesAnEmptyPath)
-{
+TEST(RequestDecoding, MissingOrShortLengthGivesAnEmptyPath) {
     const WrittenRequest written = Write(6, 0x41, "C:\\Tools\\Zorvane.exe");
     const Bytes shortLength = {20, 0, 0};
     for (const ResourceView length : {ResourceView(), View(shortLength)}) {
@@ -224,8 +205,7 @@ TEST(RequestDecoding, MissingOrShortLengthGivesAnEmptyPath)
     }
 }
 
-TEST(RequestDecoding, LengthZeroGivesAnEmptyPath)
-{
+TEST(RequestDecoding, LengthZeroGivesAnEmptyPath) {
     WrittenRequest written = Write(0, 0x76, "");
     UpdateRequest request;
     ASSERT_EQ(DecodeUpdateRequest(written.Resources(), request), RequestDecodeStatus::Usable);
@@ -238,24 +218,21 @@ TEST(RequestDecoding, LengthZeroGivesAnEmptyPath)
     EXPECT_EQ(request.pathLength, 0u);
 }
 
-TEST(RequestDecoding, ALengthBeyondThePathResourceIsUnusable)
-{
+TEST(RequestDecoding, ALengthBeyondThePathResourceIsUnusable) {
     const std::string path = "C:\\Tools\\Zorvane.exe";
     for (const std::uint32_t length : {21u, 22u, 260u, 0x7FFFFFFFu, 0xFFFFFFFEu, 0xFFFFFFFFu}) {
         WrittenRequest written = Write(1, 2, path);
         written.pathLength = BytesOf(EncodeDword(length));
         UpdateRequest request;
         request.pathLength = 12345;
-        EXPECT_EQ(DecodeUpdateRequest(written.Resources(), request),
-                  RequestDecodeStatus::PathLengthExceedsResource)
+        EXPECT_EQ(DecodeUpdateRequest(written.Resources(), request), RequestDecodeStatus::PathLengthExceedsResource)
             << length;
         EXPECT_EQ(request.pathLength, 12345u);
         EXPECT_EQ(request.path, nullptr);
     }
 }
 
-TEST(RequestDecoding, ALengthShorterThanThePathResourceTakesThatManyBytes)
-{
+TEST(RequestDecoding, ALengthShorterThanThePathResourceTakesThatManyBytes) {
     WrittenRequest written = Write(1, 2, "C:\\Tools\\Zorvane.exe");
     written.pathLength = BytesOf(EncodeDword(8));
     UpdateRequest request;
@@ -263,8 +240,7 @@ TEST(RequestDecoding, ALengthShorterThanThePathResourceTakesThatManyBytes)
     EXPECT_EQ(std::string(request.path, request.pathLength), "C:\\Tools");
 }
 
-TEST(RequestDecoding, EveryLengthUpToThePathSizeIsAcceptedAndNoneBeyond)
-{
+TEST(RequestDecoding, EveryLengthUpToThePathSizeIsAcceptedAndNoneBeyond) {
     const std::string path = "C:\\Tools\\Zorvane.exe";
     for (std::uint32_t length = 0; length <= 64; ++length) {
         WrittenRequest written = Write(0, 0x76, path);

@@ -2,15 +2,15 @@
 // UpdateRequest written into its resources, next to a target executable,
 // and runs as the main program would start it.
 
-#include "tests/unit/persist/ResourceFiles.h"
+#include "common/InstanceMarker.h"
+#include "persist/UpdateRequest.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/CodePage.h"
 #include "tests/support/FileHold.h"
 #include "tests/support/NamedEvent.h"
 #include "tests/support/TestFolder.h"
 #include "tests/support/WaitUntil.h"
-#include "common/InstanceMarker.h"
-#include "persist/UpdateRequest.h"
+#include "tests/unit/persist/ResourceFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -31,8 +31,7 @@ const DWORD kUpdaterRunMs = 40000;  // the updater gives up 30 s after its start
 const DWORD kStartMs = 15000;
 const DWORD kHoldMs = 2000;
 
-std::string BesideThisTest(const char* relative)
-{
+std::string BesideThisTest(const char* relative) {
     char module[MAX_PATH];
     const DWORD length = GetModuleFileNameA(nullptr, module, MAX_PATH);
     std::string path(module, length);
@@ -44,19 +43,14 @@ std::string BesideThisTest(const char* relative)
 
 constexpr unsigned kMarkerValue = InstanceMarker::kValue;
 
-Bytes Dword(std::uint32_t value)
-{
+Bytes Dword(std::uint32_t value) {
     const DwordBytes encoded = EncodeDword(value);
     return Bytes(encoded.bytes, encoded.bytes + 4);
 }
 
-Bytes Text(const std::string& text)
-{
-    return Bytes(text.begin(), text.end());
-}
+Bytes Text(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
-std::string MarkerText(std::uint32_t modifiers, std::uint32_t virtualKey)
-{
+std::string MarkerText(std::uint32_t modifiers, std::uint32_t virtualKey) {
     char text[32];
     std::snprintf(text, sizeof(text), "%08lX %08lX", static_cast<unsigned long>(modifiers),
                   static_cast<unsigned long>(virtualKey));
@@ -65,8 +59,7 @@ std::string MarkerText(std::uint32_t modifiers, std::uint32_t virtualKey)
 
 class UpdaterRun : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(m_folder.Valid());
         m_updater = m_folder.File("Brisklet.exe");
         m_target = m_folder.File("Zorvane.exe");
@@ -81,8 +74,7 @@ protected:
     static std::string Helper() { return BesideThisTest("UpdaterTestHelper.exe"); }
 
     // The request exactly as the save flow builds it.
-    void WriteRequest(std::uint32_t modifiers, std::uint32_t virtualKey, const std::string& path)
-    {
+    void WriteRequest(std::uint32_t modifiers, std::uint32_t virtualKey, const std::string& path) {
         UpdateRequestPayloads payloads;
         ASSERT_TRUE(BuildUpdateRequestPayloads(modifiers, virtualKey, path.data(), path.size(), payloads));
         std::vector<std::pair<WORD, Bytes>> resources;
@@ -94,14 +86,12 @@ protected:
         ASSERT_TRUE(WriteHotkeyResources(m_updater, resources));
     }
 
-    void WriteRawRequest(const std::vector<std::pair<WORD, Bytes>>& resources)
-    {
+    void WriteRawRequest(const std::vector<std::pair<WORD, Bytes>>& resources) {
         ASSERT_TRUE(WriteHotkeyResources(m_updater, resources));
     }
 
     // The exit code, or STILL_ACTIVE if the updater did not end in time.
-    DWORD RunUpdater() const
-    {
+    DWORD RunUpdater() const {
         ChildProcess updater = ChildProcess::Start(m_updater);
         EXPECT_TRUE(updater.Started());
         updater.WaitForExit(kUpdaterRunMs);
@@ -110,19 +100,16 @@ protected:
 
     std::string Marker() const { return m_target + ".started"; }
 
-    bool TargetStarted() const
-    {
+    bool TargetStarted() const {
         return e2e::WaitUntil([this] { return ReadFileBytes(Marker()).size() == 17; }, kStartMs);
     }
 
-    std::string MarkerContents() const
-    {
+    std::string MarkerContents() const {
         const Bytes bytes = ReadFileBytes(Marker());
         return std::string(bytes.begin(), bytes.end());
     }
 
-    void ExpectUpdatedTo(std::uint32_t modifiers, std::uint32_t virtualKey) const
-    {
+    void ExpectUpdatedTo(std::uint32_t modifiers, std::uint32_t virtualKey) const {
         ResourceMap expected = m_originalResources;
         expected[ResourceKey("HOTKEY", IDR_HOTKEY_MODIFIERS, 2052)] = Dword(modifiers);
         expected[ResourceKey("HOTKEY", IDR_HOTKEY_VIRTUAL_KEY, 2052)] = Dword(virtualKey);
@@ -130,8 +117,7 @@ protected:
     }
 
     // Nothing written, nothing started, no copy left lying about.
-    void ExpectLeftAlone(const std::vector<std::wstring>& files = {L"Brisklet.exe", L"Zorvane.exe"}) const
-    {
+    void ExpectLeftAlone(const std::vector<std::wstring>& files = {L"Brisklet.exe", L"Zorvane.exe"}) const {
         EXPECT_EQ(ReadFileBytes(m_target), m_originalTarget);
         EXPECT_FALSE(FileExists(Marker()));
         EXPECT_EQ(m_folder.FileNames(), files);
@@ -148,17 +134,14 @@ protected:
 // the target to snapshot just before it ends.
 class MarkedWindowOwner {
 public:
-    MarkedWindowOwner(const std::string& helper, unsigned value, const std::string& target,
-                      const std::string& snapshot)
-        : m_ready("ready"), m_quit("quit")
-    {
-        m_process = ChildProcess::Start(helper, "window " + std::to_string(value) + " " + m_ready.Name() + " "
-                                                    + m_quit.Name() + " \"" + target + "\" \"" + snapshot + "\"");
+    MarkedWindowOwner(const std::string& helper, unsigned value, const std::string& target, const std::string& snapshot)
+        : m_ready("ready"), m_quit("quit") {
+        m_process = ChildProcess::Start(helper, "window " + std::to_string(value) + " " + m_ready.Name() + " " +
+                                                    m_quit.Name() + " \"" + target + "\" \"" + snapshot + "\"");
     }
 
     bool Ready() const { return m_process.Started() && m_ready.Wait(kStartMs); }
-    bool End() const
-    {
+    bool End() const {
         m_quit.Set();
         return m_process.WaitForExit(kStartMs);
     }
@@ -172,8 +155,7 @@ private:
 
 }  // namespace
 
-TEST_F(UpdaterRun, ShipsWithAnEmptyResourceDirectory)
-{
+TEST_F(UpdaterRun, ShipsWithAnEmptyResourceDirectory) {
     const Bytes image = ReadFileBytes(m_updater);
     ASSERT_GE(image.size(), 0x40u);
     const auto dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image.data());
@@ -193,41 +175,37 @@ TEST_F(UpdaterRun, ShipsWithAnEmptyResourceDirectory)
     EXPECT_TRUE(ReadResources(m_updater).empty());
 }
 
-TEST_F(UpdaterRun, WithoutARequestEndsWithOneAndChangesNothing)
-{
+TEST_F(UpdaterRun, WithoutARequestEndsWithOneAndChangesNothing) {
     EXPECT_EQ(RunUpdater(), 1u);
     ExpectLeftAlone();
 }
 
-TEST_F(UpdaterRun, WritesTheHotkeyIntoTheTargetAndStartsIt)
-{
+TEST_F(UpdaterRun, WritesTheHotkeyIntoTheTargetAndStartsIt) {
     WriteRequest(0x06, 0x41, m_target);
     EXPECT_EQ(RunUpdater(), 0u);
     ExpectUpdatedTo(0x06, 0x41);
     ASSERT_TRUE(TargetStarted());
     // The program that was started is the updated one.
     EXPECT_EQ(MarkerContents(), MarkerText(0x06, 0x41));
-    EXPECT_EQ(m_folder.FileNames(), (std::vector<std::wstring>{L"Brisklet.exe", L"Zorvane.exe", L"Zorvane.exe.started"}));
+    EXPECT_EQ(m_folder.FileNames(),
+              (std::vector<std::wstring>{L"Brisklet.exe", L"Zorvane.exe", L"Zorvane.exe.started"}));
 }
 
-TEST_F(UpdaterRun, CopiesAllThirtyTwoBitsOfEachValue)
-{
+TEST_F(UpdaterRun, CopiesAllThirtyTwoBitsOfEachValue) {
     WriteRequest(0xDEADBEEFu, 0x80000076u, m_target);
     EXPECT_EQ(RunUpdater(), 0u);
     ExpectUpdatedTo(0xDEADBEEFu, 0x80000076u);
     EXPECT_TRUE(TargetStarted());
 }
 
-TEST_F(UpdaterRun, MissingValuesAreWrittenAsZero)
-{
+TEST_F(UpdaterRun, MissingValuesAreWrittenAsZero) {
     WriteRawRequest({{103, Text(m_target)}, {104, Dword(static_cast<std::uint32_t>(m_target.size()))}});
     EXPECT_EQ(RunUpdater(), 0u);
     ExpectUpdatedTo(0, 0);
     EXPECT_TRUE(TargetStarted());
 }
 
-TEST_F(UpdaterRun, AnEmptyPathOpensNothingAndEndsWithZero)
-{
+TEST_F(UpdaterRun, AnEmptyPathOpensNothingAndEndsWithZero) {
     // Length resource missing, then present with 0: an empty path both times.
     WriteRawRequest({{101, Dword(2)}, {102, Dword(0x41)}, {103, Text(m_target)}});
     EXPECT_EQ(RunUpdater(), 0u);
@@ -238,8 +216,7 @@ TEST_F(UpdaterRun, AnEmptyPathOpensNothingAndEndsWithZero)
     ExpectLeftAlone();
 }
 
-TEST_F(UpdaterRun, ALengthBeyondThePathIsUnusable)
-{
+TEST_F(UpdaterRun, ALengthBeyondThePathIsUnusable) {
     const std::uint32_t size = static_cast<std::uint32_t>(m_target.size());
     for (const std::uint32_t length : {size + 1, size + 4096, 0xFFFFFFFFu}) {
         WriteRawRequest({{101, Dword(2)}, {102, Dword(0x41)}, {103, Text(m_target)}, {104, Dword(length)}});
@@ -248,15 +225,13 @@ TEST_F(UpdaterRun, ALengthBeyondThePathIsUnusable)
     }
 }
 
-TEST_F(UpdaterRun, AMissingTargetEndsWithZeroAndCreatesNothing)
-{
+TEST_F(UpdaterRun, AMissingTargetEndsWithZeroAndCreatesNothing) {
     WriteRequest(2, 0x41, m_folder.File("Missing.exe"));
     EXPECT_EQ(RunUpdater(), 0u);
     ExpectLeftAlone();
 }
 
-TEST_F(UpdaterRun, ATargetThatIsNoExecutableEndsWithZeroAndStaysAsItWas)
-{
+TEST_F(UpdaterRun, ATargetThatIsNoExecutableEndsWithZeroAndStaysAsItWas) {
     const std::string notes = m_folder.File("notes.txt");
     const Bytes text = Text("not an executable\r\n");
     ASSERT_TRUE(WriteFileBytes(notes, text));
@@ -266,8 +241,7 @@ TEST_F(UpdaterRun, ATargetThatIsNoExecutableEndsWithZeroAndStaysAsItWas)
     ExpectLeftAlone({L"Brisklet.exe", L"Zorvane.exe", L"notes.txt"});
 }
 
-TEST_F(UpdaterRun, ARunningTargetIsWaitedForAndUpdatedOnceItEnds)
-{
+TEST_F(UpdaterRun, ARunningTargetIsWaitedForAndUpdatedOnceItEnds) {
     NamedEvent ready("ready");
     NamedEvent quit("quit");
     ChildProcess running = ChildProcess::Start(m_target, "hold " + ready.Name() + " " + quit.Name());
@@ -286,11 +260,11 @@ TEST_F(UpdaterRun, ARunningTargetIsWaitedForAndUpdatedOnceItEnds)
     EXPECT_EQ(updater.ExitCode(), 0u);
     ExpectUpdatedTo(2, 0x41);
     ASSERT_TRUE(TargetStarted());
-    EXPECT_EQ(m_folder.FileNames(), (std::vector<std::wstring>{L"Brisklet.exe", L"Zorvane.exe", L"Zorvane.exe.started"}));
+    EXPECT_EQ(m_folder.FileNames(),
+              (std::vector<std::wstring>{L"Brisklet.exe", L"Zorvane.exe", L"Zorvane.exe.started"}));
 }
 
-TEST_F(UpdaterRun, AHoldOnTheTargetIsWaitedOutBeforeTheOpenAndBeforeTheRename)
-{
+TEST_F(UpdaterRun, AHoldOnTheTargetIsWaitedOutBeforeTheOpenAndBeforeTheRename) {
     WriteRequest(2, 0x41, m_target);
     // Sharing neither writes nor deletion refuses the open; sharing writes
     // but not deletion lets the open through and refuses only the rename.
@@ -313,8 +287,7 @@ TEST_F(UpdaterRun, AHoldOnTheTargetIsWaitedOutBeforeTheOpenAndBeforeTheRename)
     }
 }
 
-TEST_F(UpdaterRun, ATargetHeldPastTheBoundIsLeftAloneThirtySecondsAfterTheStart)
-{
+TEST_F(UpdaterRun, ATargetHeldPastTheBoundIsLeftAloneThirtySecondsAfterTheStart) {
     // The wait for the main program counts towards the same bound.
     MarkedWindowOwner owner(Helper(), kMarkerValue, m_target, m_folder.File("unused.bin"));
     ASSERT_TRUE(owner.Ready());
@@ -334,8 +307,7 @@ TEST_F(UpdaterRun, ATargetHeldPastTheBoundIsLeftAloneThirtySecondsAfterTheStart)
     EXPECT_TRUE(owner.End());
 }
 
-TEST_F(UpdaterRun, WaitsForTheProcessOfTheMarkedWindow)
-{
+TEST_F(UpdaterRun, WaitsForTheProcessOfTheMarkedWindow) {
     const std::string snapshot = m_folder.File("seen-by-owner.bin");
     MarkedWindowOwner owner(Helper(), kMarkerValue, m_target, snapshot);
     ASSERT_TRUE(owner.Ready());
@@ -356,8 +328,7 @@ TEST_F(UpdaterRun, WaitsForTheProcessOfTheMarkedWindow)
     EXPECT_TRUE(TargetStarted());
 }
 
-TEST_F(UpdaterRun, AWindowMarkedWithAnotherValueIsNotWaitedFor)
-{
+TEST_F(UpdaterRun, AWindowMarkedWithAnotherValueIsNotWaitedFor) {
     for (const unsigned value : {kMarkerValue - 1, kMarkerValue + 1, 0x7F20u}) {
         MarkedWindowOwner owner(Helper(), value, m_target, m_folder.File("unused.bin"));
         ASSERT_TRUE(owner.Ready());
@@ -371,8 +342,7 @@ TEST_F(UpdaterRun, AWindowMarkedWithAnotherValueIsNotWaitedFor)
     }
 }
 
-TEST_F(UpdaterRun, GivesUpWaitingAfterTwentySeconds)
-{
+TEST_F(UpdaterRun, GivesUpWaitingAfterTwentySeconds) {
     MarkedWindowOwner owner(Helper(), kMarkerValue, m_target, m_folder.File("unused.bin"));
     ASSERT_TRUE(owner.Ready());
     WriteRequest(2, 0x41, m_target);
@@ -389,14 +359,12 @@ TEST_F(UpdaterRun, GivesUpWaitingAfterTwentySeconds)
     EXPECT_TRUE(owner.End());
 }
 
-TEST_F(UpdaterRun, KilledDuringTheCommitLeavesTheOldTargetOrTheNewOne)
-{
+TEST_F(UpdaterRun, KilledDuringTheCommitLeavesTheOldTargetOrTheNewOne) {
     // Large enough that writing it takes a while.
     HANDLE update = BeginUpdateResourceA(m_target.c_str(), FALSE);
     ASSERT_NE(update, nullptr);
     Bytes ballast(48 * 1024 * 1024);
-    for (std::size_t i = 0; i < ballast.size(); ++i)
-        ballast[i] = static_cast<unsigned char>(i * 2654435761u >> 24);
+    for (std::size_t i = 0; i < ballast.size(); ++i) ballast[i] = static_cast<unsigned char>(i * 2654435761u >> 24);
     ASSERT_TRUE(UpdateResourceA(update, RT_RCDATA, MAKEINTRESOURCEA(8), 2052, ballast.data(),
                                 static_cast<DWORD>(ballast.size())));
     ASSERT_TRUE(EndUpdateResourceA(update, FALSE));
@@ -416,9 +384,9 @@ TEST_F(UpdaterRun, KilledDuringTheCommitLeavesTheOldTargetOrTheNewOne)
     const bool committing = e2e::WaitUntil(
         [&] {
             WIN32_FILE_ATTRIBUTE_DATA now;
-            if (!GetFileAttributesExA(m_target.c_str(), GetFileExInfoStandard, &now)
-                || now.nFileSizeLow != before.nFileSizeLow
-                || CompareFileTime(&now.ftLastWriteTime, &before.ftLastWriteTime) != 0)
+            if (!GetFileAttributesExA(m_target.c_str(), GetFileExInfoStandard, &now) ||
+                now.nFileSizeLow != before.nFileSizeLow ||
+                CompareFileTime(&now.ftLastWriteTime, &before.ftLastWriteTime) != 0)
                 return true;
             return m_folder.FileNames() != quiet || updater.WaitForExit(0);
         },
@@ -427,6 +395,5 @@ TEST_F(UpdaterRun, KilledDuringTheCommitLeavesTheOldTargetOrTheNewOne)
     TerminateProcess(updater.Handle(), 99);
     ASSERT_TRUE(updater.WaitForExit(kStartMs));
 
-    if (ReadFileBytes(m_target) != m_originalTarget)
-        ExpectUpdatedTo(2, 0x41);
+    if (ReadFileBytes(m_target) != m_originalTarget) ExpectUpdatedTo(2, 0x41);
 }

@@ -21,70 +21,56 @@ namespace {
 
 const DWORD kLongestLifeMs = 60000;
 
-DWORD OwnDword(WORD id)
-{
+DWORD OwnDword(WORD id) {
     HRSRC info = FindResourceA(nullptr, MAKEINTRESOURCEA(id), "HOTKEY");
-    if (info == nullptr || SizeofResource(nullptr, info) < 4)
-        return 0xFFFFFFFFu;
+    if (info == nullptr || SizeofResource(nullptr, info) < 4) return 0xFFFFFFFFu;
     DWORD value = 0;
     std::memcpy(&value, LockResource(LoadResource(nullptr, info)), 4);
     return value;
 }
 
-int LeaveStartedMarker()
-{
+int LeaveStartedMarker() {
     char path[MAX_PATH + 16];
     const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return 2;
+    if (length == 0 || length >= MAX_PATH) return 2;
     std::strcat(path, ".started");
     char text[32];
-    const int size = std::snprintf(text, sizeof(text), "%08lX %08lX", OwnDword(IDR_HOTKEY_MODIFIERS), OwnDword(IDR_HOTKEY_VIRTUAL_KEY));
+    const int size = std::snprintf(text, sizeof(text), "%08lX %08lX", OwnDword(IDR_HOTKEY_MODIFIERS),
+                                   OwnDword(IDR_HOTKEY_VIRTUAL_KEY));
     HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return 3;
+    if (file == INVALID_HANDLE_VALUE) return 3;
     DWORD written = 0;
     WriteFile(file, text, static_cast<DWORD>(size), &written, nullptr);
     CloseHandle(file);
     return 0;
 }
 
-bool Signal(const char* name)
-{
+bool Signal(const char* name) {
     HANDLE event = OpenEventA(EVENT_MODIFY_STATE, FALSE, name);
-    if (event == nullptr)
-        return false;
+    if (event == nullptr) return false;
     SetEvent(event);
     CloseHandle(event);
     return true;
 }
 
-HANDLE OpenWaitable(const char* name)
-{
-    return OpenEventA(SYNCHRONIZE, FALSE, name);
-}
+HANDLE OpenWaitable(const char* name) { return OpenEventA(SYNCHRONIZE, FALSE, name); }
 
-int Hold(const char* ready, const char* quit)
-{
+int Hold(const char* ready, const char* quit) {
     HANDLE quitEvent = OpenWaitable(quit);
-    if (quitEvent == nullptr || !Signal(ready))
-        return 4;
+    if (quitEvent == nullptr || !Signal(ready)) return 4;
     WaitForSingleObject(quitEvent, kLongestLifeMs);
     CloseHandle(quitEvent);
     return 0;
 }
 
 // Waits for QUIT while serving the window's messages.
-void ServeUntil(HANDLE quitEvent)
-{
+void ServeUntil(HANDLE quitEvent) {
     const DWORD start = GetTickCount();
     for (;;) {
         const DWORD elapsed = GetTickCount() - start;
-        if (elapsed >= kLongestLifeMs)
-            return;
+        if (elapsed >= kLongestLifeMs) return;
         const DWORD result = MsgWaitForMultipleObjects(1, &quitEvent, FALSE, kLongestLifeMs - elapsed, QS_ALLINPUT);
-        if (result != WAIT_OBJECT_0 + 1)
-            return;
+        if (result != WAIT_OBJECT_0 + 1) return;
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&message);
@@ -93,16 +79,14 @@ void ServeUntil(HANDLE quitEvent)
     }
 }
 
-int OwnMarkedWindow(char** args)
-{
+int OwnMarkedWindow(char** args) {
     const UINT_PTR value = std::strtoul(args[0], nullptr, 10);
     HANDLE quitEvent = OpenWaitable(args[2]);
-    if (quitEvent == nullptr)
-        return 5;
+    if (quitEvent == nullptr) return 5;
     HWND window = CreateWindowExA(0, "STATIC", "marked", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
                                   GetModuleHandleA(nullptr), nullptr);
-    if (window == nullptr || !SetPropA(window, InstanceMarker::kName, reinterpret_cast<HANDLE>(value))
-        || !Signal(args[1]))
+    if (window == nullptr || !SetPropA(window, InstanceMarker::kName, reinterpret_cast<HANDLE>(value)) ||
+        !Signal(args[1]))
         return 6;
     ServeUntil(quitEvent);
     CopyFileA(args[3], args[4], FALSE);
@@ -114,13 +98,9 @@ int OwnMarkedWindow(char** args)
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
-{
-    if (__argc < 2)
-        return LeaveStartedMarker();
-    if (std::strcmp(__argv[1], "hold") == 0 && __argc == 4)
-        return Hold(__argv[2], __argv[3]);
-    if (std::strcmp(__argv[1], "window") == 0 && __argc == 7)
-        return OwnMarkedWindow(__argv + 2);
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    if (__argc < 2) return LeaveStartedMarker();
+    if (std::strcmp(__argv[1], "hold") == 0 && __argc == 4) return Hold(__argv[2], __argv[3]);
+    if (std::strcmp(__argv[1], "window") == 0 && __argc == 7) return OwnMarkedWindow(__argv + 2);
     return 7;
 }

@@ -1,9 +1,9 @@
 #include "ui/menu/draw/ClassicItemDrawing.h"
 
-#include "ui/menu/pictures/BitmapEffects.h"
 #include "framework/CBrush.h"
 #include "framework/CPen.h"
 #include "ui/menu/draw/ItemPaintHelpers.h"
+#include "ui/menu/pictures/BitmapEffects.h"
 #include "ui/menu/pictures/MenuPictures.h"
 
 namespace tessel {
@@ -58,22 +58,22 @@ void PaintClassicPicture(CDC& dc, const ItemDrawSettings& s, const PreparedItem&
 
 void PaintClassicCaption(HDC dc, const PreparedItem& p, const ItemRect& text, COLORREF ink, COLORREF bg) {
     switch (ClassicCaptionInk(p.grayed, p.selected)) {
-        case CaptionInk::Normal:
-            DrawCaptionParts(dc, p.parts, text, ink);
-            break;
-        case CaptionInk::Engraved: {
-            ItemRect shifted = text;
-            shifted.left += 1;
-            shifted.top += 1;
-            shifted.right += 1;
-            shifted.bottom += 1;
-            DrawCaptionParts(dc, p.parts, shifted, p.sys.btnHighlight);
-            DrawCaptionParts(dc, p.parts, text, p.sys.grayText);
-            break;
-        }
-        case CaptionInk::Background:
-            DrawCaptionParts(dc, p.parts, text, bg);
-            break;
+    case CaptionInk::Normal:
+        DrawCaptionParts(dc, p.parts, text, ink);
+        break;
+    case CaptionInk::Engraved: {
+        ItemRect shifted = text;
+        shifted.left += 1;
+        shifted.top += 1;
+        shifted.right += 1;
+        shifted.bottom += 1;
+        DrawCaptionParts(dc, p.parts, shifted, p.sys.btnHighlight);
+        DrawCaptionParts(dc, p.parts, text, p.sys.grayText);
+        break;
+    }
+    case CaptionInk::Background:
+        DrawCaptionParts(dc, p.parts, text, bg);
+        break;
     }
 }
 
@@ -91,8 +91,8 @@ void DrawClassicItem(const ItemDrawSettings& s, DRAWITEMSTRUCT* dis) {
         return;
     }
 
-    const ClassicLayout layout = ComputeClassicLayout(p.rect, s.iconWidth, s.iconHeight,
-                                                      p.state.usesColumn || p.checked, p.parts.hasTab);
+    const ClassicLayout layout =
+        ComputeClassicLayout(p.rect, s.iconWidth, s.iconHeight, p.state.usesColumn || p.checked, p.parts.hasTab);
     COLORREF textColor = p.sys.menuText;
     {
         CPen pen(PS_SOLID, 1, bg);

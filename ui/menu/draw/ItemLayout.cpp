@@ -9,19 +9,16 @@ int NonNegative(int v) { return v < 0 ? 0 : v; }
 
 }  // namespace
 
-int FloorHalf(int value) {
-    return value >= 0 ? value / 2 : -((-value + 1) / 2);
-}
+int FloorHalf(int value) { return value >= 0 ? value / 2 : -((-value + 1) / 2); }
 
 bool EffectiveSelected(bool selected, bool grayed, bool selectDisabled) {
     return selected && (!grayed || selectDisabled);
 }
 
-PictureState DerivePictureState(int pictureFlag, bool checked, bool selected, bool grayed,
-                                int selectedCheckBitmapId, int checkBitmapId) {
+PictureState DerivePictureState(int pictureFlag, bool checked, bool selected, bool grayed, int selectedCheckBitmapId,
+                                int checkBitmapId) {
     PictureState s;
-    s.useCheckImages = checked && pictureFlag < 0 &&
-                       ((selected && selectedCheckBitmapId > 0) || checkBitmapId > 0);
+    s.useCheckImages = checked && pictureFlag < 0 && ((selected && selectedCheckBitmapId > 0) || checkBitmapId > 0);
     s.hasPicture = pictureFlag != -1 && !s.useCheckImages;
     s.selectedPicture = s.hasPicture && selected && !grayed;
     s.disabledPicture = s.hasPicture && grayed;
@@ -42,8 +39,8 @@ PictureChoice ChooseClassicPicture(int ownFlag, int ownIndex, int sharedIndex) {
     return c;
 }
 
-PictureChoice ChooseXpPicture(int ownFlag, int ownIndex, int ownListCount, int sharedIndex,
-                              bool xpIconEffects, bool sharedHasEffects) {
+PictureChoice ChooseXpPicture(int ownFlag, int ownIndex, int ownListCount, int sharedIndex, bool xpIconEffects,
+                              bool sharedHasEffects) {
     PictureChoice c;
     if (ownFlag < 0 && ownIndex < 0 && sharedIndex >= 0) {
         c.source = PictureSource::Shared;
@@ -66,8 +63,8 @@ PictureChoice ChooseXpPicture(int ownFlag, int ownIndex, int ownListCount, int s
     return c;
 }
 
-ClassicLayout ComputeClassicLayout(const ItemRect& item, int iconWidth, int iconHeight,
-                                   bool barBesideColumn, bool hasTab) {
+ClassicLayout ComputeClassicLayout(const ItemRect& item, int iconWidth, int iconHeight, bool barBesideColumn,
+                                   bool hasTab) {
     const int l = item.left;
     const int t = item.top;
     ClassicLayout out;
@@ -79,8 +76,7 @@ ClassicLayout ComputeClassicLayout(const ItemRect& item, int iconWidth, int icon
     out.outer = {l, y, l + iconWidth + 4, y + iconHeight + 4};
     out.picture = {l + 2, y + 2};
     out.checkBox = {l + 1, y + 2, l + iconWidth + 1, y + iconHeight + 2};
-    out.text = {l + iconWidth + 9, t - 1, hasTab ? item.right - iconWidth : item.right,
-                item.bottom - 1};
+    out.text = {l + iconWidth + 9, t - 1, hasTab ? item.right - iconWidth : item.right, item.bottom - 1};
     return out;
 }
 
@@ -90,8 +86,7 @@ ItemRect ClassicSeparatorLine(const ItemRect& item) {
     return line;
 }
 
-XpLayout ComputeXpLayout(const ItemRect& item, int iconWidth, int iconHeight,
-                         bool xpIconEffects, bool hasTab) {
+XpLayout ComputeXpLayout(const ItemRect& item, int iconWidth, int iconHeight, bool xpIconEffects, bool hasTab) {
     const int l = item.left;
     const int t = item.top;
     XpLayout out;
@@ -105,8 +100,7 @@ XpLayout ComputeXpLayout(const ItemRect& item, int iconWidth, int iconHeight,
     const int cy = NonNegative((item.bottom - t - 16 + 1) / 2);
     const int cx = NonNegative((out.columnWidth - 16 + 1) / 2);
     out.checkBox = {l + cx, t + cy, l + cx + 16, t + cy + 16};
-    out.text = {l + out.columnWidth + 8, t - 1, hasTab ? item.right - iconWidth : item.right,
-                item.bottom - 1};
+    out.text = {l + out.columnWidth + 8, t - 1, hasTab ? item.right - iconWidth : item.right, item.bottom - 1};
     return out;
 }
 
@@ -122,14 +116,12 @@ PixelPoint CheckMarkOrigin(const ItemRect& box, bool radio, bool xpBox) {
     return {box.left + 4, box.top + 4};
 }
 
-std::vector<PictureDraw> XpPictureDraws(PixelPoint rest, bool selected, bool checked,
-                                        bool hasEffects) {
+std::vector<PictureDraw> XpPictureDraws(PixelPoint rest, bool selected, bool checked, bool hasEffects) {
     const PixelPoint raised{rest.x - 1, rest.y - 1};
     if (checked) return {{PictureVariant::Normal, raised.x, raised.y}};
     if (selected) {
         if (hasEffects) {
-            return {{PictureVariant::Shadow, rest.x + 1, rest.y + 1},
-                    {PictureVariant::Normal, raised.x, raised.y}};
+            return {{PictureVariant::Shadow, rest.x + 1, rest.y + 1}, {PictureVariant::Normal, raised.x, raised.y}};
         }
         return {{PictureVariant::Normal, rest.x, rest.y}};
     }

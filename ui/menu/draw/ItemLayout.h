@@ -34,14 +34,14 @@ bool EffectiveSelected(bool selected, bool grayed, bool selectDisabled);
 // chosen picture (-1 = none); selected is the state after
 // EffectiveSelected.
 struct PictureState {
-    bool useCheckImages = false;   // check-mark pictures stand in for a picture
+    bool useCheckImages = false;  // check-mark pictures stand in for a picture
     bool hasPicture = false;
     bool selectedPicture = false;  // picture of a selected, enabled item
     bool disabledPicture = false;  // picture of a grayed item
     bool usesColumn = false;       // anything is painted in the column
 };
-PictureState DerivePictureState(int pictureFlag, bool checked, bool selected, bool grayed,
-                                int selectedCheckBitmapId, int checkBitmapId);
+PictureState DerivePictureState(int pictureFlag, bool checked, bool selected, bool grayed, int selectedCheckBitmapId,
+                                int checkBitmapId);
 
 // Which image list and picture an item shows.
 enum class PictureSource { Own, Shared };
@@ -61,23 +61,23 @@ PictureChoice ChooseClassicPicture(int ownFlag, int ownIndex, int sharedIndex);
 // XP look: as the classic one, but the shared picture needs the own index
 // unset too; effect variants follow the picture in its list. ownListCount
 // is the number of pictures in the item's own list, or -1 without a list.
-PictureChoice ChooseXpPicture(int ownFlag, int ownIndex, int ownListCount, int sharedIndex,
-                              bool xpIconEffects, bool sharedHasEffects);
+PictureChoice ChooseXpPicture(int ownFlag, int ownIndex, int ownListCount, int sharedIndex, bool xpIconEffects,
+                              bool sharedHasEffects);
 
 struct ClassicLayout {
-    ItemRect highlight;   // the selection bar
-    int dy = 0;           // vertical offset of the picture square
-    ItemRect inner;       // picture square, inner frame
-    ItemRect outer;       // picture square, outer frame
-    PixelPoint picture;   // top-left of the picture
-    ItemRect checkBox;    // hand-drawn check box
-    ItemRect text;        // caption rectangle
+    ItemRect highlight;  // the selection bar
+    int dy = 0;          // vertical offset of the picture square
+    ItemRect inner;      // picture square, inner frame
+    ItemRect outer;      // picture square, outer frame
+    PixelPoint picture;  // top-left of the picture
+    ItemRect checkBox;   // hand-drawn check box
+    ItemRect text;       // caption rectangle
 };
 
 // barBesideColumn: the item uses the picture column or is checked, so the
 // selection bar starts right of the column.
-ClassicLayout ComputeClassicLayout(const ItemRect& item, int iconWidth, int iconHeight,
-                                   bool barBesideColumn, bool hasTab);
+ClassicLayout ComputeClassicLayout(const ItemRect& item, int iconWidth, int iconHeight, bool barBesideColumn,
+                                   bool hasTab);
 
 // The rectangle whose top edge carries the classic separator's etched line.
 ItemRect ClassicSeparatorLine(const ItemRect& item);
@@ -85,16 +85,15 @@ ItemRect ClassicSeparatorLine(const ItemRect& item);
 struct XpLayout {
     int pad = 0;
     int columnWidth = 0;
-    ItemRect column;      // the tinted picture column
+    ItemRect column;  // the tinted picture column
     int dx = 0;
     int dy = 0;
-    ItemRect box;         // the box around a picture inside the column
-    PixelPoint picture;   // resting place of the picture
-    ItemRect checkBox;    // 16 x 16 check box
-    ItemRect text;        // caption rectangle
+    ItemRect box;        // the box around a picture inside the column
+    PixelPoint picture;  // resting place of the picture
+    ItemRect checkBox;   // 16 x 16 check box
+    ItemRect text;       // caption rectangle
 };
-XpLayout ComputeXpLayout(const ItemRect& item, int iconWidth, int iconHeight,
-                         bool xpIconEffects, bool hasTab);
+XpLayout ComputeXpLayout(const ItemRect& item, int iconWidth, int iconHeight, bool xpIconEffects, bool hasTab);
 
 // The rectangle whose top edge carries the XP separator's etched line: it
 // starts pad pixels right of the column.
@@ -111,8 +110,7 @@ struct PictureDraw {
     int x = 0;
     int y = 0;
 };
-std::vector<PictureDraw> XpPictureDraws(PixelPoint rest, bool selected, bool checked,
-                                        bool hasEffects);
+std::vector<PictureDraw> XpPictureDraws(PixelPoint rest, bool selected, bool checked, bool hasEffects);
 
 // A caption split for drawing: the label before the first TAB, the
 // accelerator text after the last TAB.

@@ -49,8 +49,7 @@ void DrawCaptionParts(HDC dc, const CaptionParts& parts, const ItemRect& rect, C
     ::SetTextColor(dc, oldColor);
 }
 
-HIMAGELIST ChosenPictureList(const TesselMenuItem* item, const PictureChoice& choice,
-                             HIMAGELIST shared) {
+HIMAGELIST ChosenPictureList(const TesselMenuItem* item, const PictureChoice& choice, HIMAGELIST shared) {
     if (choice.source == PictureSource::Shared) return shared;
     return item != nullptr && item->ownImages ? item->ownImages->GetSafeHandle() : nullptr;
 }
@@ -59,16 +58,15 @@ namespace {
 
 PictureChoice ChoosePicture(const ItemDrawSettings& s, const TesselMenuItem* item, ItemLook look) {
     if (look == ItemLook::Classic) {
-        return item != nullptr
-                   ? ChooseClassicPicture(item->ownImageFlag, item->ownImageIndex, item->sharedImageIndex)
-                   : ChooseClassicPicture(-1, -1, -1);
+        return item != nullptr ? ChooseClassicPicture(item->ownImageFlag, item->ownImageIndex, item->sharedImageIndex)
+                               : ChooseClassicPicture(-1, -1, -1);
     }
     if (item == nullptr) return ChooseXpPicture(-1, -1, -1, -1, false, false);
     const int ownCount = item->ownImages ? item->ownImages->GetImageCount() : -1;
     const bool sharedEffects =
         s.sharedImageIds != nullptr && HasEffectImages(*s.sharedImageIds, item->sharedImageIndex);
-    return ChooseXpPicture(item->ownImageFlag, item->ownImageIndex, ownCount, item->sharedImageIndex,
-                           s.xpIconEffects, sharedEffects);
+    return ChooseXpPicture(item->ownImageFlag, item->ownImageIndex, ownCount, item->sharedImageIndex, s.xpIconEffects,
+                           sharedEffects);
 }
 
 }  // namespace
@@ -89,8 +87,8 @@ PreparedItem PrepareItem(const ItemDrawSettings& s, DRAWITEMSTRUCT* dis, ItemLoo
     p.parts = SplitCaption(p.caption);
     p.picture = ChoosePicture(s, p.record, look);
     p.list = ChosenPictureList(p.record, p.picture, s.sharedImages);
-    p.state = DerivePictureState(p.picture.flag, p.checked, p.selected, p.grayed, s.selectedCheckBitmapId,
-                                 s.checkBitmapId);
+    p.state =
+        DerivePictureState(p.picture.flag, p.checked, p.selected, p.grayed, s.selectedCheckBitmapId, s.checkBitmapId);
     return p;
 }
 

@@ -36,8 +36,7 @@ bool HasCustomCheckBitmap(const DRAWITEMSTRUCT* dis);
 void DrawCaptionParts(HDC dc, const CaptionParts& parts, const ItemRect& rect, COLORREF color);
 
 // The picture list an item's choice names: its own list or the shared one.
-HIMAGELIST ChosenPictureList(const TesselMenuItem* item, const PictureChoice& choice,
-                             HIMAGELIST shared);
+HIMAGELIST ChosenPictureList(const TesselMenuItem* item, const PictureChoice& choice, HIMAGELIST shared);
 
 // What both looks read before painting an item.
 struct PreparedItem {

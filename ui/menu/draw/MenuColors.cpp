@@ -21,27 +21,20 @@ int LightenChannel(int c, double factor) {
 
 Color LightenColor(Color color, double factor) {
     if (!(factor > 0.0 && factor <= 1.0)) return color;
-    return MakeColor(LightenChannel(RedOf(color), factor),
-                     LightenChannel(GreenOf(color), factor),
+    return MakeColor(LightenChannel(RedOf(color), factor), LightenChannel(GreenOf(color), factor),
                      LightenChannel(BlueOf(color), factor));
 }
 
-Color ClassicBackground(const MenuSysColors& sys, bool xpLook) {
-    return xpLook ? sys.btnFace : sys.menu;
-}
+Color ClassicBackground(const MenuSysColors& sys, bool xpLook) { return xpLook ? sys.btnFace : sys.menu; }
 
-Color ClassicCheckedPictureFill(Color background) {
-    return LightenColor(background, kCheckedBoxFactor);
-}
+Color ClassicCheckedPictureFill(Color background) { return LightenColor(background, kCheckedBoxFactor); }
 
 Color ClassicCheckBoxFill(const MenuSysColors& sys, bool xpLook, bool selected) {
     const Color base = ClassicBackground(sys, xpLook);
     return selected ? base : LightenColor(base, kCheckedBoxFactor);
 }
 
-Color XpCheckBoxFill(Color frame) {
-    return LightenColor(frame, kXpCheckBoxFactor);
-}
+Color XpCheckBoxFill(Color frame) { return LightenColor(frame, kXpCheckBoxFactor); }
 
 XpColors ComputeXpColors(const MenuSysColors& sys, bool xpLook) {
     XpColors c;

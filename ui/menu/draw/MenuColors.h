@@ -29,15 +29,15 @@ constexpr double kXpCheckBoxFactor = 0.85;
 
 // The system colours the item drawing reads, as GetSysColor gives them.
 struct MenuSysColors {
-    Color menu = 0;        // COLOR_MENU
-    Color menuText = 0;    // COLOR_MENUTEXT
-    Color window = 0;      // COLOR_WINDOW
-    Color btnFace = 0;     // COLOR_BTNFACE
-    Color btnShadow = 0;   // COLOR_BTNSHADOW
-    Color btnHighlight = 0;// COLOR_BTNHIGHLIGHT
-    Color highlight = 0;   // COLOR_HIGHLIGHT
-    Color highlightText = 0;// COLOR_HIGHLIGHTTEXT
-    Color grayText = 0;    // COLOR_GRAYTEXT
+    Color menu = 0;           // COLOR_MENU
+    Color menuText = 0;       // COLOR_MENUTEXT
+    Color window = 0;         // COLOR_WINDOW
+    Color btnFace = 0;        // COLOR_BTNFACE
+    Color btnShadow = 0;      // COLOR_BTNSHADOW
+    Color btnHighlight = 0;   // COLOR_BTNHIGHLIGHT
+    Color highlight = 0;      // COLOR_HIGHLIGHT
+    Color highlightText = 0;  // COLOR_HIGHLIGHTTEXT
+    Color grayText = 0;       // COLOR_GRAYTEXT
 };
 
 // Background of the classic look: button face under the XP look, else the

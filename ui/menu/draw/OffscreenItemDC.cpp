@@ -22,8 +22,8 @@ OffscreenItemDC::OffscreenItemDC(CDC* target, const RECT& rect) : m_target(targe
 
 OffscreenItemDC::~OffscreenItemDC() {
     if (!m_isOffscreen) return;
-    ::BitBlt(m_target->m_hDC, m_rect.left, m_rect.top, m_rect.right - m_rect.left,
-             m_rect.bottom - m_rect.top, m_memory, m_rect.left, m_rect.top, SRCCOPY);
+    ::BitBlt(m_target->m_hDC, m_rect.left, m_rect.top, m_rect.right - m_rect.left, m_rect.bottom - m_rect.top, m_memory,
+             m_rect.left, m_rect.top, SRCCOPY);
     // The bitmap leaves the memory DC before either is deleted.
     ::SelectObject(m_memory, m_previousBitmap);
 }

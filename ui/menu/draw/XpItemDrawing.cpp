@@ -3,13 +3,13 @@
 #include <memory>
 #include <optional>
 
-#include "ui/menu/pictures/BitmapEffects.h"
 #include "framework/CFont.h"
 #include "framework/CPen.h"
-#include "ui/menu/measure/ItemMeasuring.h"
 #include "ui/menu/draw/ItemPaintHelpers.h"
-#include "ui/menu/pictures/MenuPictures.h"
 #include "ui/menu/draw/OffscreenItemDC.h"
+#include "ui/menu/measure/ItemMeasuring.h"
+#include "ui/menu/pictures/BitmapEffects.h"
+#include "ui/menu/pictures/MenuPictures.h"
 
 namespace tessel {
 
@@ -17,15 +17,17 @@ namespace {
 
 int PictureIndexOf(const PictureChoice& choice, PictureVariant variant) {
     switch (variant) {
-        case PictureVariant::Faded: return choice.fadedIndex;
-        case PictureVariant::Shadow: return choice.shadowIndex;
-        case PictureVariant::Normal: break;
+    case PictureVariant::Faded:
+        return choice.fadedIndex;
+    case PictureVariant::Shadow:
+        return choice.shadowIndex;
+    case PictureVariant::Normal:
+        break;
     }
     return choice.index;
 }
 
-void DrawPictures(HDC dc, HIMAGELIST list, const PictureChoice& choice,
-                  const std::vector<PictureDraw>& draws) {
+void DrawPictures(HDC dc, HIMAGELIST list, const PictureChoice& choice, const std::vector<PictureDraw>& draws) {
     for (const PictureDraw& d : draws) DrawListPicture(dc, list, PictureIndexOf(choice, d.variant), d.x, d.y);
 }
 

@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "framework/CDC.h"
-#include "ui/menu/model/TesselMenuItem.h"
 #include "ui/menu/measure/ItemSizeRules.h"
+#include "ui/menu/model/TesselMenuItem.h"
 
 namespace tessel {
 
@@ -51,8 +51,7 @@ void MeasureMenuItem(const TesselMenuItem* record, const MeasureSettings& s, MEA
             width = Win32sCaptionWidth(rect.right - rect.left, length);
         }
     }
-    const ItemSize size =
-        CommandItemSize(width, s.iconWidth, s.iconHeight, pad, s.xpStyleActive, s.cyMenu);
+    const ItemSize size = CommandItemSize(width, s.iconWidth, s.iconHeight, pad, s.xpStyleActive, s.cyMenu);
     mis->itemWidth = static_cast<UINT>(size.width);
     mis->itemHeight = static_cast<UINT>(size.height);
 }

@@ -16,14 +16,13 @@ struct MeasureSettings {
     bool xpStyleActive = false;
     bool xpIconEffects = true;
     OsVersionCode os = OsOtherNT;
-    int cyMenu = 19;             // GetSystemMetrics(SM_CYMENU)
-    HWND window = nullptr;       // borrowed: whose DC measures (the desktop when null)
+    int cyMenu = 19;        // GetSystemMetrics(SM_CYMENU)
+    HWND window = nullptr;  // borrowed: whose DC measures (the desktop when null)
 };
 
 // Fills itemWidth and itemHeight for record (null measures as an empty
 // caption).
-void MeasureMenuItem(const TesselMenuItem* record, const MeasureSettings& settings,
-                     MEASUREITEMSTRUCT* mis);
+void MeasureMenuItem(const TesselMenuItem* record, const MeasureSettings& settings, MEASUREITEMSTRUCT* mis);
 
 // The menu font of the system's non-client metrics; empty when unavailable.
 CFont CreateMenuFont();

@@ -5,16 +5,13 @@
 
 namespace tessel {
 
-int ItemPadding(bool xpStyleActive, bool xpIconEffects) {
-    return xpStyleActive && xpIconEffects ? 7 : 4;
-}
+int ItemPadding(bool xpStyleActive, bool xpIconEffects) { return xpStyleActive && xpIconEffects ? 7 : 4; }
 
 ItemSize SeparatorItemSize(int iconHeight, int pad, int cyMenu) {
     return ItemSize{0, std::max((iconHeight + pad) / 2, cyMenu / 2)};
 }
 
-ItemSize CommandItemSize(int captionWidth, int iconWidth, int iconHeight, int pad,
-                     bool xpStyleActive, int cyMenu) {
+ItemSize CommandItemSize(int captionWidth, int iconWidth, int iconHeight, int pad, bool xpStyleActive, int cyMenu) {
     const int column = xpStyleActive ? iconWidth + pad + 8 : 2 * iconWidth + 1;
     return ItemSize{captionWidth + column, std::max(cyMenu, iconHeight + pad)};
 }

@@ -20,8 +20,7 @@ ItemSize SeparatorItemSize(int iconHeight, int pad, int cyMenu);
 
 // Any other item: the caption's width plus the picture column, at least the
 // system menu height high. The caption's height plays no part.
-ItemSize CommandItemSize(int captionWidth, int iconWidth, int iconHeight, int pad,
-                     bool xpStyleActive, int cyMenu);
+ItemSize CommandItemSize(int captionWidth, int iconWidth, int iconHeight, int pad, bool xpStyleActive, int cyMenu);
 
 // Caption width on Win32s, from DrawText's rectangle width and the caption's
 // length in UTF-16 units: 3 pixels more, then 3 more per average character.

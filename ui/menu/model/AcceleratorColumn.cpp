@@ -5,8 +5,8 @@
 
 namespace tessel {
 
-std::vector<std::optional<std::string>> AlignAcceleratorCaptions(
-    const std::vector<std::string>& captions, const TextWidthFunction& width) {
+std::vector<std::optional<std::string>> AlignAcceleratorCaptions(const std::vector<std::string>& captions,
+                                                                 const TextWidthFunction& width) {
     int widest = -1;
     for (const std::string& caption : captions) {
         const std::string head = caption.substr(0, caption.find('\t')) + " ";

@@ -20,7 +20,7 @@ constexpr int kMaxAcceleratorPadding = 512;
 // For each caption (ANSI, as the records give it; a missing caption is
 // empty): the new caption for those that hold a TAB, nullopt for the others,
 // which stay as they are.
-std::vector<std::optional<std::string>> AlignAcceleratorCaptions(
-    const std::vector<std::string>& captions, const TextWidthFunction& width);
+std::vector<std::optional<std::string>> AlignAcceleratorCaptions(const std::vector<std::string>& captions,
+                                                                 const TextWidthFunction& width);
 
 }  // namespace tessel

@@ -24,8 +24,7 @@ std::string WideToAnsi(const wchar_t* text, unsigned int codePage) {
     const int bytes = WideCharToMultiByte(codePage, 0, text, -1, nullptr, 0, nullptr, nullptr);
     if (bytes <= 1) return std::string();
     std::vector<char> buffer(static_cast<std::size_t>(bytes));
-    const int written =
-        WideCharToMultiByte(codePage, 0, text, -1, buffer.data(), bytes, nullptr, nullptr);
+    const int written = WideCharToMultiByte(codePage, 0, text, -1, buffer.data(), bytes, nullptr, nullptr);
     if (written <= 1) return std::string();
     return std::string(buffer.data(), static_cast<std::size_t>(written - 1));
 }

@@ -9,14 +9,11 @@ unsigned char AsciiLower(unsigned char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c - 'A' + 'a') : c;
 }
 
-bool IsLead(LeadBytePredicate isLeadByte, unsigned char c) {
-    return isLeadByte != nullptr && isLeadByte(c);
-}
+bool IsLead(LeadBytePredicate isLeadByte, unsigned char c) { return isLeadByte != nullptr && isLeadByte(c); }
 
 // True when the caption holds '&' followed by the (lowered, single-byte)
 // key character, both at character boundaries.
-bool CaptionHasMnemonic(const std::string& caption, unsigned char key,
-                        LeadBytePredicate isLeadByte) {
+bool CaptionHasMnemonic(const std::string& caption, unsigned char key, LeadBytePredicate isLeadByte) {
     const std::size_t n = caption.size();
     std::size_t i = 0;
     while (i < n) {
@@ -37,8 +34,7 @@ bool CaptionHasMnemonic(const std::string& caption, unsigned char key,
 
 }  // namespace
 
-int FindMenuCharPosition(std::uint32_t character,
-                         const std::vector<std::string>& captions,
+int FindMenuCharPosition(std::uint32_t character, const std::vector<std::string>& captions,
                          LeadBytePredicate isLeadByte) {
     const auto low = static_cast<unsigned char>(character & 0xFF);
     if (low == 0 || IsLead(isLeadByte, low)) return -1;
@@ -49,8 +45,7 @@ int FindMenuCharPosition(std::uint32_t character,
     return -1;
 }
 
-std::uint32_t MenuCharAnswer(std::uint32_t character, std::uint32_t flags,
-                             const std::vector<std::string>& captions,
+std::uint32_t MenuCharAnswer(std::uint32_t character, std::uint32_t flags, const std::vector<std::string>& captions,
                              LeadBytePredicate isLeadByte) {
     if ((flags & kMenuCharPopupFlag) == 0) return 0;
     const int position = FindMenuCharPosition(character, captions, isLeadByte);

@@ -23,17 +23,11 @@ PositionKind ClassifyMenuState(std::uint32_t state) {
     return PositionKind::Command;
 }
 
-std::uint32_t PopupRecordFlags(std::uint32_t state) {
-    return (state & 0xEF) | kByPosition | kOwnerDraw | kPopup;
-}
+std::uint32_t PopupRecordFlags(std::uint32_t state) { return (state & 0xEF) | kByPosition | kOwnerDraw | kPopup; }
 
-std::uint32_t SeparatorRecordFlags(std::uint32_t state) {
-    return state | kByPosition | kOwnerDraw | kSeparator;
-}
+std::uint32_t SeparatorRecordFlags(std::uint32_t state) { return state | kByPosition | kOwnerDraw | kSeparator; }
 
-std::uint32_t CommandRecordFlags(std::uint32_t state) {
-    return state | kByPosition | kOwnerDraw;
-}
+std::uint32_t CommandRecordFlags(std::uint32_t state) { return state | kByPosition | kOwnerDraw; }
 
 std::vector<int> MatchRecordsToPositions(const std::vector<std::uintptr_t>& recordIds,
                                          const std::vector<std::uintptr_t>& positionIds) {

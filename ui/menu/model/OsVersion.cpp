@@ -8,9 +8,7 @@ namespace {
 constexpr std::uint32_t kNotNtBit = 0x80000000u;
 constexpr std::string_view kClassicThemeFile = "Windows Classic.theme";
 
-char AsciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
+char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -26,8 +24,7 @@ bool IsDecidedByVersionWord(std::uint32_t versionWord) {
     return (versionWord & kNotNtBit) != 0 && (versionWord & 0xFFu) < 4;
 }
 
-OsVersionCode MapOsVersion(std::uint32_t versionWord,
-                           std::optional<OsVersionNumbers> numbers) {
+OsVersionCode MapOsVersion(std::uint32_t versionWord, std::optional<OsVersionNumbers> numbers) {
     const bool nt = (versionWord & kNotNtBit) == 0;
     if (!nt) {
         if ((versionWord & 0xFFu) < 4) return OsWin32s;
@@ -43,9 +40,7 @@ OsVersionCode MapOsVersion(std::uint32_t versionWord,
     return OsOtherNT;
 }
 
-bool IsNewShellOsVersion(OsVersionCode os) {
-    return static_cast<int>(os) > static_cast<int>(OsOtherNT);
-}
+bool IsNewShellOsVersion(OsVersionCode os) { return static_cast<int>(os) > static_cast<int>(OsOtherNT); }
 
 bool IsClassicThemePath(std::string_view path, LeadBytePredicate isLeadByte) {
     const std::size_t nul = path.find('\0');
@@ -61,9 +56,7 @@ bool IsClassicThemePath(std::string_view path, LeadBytePredicate isLeadByte) {
     return i == start;
 }
 
-int EffectiveDrawStyle(bool xpLook, int defaultStyle, int themedStyle) {
-    return xpLook ? themedStyle : defaultStyle;
-}
+int EffectiveDrawStyle(bool xpLook, int defaultStyle, int themedStyle) { return xpLook ? themedStyle : defaultStyle; }
 
 }  // namespace tessel
 

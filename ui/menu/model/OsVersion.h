@@ -39,8 +39,7 @@ struct OsVersionNumbers {
 // numbers: what GetVersionExA filled in, or nullopt when no version block
 // could be had. A failed GetVersionExA leaves a zeroed block: pass 0.0.
 // Only consulted where GetVersion alone does not decide (not for Win32s).
-OsVersionCode MapOsVersion(std::uint32_t versionWord,
-                           std::optional<OsVersionNumbers> numbers);
+OsVersionCode MapOsVersion(std::uint32_t versionWord, std::optional<OsVersionNumbers> numbers);
 
 // True when the version word alone decides (Win32s), so the caller may skip
 // GetVersionExA.
@@ -54,8 +53,7 @@ bool IsNewShellOsVersion(OsVersionCode os);
 // NUL or at the end of the view, whichever comes first (registry strings
 // need not be terminated). With a lead-byte test for a double-byte code
 // page, a match must also start on a character boundary.
-bool IsClassicThemePath(std::string_view path,
-                        LeadBytePredicate isLeadByte = nullptr);
+bool IsClassicThemePath(std::string_view path, LeadBytePredicate isLeadByte = nullptr);
 
 // The drawing style in force: the themed style under the XP look, the
 // default style otherwise.

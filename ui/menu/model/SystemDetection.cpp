@@ -34,13 +34,11 @@ BOOL IsClassicThemeActive() {
     char buffer[260] = {};
     DWORD type = REG_SZ;
     DWORD size = sizeof(buffer);
-    const LONG read =
-        ::RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
+    const LONG read = ::RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
     ::RegCloseKey(key);
     // Registry strings need not be terminated: the view ends at the size read.
     if (read == ERROR_SUCCESS && (type == REG_SZ || type == REG_EXPAND_SZ) &&
-        IsClassicThemePath(std::string_view(buffer, size <= sizeof(buffer) ? size : sizeof(buffer)),
-                           IsAnsiLeadByte)) {
+        IsClassicThemePath(std::string_view(buffer, size <= sizeof(buffer) ? size : sizeof(buffer)), IsAnsiLeadByte)) {
         TesselMenu::s_classicTheme = 1;
     }
     return TesselMenu::s_classicTheme;
@@ -54,8 +52,7 @@ BOOL IsXPLook() {
 }
 
 BOOL IsXPStyleActive() {
-    return IsXPStyleActiveFor(IsXPLook() != FALSE, TesselMenu::s_defaultDrawStyle,
-                              TesselMenu::s_themedDrawStyle)
+    return IsXPStyleActiveFor(IsXPLook() != FALSE, TesselMenu::s_defaultDrawStyle, TesselMenu::s_themedDrawStyle)
                ? TRUE
                : FALSE;
 }

@@ -8,15 +8,15 @@
 #include "framework/CDC.h"
 #include "framework/CFont.h"
 #include "ui/menu/draw/ClassicItemDrawing.h"
-#include "ui/menu/measure/ItemMeasuring.h"
-#include "ui/menu/model/MenuResourceLookup.h"
-#include "ui/menu/model/SystemDetection.h"
 #include "ui/menu/draw/XpItemDrawing.h"
+#include "ui/menu/measure/ItemMeasuring.h"
 #include "ui/menu/model/AcceleratorColumn.h"
 #include "ui/menu/model/MenuChar.h"
+#include "ui/menu/model/MenuResourceLookup.h"
 #include "ui/menu/model/MenuSync.h"
-#include "ui/menu/readers/MenuTemplate.h"
+#include "ui/menu/model/SystemDetection.h"
 #include "ui/menu/pictures/SharedImages.h"
+#include "ui/menu/readers/MenuTemplate.h"
 
 IMPLEMENT_DYNAMIC(TesselMenu, CMenu)
 
@@ -175,8 +175,8 @@ BOOL TesselMenu::LoadMenu(const char* name) {
         const CString caption = record.GetTextNarrow();
         if (CMenu* popup = SubMenuAt(p)) {
             record.flags = MF_BYPOSITION | MF_POPUP;
-            ::ModifyMenuA(m_hMenu, static_cast<UINT>(p), record.flags,
-                          reinterpret_cast<UINT_PTR>(popup->m_hMenu), caption);
+            ::ModifyMenuA(m_hMenu, static_cast<UINT>(p), record.flags, reinterpret_cast<UINT_PTR>(popup->m_hMenu),
+                          caption);
         } else {
             record.flags = MF_BYPOSITION | MF_STRING;
             ::ModifyMenuA(m_hMenu, static_cast<UINT>(p), record.flags, record.commandId, caption);
@@ -257,15 +257,14 @@ BOOL TesselMenu::AppendRecord(const wchar_t* text, UINT flags, UINT_PTR id, int 
     return appended;
 }
 
-std::unique_ptr<TesselMenuItem> TesselMenu::MakeItemForPosition(UINT position, UINT flags,
-                                                                UINT_PTR id, const char* caption) {
+std::unique_ptr<TesselMenuItem> TesselMenu::MakeItemForPosition(UINT position, UINT flags, UINT_PTR id,
+                                                                const char* caption) {
     auto record = std::make_unique<TesselMenuItem>();
     record->SetTextNarrow(caption);
     record->flags = flags;
     record->commandId = id;
     const CString text = record->GetTextNarrow();
-    const char* data = (flags & MF_OWNERDRAW) != 0 ? reinterpret_cast<const char*>(record.get())
-                                                  : text.GetString();
+    const char* data = (flags & MF_OWNERDRAW) != 0 ? reinterpret_cast<const char*>(record.get()) : text.GetString();
     ::ModifyMenuA(m_hMenu, position, flags, id, data);
     return record;
 }
@@ -294,8 +293,7 @@ BOOL TesselMenu::GetItemCaption(UINT item, CString& caption, UINT flags) const {
     CMenu* level = FindMenuOfCommand(item, position);
     if (level == nullptr) return FALSE;
     if (level->IsKindOf(RUNTIME_CLASS(TesselMenu))) {
-        return static_cast<TesselMenu*>(level)->GetItemCaption(static_cast<UINT>(position), caption,
-                                                               MF_BYPOSITION);
+        return static_cast<TesselMenu*>(level)->GetItemCaption(static_cast<UINT>(position), caption, MF_BYPOSITION);
     }
     // A level without records (appended by hand): the caption the system holds.
     caption = CString(ReadMenuString(level->m_hMenu, static_cast<UINT>(position)).c_str());
@@ -313,11 +311,14 @@ void TesselMenu::SynchronizeItems() {
         // A popup is matched by its handle, a separator by 0.
         std::uintptr_t id = 0;
         switch (tessel::ClassifyMenuState(state)) {
-            case tessel::PositionKind::Popup:
-                id = reinterpret_cast<std::uintptr_t>(::GetSubMenu(m_hMenu, p));
-                break;
-            case tessel::PositionKind::Separator: break;
-            case tessel::PositionKind::Command: id = ::GetMenuItemID(m_hMenu, p); break;
+        case tessel::PositionKind::Popup:
+            id = reinterpret_cast<std::uintptr_t>(::GetSubMenu(m_hMenu, p));
+            break;
+        case tessel::PositionKind::Separator:
+            break;
+        case tessel::PositionKind::Command:
+            id = ::GetMenuItemID(m_hMenu, p);
+            break;
         }
         states.push_back(state);
         positionIds.push_back(id);
@@ -346,8 +347,7 @@ std::unique_ptr<TesselMenuItem> TesselMenu::SyncPosition(UINT position, UINT sta
         if (!record) return MakeItemForPosition(position, tessel::SeparatorRecordFlags(state), 0, "");
         // By position always: the record's own flags may lack it, and the
         // position must not be read as a command id.
-        ::ModifyMenuA(m_hMenu, position, record->flags | MF_BYPOSITION, 0,
-                      reinterpret_cast<const char*>(record.get()));
+        ::ModifyMenuA(m_hMenu, position, record->flags | MF_BYPOSITION, 0, reinterpret_cast<const char*>(record.get()));
         return record;
     }
     const std::string caption = ReadMenuString(m_hMenu, position);
@@ -437,9 +437,7 @@ BOOL TesselMenu::IsRegisteredSubMenuHandle(HMENU menu) {
 
 int TesselMenu::FindSharedImage(int id) { return tessel::FindSharedImage(s_sharedImageIds, id); }
 
-BOOL TesselMenu::HasEffectImages(int index) {
-    return tessel::HasEffectImages(s_sharedImageIds, index) ? TRUE : FALSE;
-}
+BOOL TesselMenu::HasEffectImages(int index) { return tessel::HasEffectImages(s_sharedImageIds, index) ? TRUE : FALSE; }
 
 int TesselMenu::AddSharedImage(HIMAGELIST list, int index, int id) {
     return tessel::AddSharedPicture(s_sharedImages, s_sharedImageIds, list, index, id, PictureSettings());
@@ -457,8 +455,7 @@ BOOL TesselMenu::RenderIconToBitmap(HDC dc, HIMAGELIST list, int index, CBitmap&
     return tessel::RenderIconToBitmap(dc, list, index, m_iconWidth, m_iconHeight, bitmap) ? TRUE : FALSE;
 }
 
-void TesselMenu::SetCheckImages(std::shared_ptr<CImageList> images, int checkBitmapId,
-                                int selectedCheckBitmapId) {
+void TesselMenu::SetCheckImages(std::shared_ptr<CImageList> images, int checkBitmapId, int selectedCheckBitmapId) {
     m_checkImages = std::move(images);
     m_checkBitmapId = checkBitmapId;
     m_selectedCheckBitmapId = selectedCheckBitmapId;

@@ -18,9 +18,9 @@
 #include "framework/CMenu.h"
 #include "framework/CString.h"
 #include "ui/menu/draw/ItemDrawSettings.h"
-#include "ui/menu/pictures/MenuPictures.h"
-#include "ui/menu/model/TesselMenuItem.h"
 #include "ui/menu/model/OsVersion.h"
+#include "ui/menu/model/TesselMenuItem.h"
+#include "ui/menu/pictures/MenuPictures.h"
 
 class TesselMenu : public CMenu {
     DECLARE_DYNAMIC(TesselMenu)
@@ -81,8 +81,7 @@ public:
     // deleted, when it holds no menu.
     BOOL AppendPopup(const wchar_t* text, UINT flags, std::unique_ptr<TesselMenu> popup);
     // A record for a position, made owner-drawn there; not yet in m_items.
-    std::unique_ptr<TesselMenuItem> MakeItemForPosition(UINT position, UINT flags, UINT_PTR id,
-                                                        const char* caption);
+    std::unique_ptr<TesselMenuItem> MakeItemForPosition(UINT position, UINT flags, UINT_PTR id, const char* caption);
     // The popup at a position: its TesselMenu where one is attached, else a
     // temporary framework object; null when the position holds no popup.
     CMenu* SubMenuAt(int position) const;
@@ -118,8 +117,7 @@ public:
 
     // Check-mark pictures of this menu: index 0 unselected, 1 selected; an
     // id above 0 makes the drawing use them.
-    void SetCheckImages(std::shared_ptr<CImageList> images, int checkBitmapId,
-                        int selectedCheckBitmapId);
+    void SetCheckImages(std::shared_ptr<CImageList> images, int checkBitmapId, int selectedCheckBitmapId);
 
     // What the drawing routines read, from this menu and the process state.
     tessel::ItemDrawSettings DrawSettings() const;

@@ -55,8 +55,8 @@ void RewritePixels(CBitmap* picture, Rule rule) {
 
 }  // namespace
 
-void DrawEmbossedImage(HDC dc, int x, int y, int width, int height, HBITMAP picture, int srcX,
-                       int srcY, COLORREF background) {
+void DrawEmbossedImage(HDC dc, int x, int y, int width, int height, HBITMAP picture, int srcX, int srcY,
+                       COLORREF background) {
     if (dc == nullptr || picture == nullptr || width <= 0 || height <= 0) return;
     CDC a;
     if (!a.CreateCompatibleDC(dc)) return;
@@ -75,8 +75,7 @@ void DrawEmbossedImage(HDC dc, int x, int y, int width, int height, HBITMAP pict
     info.header.biCompression = BI_RGB;
     info.colors[1] = RGBQUAD{255, 255, 255, 0};
     void* bits = nullptr;
-    CBitmap mask(::CreateDIBSection(b, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits,
-                                    nullptr, 0));
+    CBitmap mask(::CreateDIBSection(b, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0));
     if (mask.IsNull()) return;
 
     CSelectGuard maskIn(b, mask);
@@ -103,10 +102,9 @@ void DrawEmbossedImage(HDC dc, int x, int y, int width, int height, HBITMAP pict
     ::SetBkColor(dc, oldBack);
 }
 
-void DrawGrayedImage(CDC* dc, int x, int y, int width, int height, CBitmap* picture, int srcX,
-                     int srcY, COLORREF background) {
-    if (dc == nullptr || dc->m_hDC == nullptr || picture == nullptr || picture->IsNull() ||
-        width <= 0 || height <= 0) {
+void DrawGrayedImage(CDC* dc, int x, int y, int width, int height, CBitmap* picture, int srcX, int srcY,
+                     COLORREF background) {
+    if (dc == nullptr || dc->m_hDC == nullptr || picture == nullptr || picture->IsNull() || width <= 0 || height <= 0) {
         return;
     }
     CDC m;
@@ -146,26 +144,22 @@ void DrawGrayedImage(CDC* dc, int x, int y, int width, int height, CBitmap* pict
 }
 
 void MakeFadedImage(CBitmap* picture) {
-    RewritePixels(picture, [](PixelGrid& grid, std::optional<Color> key) {
-        MakeFadedPixels(grid, key);
-    });
+    RewritePixels(picture, [](PixelGrid& grid, std::optional<Color> key) { MakeFadedPixels(grid, key); });
 }
 
 void MakeShadowImage(CBitmap* picture) { MakeShadowImage(picture, IsXPLook() != FALSE); }
 
 void MakeShadowImage(CBitmap* picture, bool xpLook) {
     const Color shadow = ShadowPictureColor(::GetSysColor(COLOR_BTNSHADOW), xpLook);
-    RewritePixels(picture, [shadow](PixelGrid& grid, std::optional<Color> key) {
-        MakeShadowPixels(grid, key, shadow);
-    });
+    RewritePixels(picture,
+                  [shadow](PixelGrid& grid, std::optional<Color> key) { MakeShadowPixels(grid, key, shadow); });
 }
 
 BOOL DrawCheckBoxClassic(CDC* dc, const RECT* box, BOOL selected, BOOL radio) {
     return DrawCheckBoxClassic(dc, box, selected, radio, CurrentSystemLook());
 }
 
-BOOL DrawCheckBoxClassic(CDC* dc, const RECT* box, BOOL selected, BOOL radio,
-                         const SystemLook& look) {
+BOOL DrawCheckBoxClassic(CDC* dc, const RECT* box, BOOL selected, BOOL radio, const SystemLook& look) {
     if (dc == nullptr || box == nullptr) return FALSE;
     const MenuSysColors sys = ReadMenuSysColors();
     FillWith(*dc, *box, ClassicCheckBoxFill(sys, look.xpLook, selected != FALSE));

@@ -15,14 +15,14 @@ namespace tessel {
 // The picture's shape, reduced to black and white through a one-bit section
 // (black = shape), in the highlight colour one pixel right and down and in
 // the shadow colour in place, on a box of background.
-void DrawEmbossedImage(HDC dc, int x, int y, int width, int height, HBITMAP picture, int srcX,
-                       int srcY, COLORREF background);
+void DrawEmbossedImage(HDC dc, int x, int y, int width, int height, HBITMAP picture, int srcX, int srcY,
+                       COLORREF background);
 
 // The picture's shape, every pixel that is neither exactly button face nor
 // button highlight, the same two-tone way; covers width + 1 by height + 1.
 // The picture's pixels are overwritten.
-void DrawGrayedImage(CDC* dc, int x, int y, int width, int height, CBitmap* picture, int srcX,
-                     int srcY, COLORREF background);
+void DrawGrayedImage(CDC* dc, int x, int y, int width, int height, CBitmap* picture, int srcX, int srcY,
+                     COLORREF background);
 
 // Every pixel that differs from button face, as the picture's format stores
 // it, lightened by 0.3.
@@ -35,8 +35,7 @@ void MakeShadowImage(CBitmap* picture, bool xpLook);
 // The classic check box: lightened unless selected, sunken on the new
 // shells, with a radio dot or a check mark.
 BOOL DrawCheckBoxClassic(CDC* dc, const RECT* box, BOOL selected, BOOL radio);
-BOOL DrawCheckBoxClassic(CDC* dc, const RECT* box, BOOL selected, BOOL radio,
-                         const SystemLook& look);
+BOOL DrawCheckBoxClassic(CDC* dc, const RECT* box, BOOL selected, BOOL radio, const SystemLook& look);
 
 // The XP check box: a lightened fill framed in frameColor (the highlight
 // colour when null).

@@ -3,14 +3,14 @@
 #include <cstring>
 #include <memory>
 
-#include "ui/menu/pictures/BitmapEffects.h"
 #include "framework/CBrush.h"
 #include "framework/CDC.h"
 #include "framework/CIcon.h"
 #include "ui/menu/model/MenuResourceLookup.h"
 #include "ui/menu/model/SystemDetection.h"
-#include "ui/menu/readers/DibResource.h"
+#include "ui/menu/pictures/BitmapEffects.h"
 #include "ui/menu/pictures/SharedImages.h"
+#include "ui/menu/readers/DibResource.h"
 #include "ui/menu/readers/ToolbarResource.h"
 
 namespace tessel {
@@ -22,23 +22,21 @@ const char* IntName(UINT id) { return MAKEINTRESOURCEA(id & 0xFFFF); }
 // Bytes of pixel data the header asks for, or 0 for a form not drawn here.
 std::size_t RequiredBitsSize(const BITMAPINFOHEADER& h) {
     if (h.biWidth <= 0 || h.biHeight == 0 || h.biPlanes != 1) return 0;
-    const std::uint64_t rows =
-        h.biHeight < 0 ? static_cast<std::uint64_t>(-static_cast<std::int64_t>(h.biHeight))
-                       : static_cast<std::uint64_t>(h.biHeight);
+    const std::uint64_t rows = h.biHeight < 0 ? static_cast<std::uint64_t>(-static_cast<std::int64_t>(h.biHeight))
+                                              : static_cast<std::uint64_t>(h.biHeight);
     switch (h.biCompression) {
-        case BI_RGB:
-        case BI_BITFIELDS: {
-            const std::uint64_t stride =
-                (static_cast<std::uint64_t>(h.biWidth) * h.biBitCount + 31) / 32 * 4;
-            const std::uint64_t total = stride * rows;
-            return total > 0x7FFFFFFF ? 0 : static_cast<std::size_t>(total);
-        }
-        case BI_RLE4:
-        case BI_RLE8:
-            // Run-length data is read only as far as its stated size.
-            return h.biHeight > 0 ? h.biSizeImage : 0;
-        default:
-            return 0;
+    case BI_RGB:
+    case BI_BITFIELDS: {
+        const std::uint64_t stride = (static_cast<std::uint64_t>(h.biWidth) * h.biBitCount + 31) / 32 * 4;
+        const std::uint64_t total = stride * rows;
+        return total > 0x7FFFFFFF ? 0 : static_cast<std::size_t>(total);
+    }
+    case BI_RLE4:
+    case BI_RLE8:
+        // Run-length data is read only as far as its stated size.
+        return h.biHeight > 0 ? h.biSizeImage : 0;
+    default:
+        return 0;
     }
 }
 
@@ -110,8 +108,7 @@ bool RenderIconToBitmap(HDC dc, HIMAGELIST list, int index, int width, int heigh
     const HDC reference = dc != nullptr ? dc : screen.m_hDC;
     CDC memory;
     CBitmap bitmap;
-    if (!memory.CreateCompatibleDC(reference) ||
-        !bitmap.CreateCompatibleBitmap(reference, width, height)) {
+    if (!memory.CreateCompatibleDC(reference) || !bitmap.CreateCompatibleBitmap(reference, width, height)) {
         return false;
     }
     {
@@ -169,7 +166,8 @@ bool AddPictureToList(HIMAGELIST list, UINT_PTR picture, const PictureOptions& o
         } else {
             CheckedDib dib;
             CBitmap plain;
-            if (CheckBitmapResource(id, dib) && plain.LoadBitmap(id)) added = ::ImageList_AddMasked(list, plain, mask) >= 0;
+            if (CheckBitmapResource(id, dib) && plain.LoadBitmap(id))
+                added = ::ImageList_AddMasked(list, plain, mask) >= 0;
         }
     }
     if (!added) return false;
@@ -177,8 +175,8 @@ bool AddPictureToList(HIMAGELIST list, UINT_PTR picture, const PictureOptions& o
     return true;
 }
 
-int AddSharedPicture(CImageList& shared, std::vector<std::int32_t>& ids, HIMAGELIST source,
-                     int index, std::int32_t id, const PictureOptions& options) {
+int AddSharedPicture(CImageList& shared, std::vector<std::int32_t>& ids, HIMAGELIST source, int index, std::int32_t id,
+                     const PictureOptions& options) {
     const int w = options.iconWidth;
     const int h = options.iconHeight;
     if (shared.GetSafeHandle() == nullptr && !shared.Create(w, h, kMenuImageListFlags, 1, 1)) {

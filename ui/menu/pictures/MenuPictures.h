@@ -44,8 +44,8 @@ struct PictureOptions {
     bool imageIsIcon = false;   // pictures are HICONs, not bitmap resource ids
     bool useMaskColor = false;  // mask with maskColor instead of button face
     COLORREF maskColor = RGB(192, 192, 192);
-    bool effects = false;       // add faded and shadow copies (XP style with effects)
-    bool xpLook = false;        // colour of the shadow copies
+    bool effects = false;  // add faded and shadow copies (XP style with effects)
+    bool xpLook = false;   // colour of the shadow copies
 };
 
 // Adds a picture (bitmap resource id, or HICON with imageIsIcon) to list;
@@ -57,7 +57,7 @@ bool AddPictureToList(HIMAGELIST list, UINT_PTR picture, const PictureOptions& o
 // place when it has some, else appends. ids runs parallel to shared's
 // pictures. Returns the command's first index, or -1 when the source
 // picture cannot be taken.
-int AddSharedPicture(CImageList& shared, std::vector<std::int32_t>& ids, HIMAGELIST source,
-                     int index, std::int32_t id, const PictureOptions& options);
+int AddSharedPicture(CImageList& shared, std::vector<std::int32_t>& ids, HIMAGELIST source, int index, std::int32_t id,
+                     const PictureOptions& options);
 
 }  // namespace tessel

@@ -12,19 +12,21 @@ std::uint32_t U32At(const unsigned char* p) {
            (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
 
-std::uint16_t U16At(const unsigned char* p) {
-    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
-}
+std::uint16_t U16At(const unsigned char* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
 
 }  // namespace
 
 int DibColorCount(std::uint32_t clrUsed, std::uint16_t bitCount) {
     if (clrUsed != 0) return static_cast<int>(clrUsed > 0x7FFFFFFFu ? 0x7FFFFFFFu : clrUsed);
     switch (bitCount) {
-        case 1: return 2;
-        case 4: return 16;
-        case 8: return 256;
-        default: return 0;
+    case 1:
+        return 2;
+    case 4:
+        return 16;
+    case 8:
+        return 256;
+    default:
+        return 0;
     }
 }
 
@@ -67,11 +69,16 @@ DibResult ParseDibResource(const void* data, std::size_t size) {
 
 Color MapToolbarColor(Color entry, const ToolbarSysColors& sys) {
     switch (entry & 0x00FFFFFFu) {
-        case 0x000000u: return sys.btnText;
-        case 0x808080u: return sys.btnShadow;
-        case 0xC0C0C0u: return sys.btnFace;
-        case 0xFFFFFFu: return sys.btnHighlight;
-        default: return entry;
+    case 0x000000u:
+        return sys.btnText;
+    case 0x808080u:
+        return sys.btnShadow;
+    case 0xC0C0C0u:
+        return sys.btnFace;
+    case 0xFFFFFFu:
+        return sys.btnHighlight;
+    default:
+        return entry;
     }
 }
 
@@ -83,8 +90,7 @@ Color RgbQuadToColor(std::uint32_t quad) {
 }
 
 std::uint32_t ColorToRgbQuad(Color color) {
-    return static_cast<std::uint32_t>(BlueOf(color)) |
-           (static_cast<std::uint32_t>(GreenOf(color)) << 8) |
+    return static_cast<std::uint32_t>(BlueOf(color)) | (static_cast<std::uint32_t>(GreenOf(color)) << 8) |
            (static_cast<std::uint32_t>(RedOf(color)) << 16);
 }
 

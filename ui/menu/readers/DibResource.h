@@ -22,9 +22,9 @@ struct DibResourceInfo {
     std::int32_t height = 0;
     std::uint16_t bitCount = 0;
     std::uint32_t clrUsed = 0;
-    int colorCount = 0;                 // DibColorCount of the header
-    std::size_t colorTableOffset = 0;   // right after the header
-    std::size_t bitsOffset = 0;         // right after the colour table
+    int colorCount = 0;                // DibColorCount of the header
+    std::size_t colorTableOffset = 0;  // right after the header
+    std::size_t bitsOffset = 0;        // right after the colour table
 };
 
 enum class DibError {

@@ -36,10 +36,8 @@ public:
 
     bool U32(std::uint32_t& out) {
         if (size_ - pos_ < 4) return false;
-        out = static_cast<std::uint32_t>(data_[pos_]) |
-              (static_cast<std::uint32_t>(data_[pos_ + 1]) << 8) |
-              (static_cast<std::uint32_t>(data_[pos_ + 2]) << 16) |
-              (static_cast<std::uint32_t>(data_[pos_ + 3]) << 24);
+        out = static_cast<std::uint32_t>(data_[pos_]) | (static_cast<std::uint32_t>(data_[pos_ + 1]) << 8) |
+              (static_cast<std::uint32_t>(data_[pos_ + 2]) << 16) | (static_cast<std::uint32_t>(data_[pos_ + 3]) << 24);
         pos_ += 4;
         consumed_ = pos_;
         return true;
@@ -137,8 +135,7 @@ MenuTemplateResult ParseMenuTemplate(const void* data, std::size_t size) {
         return result;
     }
     result.extended = version == 1;
-    result.error = result.extended ? ReadExtendedLevel(in, 0, result.items)
-                                   : ReadStandardLevel(in, 0, result.items);
+    result.error = result.extended ? ReadExtendedLevel(in, 0, result.items) : ReadStandardLevel(in, 0, result.items);
     if (result.ok()) {
         result.bytesUsed = in.consumed();
     } else {
@@ -149,11 +146,16 @@ MenuTemplateResult ParseMenuTemplate(const void* data, std::size_t size) {
 
 const char* MenuTemplateErrorName(MenuTemplateError error) {
     switch (error) {
-        case MenuTemplateError::None: return "none";
-        case MenuTemplateError::HeaderTruncated: return "header truncated";
-        case MenuTemplateError::ItemTruncated: return "item truncated";
-        case MenuTemplateError::NestingTooDeep: return "nesting too deep";
-        case MenuTemplateError::UnknownVersion: return "unknown version";
+    case MenuTemplateError::None:
+        return "none";
+    case MenuTemplateError::HeaderTruncated:
+        return "header truncated";
+    case MenuTemplateError::ItemTruncated:
+        return "item truncated";
+    case MenuTemplateError::NestingTooDeep:
+        return "nesting too deep";
+    case MenuTemplateError::UnknownVersion:
+        return "unknown version";
     }
     return "unknown error";
 }

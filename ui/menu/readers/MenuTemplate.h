@@ -46,17 +46,17 @@ struct MenuTemplateItem {
 
 enum class MenuTemplateError {
     None,
-    HeaderTruncated,      // fewer than 4 bytes, or the header extension runs past the end
-    ItemTruncated,        // an item, caption or level runs past the end
-    NestingTooDeep,       // more than kMaxMenuTemplateDepth popup levels
-    UnknownVersion,       // neither the standard (0) nor the extended (1) form
+    HeaderTruncated,  // fewer than 4 bytes, or the header extension runs past the end
+    ItemTruncated,    // an item, caption or level runs past the end
+    NestingTooDeep,   // more than kMaxMenuTemplateDepth popup levels
+    UnknownVersion,   // neither the standard (0) nor the extended (1) form
 };
 
 struct MenuTemplateResult {
     MenuTemplateError error = MenuTemplateError::None;
-    bool extended = false;  // read as the extended (MENUEX) form
+    bool extended = false;                // read as the extended (MENUEX) form
     std::vector<MenuTemplateItem> items;  // the top level
-    std::size_t bytesUsed = 0;  // up to the end of the last item read, padding excluded
+    std::size_t bytesUsed = 0;            // up to the end of the last item read, padding excluded
 
     bool ok() const { return error == MenuTemplateError::None; }
 };

@@ -5,9 +5,7 @@ namespace tessel {
 
 namespace {
 
-std::uint16_t WordAt(const unsigned char* p) {
-    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
-}
+std::uint16_t WordAt(const unsigned char* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
 
 }  // namespace
 

@@ -11,8 +11,8 @@ namespace tessel {
 
 struct ToolbarResource {
     std::uint16_t version = 0;
-    std::uint16_t width = 0;   // picture width in pixels
-    std::uint16_t height = 0;  // picture height in pixels
+    std::uint16_t width = 0;         // picture width in pixels
+    std::uint16_t height = 0;        // picture height in pixels
     std::vector<std::uint16_t> ids;  // one per button; 0 = separator
 };
 
