@@ -8,6 +8,10 @@
 
 namespace e2e {
 
+void ProcessFamily::Add(DWORD pid) {
+    if (m_members.count(pid) == 0) m_members.emplace(pid, UniqueKernelHandle(OpenProcess(SYNCHRONIZE, FALSE, pid)));
+}
+
 bool ProcessFamily::AnyRunning() {
     UniqueKernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
     if (!snapshot) return true;  // cannot tell: assume the worst
@@ -21,11 +25,16 @@ bool ProcessFamily::AnyRunning() {
     for (bool added = true; added;) {
         added = false;
         for (const PROCESSENTRY32W& e : entries) {
-            if (m_members.count(e.th32ParentProcessID) && m_members.insert(e.th32ProcessID).second) added = true;
+            // A parent never held open may have passed its id on already.
+            const auto parent = m_members.find(e.th32ParentProcessID);
+            if (parent != m_members.end() && parent->second && m_members.count(e.th32ProcessID) == 0) {
+                Add(e.th32ProcessID);
+                added = true;
+            }
         }
     }
-    for (const PROCESSENTRY32W& e : entries)
-        if (m_members.count(e.th32ProcessID)) return true;
+    for (const auto& member : m_members)
+        if (member.second && WaitForSingleObject(member.second.get(), 0) == WAIT_TIMEOUT) return true;
     return false;
 }
 

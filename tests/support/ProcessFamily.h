@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
-#include <set>
+#include <map>
+
+#include "common/UniqueHandle.h"
 
 namespace e2e {
 
@@ -10,14 +12,18 @@ namespace e2e {
 // updater a save starts, the program the updater restarts. Under Wine a new
 // process shows its file name only once it has started up, so members are
 // followed by their parent links, never by name.
+//
+// Each member is held open: the system may give an ended process's id to an
+// unrelated one, which would then count as running, and its children as
+// members, while the id is free.
 class ProcessFamily {
 public:
-    void Add(DWORD pid) { m_members.insert(pid); }
+    void Add(DWORD pid);
     // Takes in the children of known members; true while any member runs.
     bool AnyRunning();
 
 private:
-    std::set<DWORD> m_members;
+    std::map<DWORD, UniqueKernelHandle> m_members;  // an empty handle: ended before it was opened
 };
 
 }  // namespace e2e
