@@ -7,11 +7,11 @@
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    e2e::E2eConfig::SetAppPath(ZORVANE_E2E_APP);
+    testsupport::E2eConfig::SetAppPath(ZORVANE_E2E_APP);
     const char* prefix = "--zorvane=";
     for (int i = 1; i < argc; ++i) {
         if (std::strncmp(argv[i], prefix, std::strlen(prefix)) == 0) {
-            e2e::E2eConfig::SetAppPath(argv[i] + std::strlen(prefix));
+            testsupport::E2eConfig::SetAppPath(argv[i] + std::strlen(prefix));
         }
     }
     return RUN_ALL_TESTS();

@@ -8,7 +8,7 @@
 #include "tests/support/WaitUntil.h"
 #include "tests/support/WindowProbe.h"
 
-using namespace e2e;
+using namespace testsupport;
 
 HWND HotkeyEditor::FocusOf(HWND dialog) { return WindowProbe(dialog).FocusInItsThread(); }
 

@@ -12,7 +12,7 @@
 #include <ostream>
 #include <string>
 
-using namespace e2e;
+using namespace testsupport;
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "tests/support/WaitUntil.h"
 #include "tests/support/WindowProbe.h"
 
-using namespace e2e;
+using namespace testsupport;
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include <vector>
 #include "res/resource.h"
 
-using namespace e2e;
+using namespace testsupport;
 
 namespace {
 

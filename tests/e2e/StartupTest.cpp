@@ -9,7 +9,7 @@
 #include "tests/support/WindowEventLog.h"
 #include "tests/support/WindowProbe.h"
 
-using namespace e2e;
+using namespace testsupport;
 
 namespace {
 

@@ -31,11 +31,11 @@ protected:
     void TearDown() override;
 
     std::wstring AppPath() const { return m_folder.File(m_appName); }
-    e2e::AppInstance StartApp() const;
+    testsupport::AppInstance StartApp() const;
 
     // Starts the program and waits until its marked dialog is visible;
     // null (with a test failure) otherwise.
-    HWND StartAndWaitForDialog(e2e::AppInstance& app) const;
+    HWND StartAndWaitForDialog(testsupport::AppInstance& app) const;
 
     // Hides the dialog the way the minimise box does and waits until it is.
     static bool HideToTray(HWND dialog);
@@ -46,7 +46,7 @@ protected:
     // The name the program is copied in under; a suite may set another in
     // its constructor.
     std::wstring m_appName = kAppName;
-    e2e::TestFolder m_folder;
+    testsupport::TestFolder m_folder;
     // Everything the test started, followed into the processes they start.
-    mutable e2e::ProcessFamily m_family;
+    mutable testsupport::ProcessFamily m_family;
 };

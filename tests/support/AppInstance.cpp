@@ -5,7 +5,7 @@
 
 #include <utility>
 
-namespace e2e {
+namespace testsupport {
 
 AppInstance AppInstance::Start(const std::wstring& exePath) {
     ChildProcess::Options options;
@@ -40,4 +40,4 @@ bool AppInstance::End() {
     return false;
 }
 
-}  // namespace e2e
+}  // namespace testsupport

@@ -8,7 +8,7 @@
 #include <utility>
 #include "res/resource.h"
 
-namespace e2e {
+namespace testsupport {
 
 // One started process of a program under test. Ending the object ends the
 // process: first the way a user would (the tray menu's exit command), and
@@ -36,4 +36,4 @@ private:
     explicit AppInstance(ChildProcess&& process) : ChildProcess(std::move(process)) {}
 };
 
-}  // namespace e2e
+}  // namespace testsupport

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-namespace e2e {
+namespace testsupport {
 
 namespace {
 
@@ -103,4 +103,4 @@ void ChildProcess::Kill() {
     WaitForExit(kActionTimeoutMs);
 }
 
-}  // namespace e2e
+}  // namespace testsupport

@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace e2e {
+namespace testsupport {
 
 // A started program. One still running when the object goes is ended by
 // force, so that no failed test leaves processes behind.
@@ -61,4 +61,4 @@ private:
     DWORD m_startError = 0;
 };
 
-}  // namespace e2e
+}  // namespace testsupport

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace e2e {
+namespace testsupport {
 
 std::wstring FromAnsi(const std::string& text) {
     if (text.empty()) return {};
@@ -22,4 +22,4 @@ std::string ToAnsi(const std::wstring& text) {
     return narrow;
 }
 
-}  // namespace e2e
+}  // namespace testsupport

@@ -2,7 +2,7 @@
 
 #include "tests/support/MarkedWindows.h"
 
-namespace e2e {
+namespace testsupport {
 
 namespace {
 
@@ -42,4 +42,4 @@ bool DriverWindow::SetMarker(UINT_PTR value) {
     return m_marked;
 }
 
-}  // namespace e2e
+}  // namespace testsupport

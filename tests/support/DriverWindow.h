@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace e2e {
+namespace testsupport {
 
 // A plain top-level window of the driver's own process: a foreign window as
 // far as the program under test is concerned. Destroyed with the object.
@@ -23,4 +23,4 @@ private:
     bool m_marked = false;
 };
 
-}  // namespace e2e
+}  // namespace testsupport

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace e2e {
+namespace testsupport {
 
 namespace {
 
@@ -52,4 +52,4 @@ std::wstring E2eConfig::ToWindowsPath(const std::string& path) {
     return DriveZPath(path);
 }
 
-}  // namespace e2e
+}  // namespace testsupport

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace e2e {
+namespace testsupport {
 
 // Where the driver finds the programs under test: the path the build
 // passes, unless a --zorvane=PATH argument overrides it. Paths may be given
@@ -21,4 +21,4 @@ public:
     static std::wstring DriveZPath(const std::string& path);
 };
 
-}  // namespace e2e
+}  // namespace testsupport

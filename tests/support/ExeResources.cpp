@@ -3,7 +3,7 @@
 #include "common/LittleEndian.h"
 #include "common/ResourceView.h"
 
-namespace e2e {
+namespace testsupport {
 
 std::optional<std::string> ExeResources::Read(const std::wstring& exePath, const char* type, UINT id) {
     HMODULE module = LoadLibraryExW(exePath.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
@@ -24,4 +24,4 @@ std::optional<DWORD> ExeResources::ReadDword(const std::wstring& exePath, const 
     return value;
 }
 
-}  // namespace e2e
+}  // namespace testsupport

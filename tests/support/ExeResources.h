@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-namespace e2e {
+namespace testsupport {
 
 // Reads resources of an executable file without running it.
 class ExeResources {
@@ -17,4 +17,4 @@ public:
     static std::optional<DWORD> ReadDword(const std::wstring& exePath, const char* type, UINT id);
 };
 
-}  // namespace e2e
+}  // namespace testsupport

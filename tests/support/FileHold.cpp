@@ -1,6 +1,6 @@
 #include "tests/support/FileHold.h"
 
-namespace e2e {
+namespace testsupport {
 
 FileHold::FileHold(const std::wstring& path, DWORD holdMs, DWORD share)
     : m_handle(CreateFileW(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {
@@ -16,4 +16,4 @@ FileHold::~FileHold() {
     if (m_release.joinable()) m_release.join();
 }
 
-}  // namespace e2e
+}  // namespace testsupport

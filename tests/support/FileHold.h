@@ -5,7 +5,7 @@
 #include <string>
 #include <thread>
 
-namespace e2e {
+namespace testsupport {
 
 // Another process's hold on a file, as Windows holds the image of a running
 // program or a virus scanner a file just written: shared only as share says
@@ -25,4 +25,4 @@ private:
     std::thread m_release;
 };
 
-}  // namespace e2e
+}  // namespace testsupport

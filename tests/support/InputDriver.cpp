@@ -5,7 +5,7 @@
 
 #include <vector>
 
-namespace e2e {
+namespace testsupport {
 
 namespace {
 
@@ -202,4 +202,4 @@ bool InputDriver::ClickNonClient(HWND window, int hitCode, DWORD timeoutMs) {
     return ClickAt(*point, timeoutMs);
 }
 
-}  // namespace e2e
+}  // namespace testsupport

@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <optional>
 
-namespace e2e {
+namespace testsupport {
 
 // Real keyboard and mouse input through SendInput, as a person gives it.
 // Foreground changes settle asynchronously under Wine, and input sent before
@@ -50,4 +50,4 @@ public:
     static std::optional<POINT> FindNonClientPoint(HWND window, int hitCode);
 };
 
-}  // namespace e2e
+}  // namespace testsupport

@@ -2,7 +2,7 @@
 
 #include "tests/support/WaitUntil.h"
 
-namespace e2e {
+namespace testsupport {
 
 namespace {
 
@@ -34,4 +34,4 @@ HWND MarkedWindows::WaitForProcess(DWORD processId, DWORD timeoutMs) {
     return found;
 }
 
-}  // namespace e2e
+}  // namespace testsupport

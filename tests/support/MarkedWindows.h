@@ -6,7 +6,7 @@
 
 #include "common/InstanceMarker.h"
 
-namespace e2e {
+namespace testsupport {
 
 // Top-level windows carrying the program's instance marker.
 class MarkedWindows {
@@ -21,4 +21,4 @@ public:
     static HWND WaitForProcess(DWORD processId, DWORD timeoutMs);
 };
 
-}  // namespace e2e
+}  // namespace testsupport

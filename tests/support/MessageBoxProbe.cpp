@@ -6,7 +6,7 @@
 
 #include <vector>
 
-namespace e2e {
+namespace testsupport {
 
 namespace {
 
@@ -70,4 +70,4 @@ bool MessageBoxProbe::PressOk(HWND box, DWORD timeoutMs) {
     return WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); }, timeoutMs);
 }
 
-}  // namespace e2e
+}  // namespace testsupport

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace e2e {
+namespace testsupport {
 
 // Finds and answers the standard message boxes a program under test shows.
 class MessageBoxProbe {
@@ -21,4 +21,4 @@ public:
     static bool PressOk(HWND box, DWORD timeoutMs);
 };
 
-}  // namespace e2e
+}  // namespace testsupport

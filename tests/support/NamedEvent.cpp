@@ -2,7 +2,7 @@
 
 #include "tests/support/WaitUntil.h"
 
-namespace e2e {
+namespace testsupport {
 
 namespace {
 
@@ -20,4 +20,4 @@ bool NamedEvent::Wait(DWORD timeoutMs) const {
     return m_event && WaitUntil(isSet, timeoutMs);
 }
 
-}  // namespace e2e
+}  // namespace testsupport

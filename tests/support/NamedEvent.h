@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace e2e {
+namespace testsupport {
 
 // A manual-reset event with a name unique to this process, by which a child
 // process, given the name on its command line, signals or is signalled.
@@ -24,4 +24,4 @@ private:
     UniqueKernelHandle m_event;
 };
 
-}  // namespace e2e
+}  // namespace testsupport

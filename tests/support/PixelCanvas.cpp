@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace e2e {
+namespace testsupport {
 
 namespace {
 
@@ -113,4 +113,4 @@ int PixelCanvas::LastColumnNot(const RECT& r, COLORREF background) const {
     return IsRectEmpty(&b) ? -1 : b.right - 1;
 }
 
-}  // namespace e2e
+}  // namespace testsupport

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-namespace e2e {
+namespace testsupport {
 
 // A top-down 32-bit DIB section selected into its own memory DC, for drawing
 // tests on real GDI: draw into DC(), then read the pixels back from memory.
@@ -58,4 +58,4 @@ private:
     bool m_ok = false;
 };
 
-}  // namespace e2e
+}  // namespace testsupport

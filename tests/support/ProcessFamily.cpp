@@ -6,7 +6,7 @@
 
 #include "common/UniqueHandle.h"
 
-namespace e2e {
+namespace testsupport {
 
 void ProcessFamily::Add(DWORD pid) {
     if (m_members.count(pid) == 0) m_members.emplace(pid, UniqueKernelHandle(OpenProcess(SYNCHRONIZE, FALSE, pid)));
@@ -38,4 +38,4 @@ bool ProcessFamily::AnyRunning() {
     return false;
 }
 
-}  // namespace e2e
+}  // namespace testsupport

@@ -6,7 +6,7 @@
 
 #include "common/UniqueHandle.h"
 
-namespace e2e {
+namespace testsupport {
 
 // The processes a test started and every process they started in turn: the
 // updater a save starts, the program the updater restarts. Under Wine a new
@@ -26,4 +26,4 @@ private:
     std::map<DWORD, UniqueKernelHandle> m_members;  // an empty handle: ended before it was opened
 };
 
-}  // namespace e2e
+}  // namespace testsupport

@@ -4,7 +4,7 @@
 
 #include <tlhelp32.h>
 
-namespace e2e {
+namespace testsupport {
 
 std::vector<DWORD> ProcessProbe::Named(const std::wstring& exeName) {
     std::vector<DWORD> ids;
@@ -18,4 +18,4 @@ std::vector<DWORD> ProcessProbe::Named(const std::wstring& exeName) {
     return ids;
 }
 
-}  // namespace e2e
+}  // namespace testsupport

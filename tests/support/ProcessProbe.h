@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace e2e {
+namespace testsupport {
 
 // Looks at the processes of the running system (under Wine: of the prefix's
 // server).
@@ -15,4 +15,4 @@ public:
     static std::vector<DWORD> Named(const std::wstring& exeName);
 };
 
-}  // namespace e2e
+}  // namespace testsupport

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <utility>
 
-namespace e2e {
+namespace testsupport {
 
 namespace {
 
@@ -103,4 +103,4 @@ bool TestFolder::Remove(DWORD timeoutMs) {
     return true;
 }
 
-}  // namespace e2e
+}  // namespace testsupport

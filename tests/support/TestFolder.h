@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace e2e {
+namespace testsupport {
 
 // A fresh, uniquely named folder under the temp directory, removed with
 // everything in it when the object goes. Programs under test are copied in,
@@ -41,4 +41,4 @@ private:
     std::wstring m_path;
 };
 
-}  // namespace e2e
+}  // namespace testsupport

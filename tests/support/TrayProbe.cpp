@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-namespace e2e {
+namespace testsupport {
 
 bool TrayProbe::IconExists(HWND owner, UINT id) {
     NOTIFYICONDATAA data{};
@@ -13,4 +13,4 @@ bool TrayProbe::IconExists(HWND owner, UINT id) {
     return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
 }
 
-}  // namespace e2e
+}  // namespace testsupport

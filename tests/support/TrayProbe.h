@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace e2e {
+namespace testsupport {
 
 // Asks the shell whether a notification-area icon exists: modifying an icon
 // with no fields to change succeeds exactly when the shell holds one for
@@ -13,4 +13,4 @@ public:
     static bool IconExists(HWND owner, UINT id);
 };
 
-}  // namespace e2e
+}  // namespace testsupport

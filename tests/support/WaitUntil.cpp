@@ -1,6 +1,6 @@
 #include "tests/support/WaitUntil.h"
 
-namespace e2e {
+namespace testsupport {
 
 void PumpMessages() {
     MSG msg;
@@ -25,4 +25,4 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD po
     }
 }
 
-}  // namespace e2e
+}  // namespace testsupport

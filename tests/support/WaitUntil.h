@@ -4,7 +4,7 @@
 
 #include <functional>
 
-namespace e2e {
+namespace testsupport {
 
 // How long the driver waits for something the program does in answer to a
 // single action. Generous: Wine under a loaded machine can be slow.
@@ -22,4 +22,4 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD po
 // Dispatches the messages already queued for the calling thread.
 void PumpMessages();
 
-}  // namespace e2e
+}  // namespace testsupport

@@ -1,6 +1,6 @@
 #include "tests/support/WindowEventLog.h"
 
-namespace e2e {
+namespace testsupport {
 
 WindowEventLog* WindowEventLog::s_active = nullptr;
 
@@ -41,4 +41,4 @@ std::vector<WindowEventLog::Entry> WindowEventLog::CreatedOfClass(const std::wst
     return found;
 }
 
-}  // namespace e2e
+}  // namespace testsupport

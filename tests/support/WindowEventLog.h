@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace e2e {
+namespace testsupport {
 
 // Records the creation of windows in every process while it lives, so a test
 // can tell what a short-lived process showed. The system reports creations
@@ -40,4 +40,4 @@ private:
     static WindowEventLog* s_active;
 };
 
-}  // namespace e2e
+}  // namespace testsupport

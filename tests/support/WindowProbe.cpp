@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace e2e {
+namespace testsupport {
 
 namespace {
 constexpr UINT kSendTimeoutMs = 5000;
@@ -76,4 +76,4 @@ std::optional<WORD> WindowProbe::HotkeyValue() const {
     return static_cast<WORD>(*value & 0xFFFF);
 }
 
-}  // namespace e2e
+}  // namespace testsupport

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-namespace e2e {
+namespace testsupport {
 
 // Read-only view of a window, usually one of another process. Every query
 // that needs the owner's co-operation is sent with a time limit, so a hung
@@ -43,4 +43,4 @@ private:
     HWND m_window;
 };
 
-}  // namespace e2e
+}  // namespace testsupport

@@ -97,7 +97,7 @@ bool IsPng(const ResourceView& image) {
 // on white and on black alike.
 void ExpectBadgeDrawn(HICON icon, int size) {
     for (const COLORREF background : {RGB(255, 255, 255), RGB(0, 0, 0)}) {
-        e2e::PixelCanvas canvas(size, size, background);
+        testsupport::PixelCanvas canvas(size, size, background);
         ASSERT_TRUE(canvas.Ok());
         DrawIconEx(canvas.DC(), 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
         EXPECT_EQ(canvas.Pixel(0, 0), background) << size << "x" << size << ": top-left corner";

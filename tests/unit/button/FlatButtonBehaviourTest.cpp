@@ -40,10 +40,10 @@ protected:
     void Bind(DWORD style = BS_PUSHBUTTON, bool withNextTabStop = true) {
         // The pointer starts away from where the windows appear.
         ASSERT_TRUE(::SetCursorPos(900, 900));
-        e2e::PumpMessages();
+        testsupport::PumpMessages();
         ASSERT_TRUE(host.Create(style, L"Go", SIZE{80, 30}, withNextTabStop));
         ASSERT_TRUE(button.SubclassWindow(host.Button()));
-        e2e::PumpMessages();
+        testsupport::PumpMessages();
         ::ValidateRect(host.Button(), nullptr);
     }
 
@@ -126,7 +126,7 @@ TEST_F(FlatButtonBehaviour, APointerReallyOverTheButtonLightsItOnceAndLeavingEnd
     // The leave notification was asked for: moving away ends the hover
     // without any further message from the test.
     ASSERT_TRUE(::SetCursorPos(900, 900));
-    EXPECT_TRUE(e2e::WaitUntil([&] { return !button.m_pointerOver; }, 5000));
+    EXPECT_TRUE(testsupport::WaitUntil([&] { return !button.m_pointerOver; }, 5000));
 }
 
 TEST_F(FlatButtonBehaviour, AMoveReportedWhileThePointerIsElsewhereEndsTheHover) {
@@ -327,7 +327,7 @@ TEST_F(FlatButtonBehaviour, AFailingHoverSoundStillLightsTheButton) {
 
 TEST_F(FlatButtonBehaviour, ALinkTargetIsOpenedOnClick) {
     Bind();
-    e2e::TestFolder folder;
+    testsupport::TestFolder folder;
     ASSERT_TRUE(folder.Valid());
     const std::string script = folder.File("zv_button_link.cmd");
     const std::string marker = folder.File("zv_button_link.txt");
@@ -338,7 +338,8 @@ TEST_F(FlatButtonBehaviour, ALinkTargetIsOpenedOnClick) {
     ASSERT_EQ(button.SetLinkTarget(script.c_str()), FlatOk);
     NotifyClicked();
     EXPECT_EQ(host.clicks, 1);
-    EXPECT_TRUE(e2e::WaitUntil([&] { return ::GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES; }, 20000));
+    EXPECT_TRUE(
+        testsupport::WaitUntil([&] { return ::GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES; }, 20000));
 }
 
 TEST_F(FlatButtonBehaviour, AMissingLinkTargetFailsSilently) {
@@ -432,7 +433,7 @@ TEST_F(DropDownMenu, TheChosenCommandIsPostedToTheTarget) {
     EXPECT_EQ(reinterpret_cast<CMenu*>(host.menuNotifyWParam)->m_hMenu, m_popup);
     EXPECT_EQ(host.menuNotifyLParam, 77);
     EXPECT_TRUE(host.menuCommands.empty()) << "posted, not sent";
-    ASSERT_TRUE(e2e::WaitUntil([&] { return !host.menuCommands.empty(); }, 5000));
+    ASSERT_TRUE(testsupport::WaitUntil([&] { return !host.menuCommands.empty(); }, 5000));
     EXPECT_EQ(host.menuCommands.front(), 501u);
 }
 
@@ -443,7 +444,7 @@ TEST_F(DropDownMenu, ADismissedMenuPostsNothing) {
     EXPECT_FALSE(g_menuScript.ranOut);
     EXPECT_TRUE(g_menuScript.sawMenuShown);
     EXPECT_EQ(host.clicks, 1);
-    e2e::PumpMessages();
+    testsupport::PumpMessages();
     EXPECT_TRUE(host.menuCommands.empty());
 }
 
@@ -456,7 +457,7 @@ TEST_F(DropDownMenu, AMenuWithoutASubMenuIsNotShown) {
     EXPECT_EQ(host.menuNotifies, 0);
     EXPECT_FALSE(button.m_menuShown);
     EXPECT_TRUE(TakeRepaint(host.Button()));
-    e2e::PumpMessages();
+    testsupport::PumpMessages();
     EXPECT_TRUE(host.menuCommands.empty());
 }
 
@@ -487,7 +488,7 @@ TEST_F(DropDownMenu, AnOwnerDrawnMenuFromAResourceOpensAndAMnemonicChoosesItsCom
     ClickWhileTheMenuGets(0, L'b');
     EXPECT_FALSE(g_menuScript.ranOut);
     EXPECT_TRUE(g_menuScript.sawMenuShown);
-    ASSERT_TRUE(e2e::WaitUntil([&] { return !host.menuCommands.empty(); }, 5000));
+    ASSERT_TRUE(testsupport::WaitUntil([&] { return !host.menuCommands.empty(); }, 5000));
     EXPECT_EQ(host.menuCommands.front(), 702u);
 }
 

@@ -36,7 +36,7 @@ protected:
     bool Bind(DWORD style, const wchar_t* text = L"Go") {
         if (!host.Create(style, text)) return false;
         if (!button.SubclassWindow(host.Button())) return false;
-        e2e::PumpMessages();
+        testsupport::PumpMessages();
         ::ValidateRect(host.Button(), nullptr);
         return true;
     }

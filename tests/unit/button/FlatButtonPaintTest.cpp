@@ -13,7 +13,7 @@
 
 namespace {
 
-using e2e::PixelCanvas;
+using testsupport::PixelCanvas;
 
 // Colours no system colour and no other slot shares.
 const COLORREF kBackHover = RGB(250, 220, 60);

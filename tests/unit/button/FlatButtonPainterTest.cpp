@@ -9,7 +9,7 @@
 
 namespace {
 
-using e2e::PixelCanvas;
+using testsupport::PixelCanvas;
 
 constexpr int kSize = 40;
 const COLORREF kFill = RGB(40, 180, 90);

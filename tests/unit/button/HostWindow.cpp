@@ -36,7 +36,7 @@ HWND HostWindow::Stage() {
         if (!RegisterHostClass()) return static_cast<HWND>(nullptr);
         HWND hwnd = ::CreateWindowExW(WS_EX_TOPMOST, kHostClass, L"button tests", WS_POPUP | WS_VISIBLE, 100, 100, 400,
                                       300, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
-        e2e::PumpMessages();
+        testsupport::PumpMessages();
         return hwnd;
     }();
     return stage;
@@ -72,7 +72,7 @@ bool HostWindow::Activate() {
     HWND stage = Stage();
     ::SetForegroundWindow(stage);
     ::SetActiveWindow(stage);
-    return e2e::WaitUntil(
+    return testsupport::WaitUntil(
         [stage] {
             GUITHREADINFO info = {};
             info.cbSize = sizeof(info);

@@ -38,7 +38,7 @@ TEST(CStringTest, LoadsChineseStringsInTheAnsiCodePage) {
 }
 
 TEST(FileFindTest, FindsExistingFilesOnly) {
-    e2e::TestFolder folder;
+    testsupport::TestFolder folder;
     ASSERT_TRUE(folder.Valid());
     const std::string path = folder.File("zv_filefind_probe.txt");
     CFileFind finder;

@@ -16,7 +16,7 @@
 
 using namespace tessel;
 using namespace menutest;
-using e2e::PixelCanvas;
+using testsupport::PixelCanvas;
 
 namespace {
 

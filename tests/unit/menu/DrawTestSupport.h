@@ -27,7 +27,7 @@ protected:
     }
 
     // The item drawn into a canvas of w x h with the rectangle given.
-    DRAWITEMSTRUCT Item(e2e::PixelCanvas& canvas, RECT rect, UINT state) const {
+    DRAWITEMSTRUCT Item(testsupport::PixelCanvas& canvas, RECT rect, UINT state) const {
         DRAWITEMSTRUCT dis = {};
         dis.CtlType = ODT_MENU;
         dis.itemID = kItemId;
@@ -52,7 +52,7 @@ protected:
 };
 
 // Rows [top, bottom) of the columns where a colour occurs within a band.
-inline int RowsWith(const e2e::PixelCanvas& canvas, Color c, int left, int right) {
+inline int RowsWith(const testsupport::PixelCanvas& canvas, Color c, int left, int right) {
     const RECT rows = canvas.Bounds(RECT{left, 0, right, canvas.Height()}, c);
     return rows.bottom - rows.top;
 }

@@ -14,8 +14,8 @@
 #include "ui/menu/pictures/SharedImages.h"
 
 using namespace tessel;
-using e2e::PixelCanvas;
 using menutest::SysColor;
+using testsupport::PixelCanvas;
 
 namespace {
 

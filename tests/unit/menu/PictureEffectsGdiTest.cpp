@@ -69,7 +69,7 @@ TEST(GrayedImageOnGdi, PlatformPaintsWhatTheModelPredicts) {
         }
         CBitmap picture(MakeBitmap(w, h, face));
         const PixelGrid held = FillBitmap(picture, wanted);
-        e2e::PixelCanvas target(w + 3, h + 3, sentinel);
+        testsupport::PixelCanvas target(w + 3, h + 3, sentinel);
         ASSERT_TRUE(target.Ok());
         CBorrowedDC dc(target.DC());
 

@@ -192,7 +192,7 @@ private:
         TesselMenu menu;
         ASSERT_TRUE(menu.CreatePopupMenu());
         ASSERT_TRUE(menu.AppendItem(L"Item", 0, 7));
-        e2e::PixelCanvas canvas(120, 22);
+        testsupport::PixelCanvas canvas(120, 22);
         DRAWITEMSTRUCT dis = {};
         dis.CtlType = ODT_MENU;
         dis.itemID = 7;
@@ -282,12 +282,12 @@ protected:
         WriteTheme(c.theme, c.themePath);
 
         const std::string output = s_probe + "." + c.name + ".txt";
-        e2e::ChildProcess::Options options;
-        options.outputFile = e2e::FromAnsi(output);
-        options.variableName = e2e::FromAnsi(kCaseVariable);
-        options.variableValue = e2e::FromAnsi(c.name);
-        e2e::ChildProcess child =
-            e2e::ChildProcess::Start(s_probe, "--gtest_filter=TesselProbe.* --gtest_color=no", options);
+        testsupport::ChildProcess::Options options;
+        options.outputFile = testsupport::FromAnsi(output);
+        options.variableName = testsupport::FromAnsi(kCaseVariable);
+        options.variableValue = testsupport::FromAnsi(c.name);
+        testsupport::ChildProcess child =
+            testsupport::ChildProcess::Start(s_probe, "--gtest_filter=TesselProbe.* --gtest_color=no", options);
         ASSERT_TRUE(child.Started()) << "error " << child.StartError();
         const bool ended = child.WaitForExit(60000);
         const DWORD code = ended ? child.ExitCode() : 1;

@@ -24,8 +24,8 @@
 
 namespace {
 
-using e2e::ChildProcess;
-using e2e::NamedEvent;
+using testsupport::ChildProcess;
+using testsupport::NamedEvent;
 
 const DWORD kUpdaterRunMs = 40000;  // the updater gives up 30 s after its start
 const DWORD kStartMs = 15000;
@@ -101,7 +101,7 @@ protected:
     std::string Marker() const { return m_target + ".started"; }
 
     bool TargetStarted() const {
-        return e2e::WaitUntil([this] { return ReadFileBytes(Marker()).size() == 17; }, kStartMs);
+        return testsupport::WaitUntil([this] { return ReadFileBytes(Marker()).size() == 17; }, kStartMs);
     }
 
     std::string MarkerContents() const {
@@ -123,7 +123,7 @@ protected:
         EXPECT_EQ(m_folder.FileNames(), files);
     }
 
-    e2e::TestFolder m_folder;
+    testsupport::TestFolder m_folder;
     std::string m_updater;
     std::string m_target;
     Bytes m_originalTarget;
@@ -272,7 +272,7 @@ TEST_F(UpdaterRun, AHoldOnTheTargetIsWaitedOutBeforeTheOpenAndBeforeTheRename) {
         const DWORD start = GetTickCount();
         DWORD exitCode = 0;
         {
-            e2e::FileHold hold(e2e::FromAnsi(m_target), kHoldMs, share);
+            testsupport::FileHold hold(testsupport::FromAnsi(m_target), kHoldMs, share);
             ASSERT_TRUE(hold.Held());
             exitCode = RunUpdater();
         }
@@ -381,7 +381,7 @@ TEST_F(UpdaterRun, KilledDuringTheCommitLeavesTheOldTargetOrTheNewOne) {
     ASSERT_TRUE(updater.Started());
     // Strike as soon as the commit shows: a new file beside the target, or
     // the target itself changing.
-    const bool committing = e2e::WaitUntil(
+    const bool committing = testsupport::WaitUntil(
         [&] {
             WIN32_FILE_ATTRIBUTE_DATA now;
             if (!GetFileAttributesExA(m_target.c_str(), GetFileExInfoStandard, &now) ||
