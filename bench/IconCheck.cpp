@@ -14,6 +14,7 @@
 
 #include <cstdio>
 #include <vector>
+#include "common/UniqueHandle.h"
 #include "res/resource.h"
 
 namespace {
@@ -131,13 +132,12 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("usage: icon_check MODULE.exe REFERENCE.ico\n");
         return 2;
     }
-    HMODULE module = ::LoadLibraryExW(argv[1], nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    if (module == nullptr) {
+    const UniqueModule module(::LoadLibraryExW(argv[1], nullptr, LOAD_LIBRARY_AS_DATAFILE));
+    if (!module) {
         std::printf("cannot open %ls\n", argv[1]);
         return 2;
     }
     bool ok = true;
-    for (int size : {128, 32, 16}) ok = CheckSize(module, argv[2], size) && ok;
-    ::FreeLibrary(module);
+    for (int size : {128, 32, 16}) ok = CheckSize(module.get(), argv[2], size) && ok;
     return ok ? 0 : 1;
 }

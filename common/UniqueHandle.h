@@ -62,5 +62,14 @@ struct FindHandleTraits {
     static void Close(HANDLE handle) { ::FindClose(handle); }
 };
 
+// Libraries and executables loaded, as code or as data files.
+struct ModuleTraits {
+    using Handle = HMODULE;
+    static HMODULE Empty() { return nullptr; }
+    static bool IsOwned(HMODULE module) { return module != nullptr; }
+    static void Close(HMODULE module) { ::FreeLibrary(module); }
+};
+
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueFindHandle = UniqueHandle<FindHandleTraits>;
+using UniqueModule = UniqueHandle<ModuleTraits>;

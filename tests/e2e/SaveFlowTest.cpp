@@ -6,13 +6,12 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <fstream>
-#include <iterator>
-
+#include "common/UniqueHandle.h"
 #include "res/resource.h"
 #include "tests/e2e/HotkeyEditor.h"
 #include "tests/e2e/ZorvaneFixture.h"
 #include "tests/support/ExeResources.h"
+#include "tests/support/FileContents.h"
 #include "tests/support/InputDriver.h"
 #include "tests/support/MarkedWindows.h"
 #include "tests/support/MessageBoxProbe.h"
@@ -26,11 +25,6 @@ namespace {
 
 constexpr UINT kModifiersId = IDR_HOTKEY_MODIFIERS;
 constexpr UINT kVirtualKeyId = IDR_HOTKEY_VIRTUAL_KEY;
-
-std::string FileBytes(const std::wstring& path) {
-    std::ifstream in(path.c_str(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 class SaveFlowTest : public ZorvaneTest {
 protected:
@@ -109,7 +103,7 @@ TEST_F(DoubleByteNameTest, TheUpdaterBesideItIsFoundAndClearedAway) {
 }
 
 TEST_F(SaveFlowTest, ChangingTheHotkeyAndBackWritesNothing) {
-    const std::string before = FileBytes(AppPath());
+    const Bytes before = FileContents::Read(AppPath());
     AppInstance app;
     HWND dialog = StartUnlocked(app);
     ASSERT_NE(dialog, nullptr);
@@ -120,7 +114,7 @@ TEST_F(SaveFlowTest, ChangingTheHotkeyAndBackWritesNothing) {
     ASSERT_TRUE(app.WaitForExit(kActionTimeoutMs));
     ASSERT_TRUE(WaitForChainToEnd());
     EXPECT_FALSE(m_folder.Exists(kUpdaterName)) << "no updater was written";
-    EXPECT_EQ(FileBytes(AppPath()), before);
+    EXPECT_EQ(FileContents::Read(AppPath()), before);
 }
 
 TEST_F(SaveFlowTest, AnExtendedKeyKeepsItsFlagInTheStoredSetting) {
@@ -142,15 +136,16 @@ TEST_F(SaveFlowTest, AnExtendedKeyKeepsItsFlagInTheStoredSetting) {
 }
 
 TEST_F(SaveFlowTest, AnUpdaterThatCannotBeWrittenIsReportedTwiceAndNothingChanges) {
-    const std::string before = FileBytes(AppPath());
+    const Bytes before = FileContents::Read(AppPath());
     AppInstance app;
     HWND dialog = StartUnlocked(app);
     ASSERT_NE(dialog, nullptr);
     // Once the program runs (a start would take the file for a leftover),
     // another program holds a file of the updater's name open, unshared.
     ASSERT_TRUE(m_folder.WriteBytes(kUpdaterName, "held"));
-    HANDLE held = CreateFileW(m_folder.File(kUpdaterName).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    UniqueKernelHandle held(
+        CreateFileW(m_folder.File(kUpdaterName).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(held);
 
     ASSERT_TRUE(HotkeyEditor::Type(dialog, {VK_F6}, MAKEWORD(VK_F6, 0)));
     ASSERT_TRUE(WaitUntil([&] { return HotkeyTaken(0, VK_F6); }, kActionTimeoutMs));
@@ -179,10 +174,11 @@ TEST_F(SaveFlowTest, AnUpdaterThatCannotBeWrittenIsReportedTwiceAndNothingChange
         EXPECT_TRUE(MessageBoxProbe::PressOk(shellBox, kActionTimeoutMs));
     }
     EXPECT_TRUE(app.WaitForExit(kActionTimeoutMs));
-    CloseHandle(held);
+    held.reset();
     ASSERT_TRUE(WaitForChainToEnd());
-    EXPECT_EQ(FileBytes(AppPath()), before) << "the program's file is unchanged";
-    EXPECT_EQ(FileBytes(m_folder.File(kUpdaterName)), "held") << "the held file was not replaced";
+    EXPECT_EQ(FileContents::Read(AppPath()), before) << "the program's file is unchanged";
+    EXPECT_EQ(FileContents::Read(m_folder.File(kUpdaterName)), (Bytes{'h', 'e', 'l', 'd'}))
+        << "the held file was not replaced";
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <string>
 #include <thread>
 
+#include "common/UniqueHandle.h"
+
 namespace testsupport {
 
 // Another process's hold on a file, as Windows holds the image of a running
@@ -18,10 +20,11 @@ public:
     FileHold(const FileHold&) = delete;
     FileHold& operator=(const FileHold&) = delete;
 
-    bool Held() const { return m_handle != INVALID_HANDLE_VALUE; }
+    bool Held() const { return m_held; }
 
 private:
-    HANDLE m_handle;
+    UniqueKernelHandle m_handle;
+    bool m_held;
     std::thread m_release;
 };
 

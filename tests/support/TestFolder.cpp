@@ -1,6 +1,8 @@
 #include "tests/support/TestFolder.h"
 
+#include "common/UniqueHandle.h"
 #include "tests/support/CodePage.h"
+#include "tests/support/FileContents.h"
 #include "tests/support/WaitUntil.h"
 
 #include <algorithm>
@@ -14,13 +16,12 @@ namespace {
 std::vector<WIN32_FIND_DATAW> EntriesOf(const std::wstring& folder) {
     std::vector<WIN32_FIND_DATAW> entries;
     WIN32_FIND_DATAW data;
-    const HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return entries;
+    const UniqueFindHandle find(FindFirstFileW((folder + L"\\*").c_str(), &data));
+    if (!find) return entries;
     do {
         const std::wstring name = data.cFileName;
         if (name != L"." && name != L"..") entries.push_back(data);
-    } while (FindNextFileW(find, &data));
-    FindClose(find);
+    } while (FindNextFileW(find.get(), &data));
     return entries;
 }
 
@@ -69,14 +70,7 @@ bool TestFolder::CopyIn(const std::wstring& source, const std::wstring& name) co
 }
 
 bool TestFolder::WriteBytes(const std::wstring& name, const std::string& bytes) const {
-    if (!Valid()) return false;
-    const HANDLE file =
-        CreateFileW(File(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-    return ok && written == bytes.size();
+    return Valid() && FileContents::Write(File(name), bytes.data(), bytes.size());
 }
 
 bool TestFolder::MakeDirectory(const std::wstring& name) const {

@@ -11,8 +11,10 @@
 #include <vector>
 
 #include "common/ResourceView.h"
+#include "common/UniqueHandle.h"
 #include "res/resource.h"
 #include "tests/support/PixelCanvas.h"
+#include "tests/support/ThisProgram.h"
 
 namespace {
 
@@ -30,20 +32,13 @@ struct GroupIconEntry {
 #pragma pack(pop)
 static_assert(sizeof(GroupIconEntry) == 14, "the resource's own layout");
 
-std::wstring BesideThisTest(const wchar_t* relative) {
-    wchar_t module[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, module, MAX_PATH);
-    std::wstring path(module, length);
-    return path.substr(0, path.find_last_of(L"\\/") + 1) + relative;
-}
-
 class AppIcon : public ::testing::Test {
 protected:
     void SetUp() override {
-        const std::wstring path = BesideThisTest(ZORVANE_EXE_FROM_TESTS);
-        m_module = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-        ASSERT_NE(m_module, nullptr) << "cannot open the built program";
-        m_group = FindModuleResource(m_module, MAKEINTRESOURCEA(IDI_APP), RT_GROUP_ICON);
+        const std::wstring path = testsupport::ThisProgram::Beside(ZORVANE_EXE_FROM_TESTS);
+        m_module.reset(LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+        ASSERT_TRUE(m_module) << "cannot open the built program";
+        m_group = FindModuleResource(m_module.get(), MAKEINTRESOURCEA(IDI_APP), RT_GROUP_ICON);
         ASSERT_NE(m_group.data, nullptr) << "no icon group " << IDI_APP;
         ASSERT_GE(m_group.size, 6u);
         WORD header[3];
@@ -56,10 +51,6 @@ protected:
             m_entries.push_back(entry);
         }
     }
-    void TearDown() override {
-        if (m_module != nullptr) FreeLibrary(m_module);
-    }
-
     // The entry of a square size at 32 bits; fails the test when there is
     // none, or more than one.
     GroupIconEntry Entry(int size) const {
@@ -77,13 +68,13 @@ protected:
     }
 
     ResourceView Image(const GroupIconEntry& entry) const {
-        ResourceView image = FindModuleResource(m_module, MAKEINTRESOURCEA(entry.id), RT_ICON);
+        ResourceView image = FindModuleResource(m_module.get(), MAKEINTRESOURCEA(entry.id), RT_ICON);
         EXPECT_NE(image.data, nullptr) << "icon image " << entry.id;
         EXPECT_EQ(image.size, entry.bytesInRes) << "icon image " << entry.id;
         return image;
     }
 
-    HMODULE m_module = nullptr;
+    UniqueModule m_module;
     ResourceView m_group;
     std::vector<GroupIconEntry> m_entries;
 };
@@ -165,7 +156,8 @@ TEST_F(AppIcon, SmallImagesBecomeIconsWithPixels) {
 
 TEST_F(AppIcon, LoadImageAtTheSmallSizesDrawsTheBadge) {
     for (int size : {32, 16}) {
-        HICON icon = static_cast<HICON>(LoadImageW(m_module, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, size, size, 0));
+        HICON icon =
+            static_cast<HICON>(LoadImageW(m_module.get(), MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, size, size, 0));
         ASSERT_NE(icon, nullptr) << size << "x" << size;
         ExpectBadgeDrawn(icon, size);
         DestroyIcon(icon);

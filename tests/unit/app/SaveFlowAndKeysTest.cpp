@@ -9,8 +9,10 @@
 
 #include "app/Pinning.h"
 #include "common/ResourceView.h"
+#include "common/UniqueHandle.h"
 #include "persist/SaveFlow.h"
 #include "persist/UpdateRequest.h"
+#include "tests/support/TestFolder.h"
 
 namespace {
 
@@ -18,12 +20,6 @@ std::vector<std::string> g_reports;
 void Record(const char* message) { g_reports.emplace_back(message); }
 
 constexpr UINT kNoSuchResource = 999;
-
-std::string TempPath() {
-    char folder[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, folder);
-    return folder;
-}
 
 ResourceView Resource(HMODULE module, WORD id) {
     return FindModuleResource(module, MAKEINTRESOURCEA(id), UpdateRequest::kResourceType);
@@ -33,7 +29,9 @@ ResourceView Resource(HMODULE module, WORD id) {
 
 TEST(SaveFlow, AnUpdaterThatCannotBeWrittenIsReportedStepByStep) {
     g_reports.clear();
-    const std::string updater = TempPath() + "zv-no-such-folder\\deeper\\Brisklet.exe";
+    testsupport::TestFolder folder;
+    ASSERT_TRUE(folder.Valid());
+    const std::string updater = folder.File(std::string("no-such-folder\\deeper\\Brisklet.exe"));
     EXPECT_FALSE(SaveHotkeyRequest(::GetModuleHandleA(nullptr), kNoSuchResource, {updater.c_str(), "C:\\Zorvane.exe"},
                                    {0x01, 0x77}, Record));
     EXPECT_EQ(g_reports, (std::vector<std::string>{"Extract Error!", "Open File Resource Failed!"}));
@@ -41,18 +39,22 @@ TEST(SaveFlow, AnUpdaterThatCannotBeWrittenIsReportedStepByStep) {
 
 TEST(SaveFlow, AnUpdaterAlreadyThereTakesTheRequestEvenWhenExtractionFails) {
     g_reports.clear();
-    char updater[MAX_PATH] = {};
-    ASSERT_NE(::GetTempFileNameA(TempPath().c_str(), "zv", 0, updater), 0u);
+    testsupport::TestFolder folder;
+    ASSERT_TRUE(folder.Valid());
+    const std::string updater = folder.File(std::string("Brisklet.exe"));
     char self[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, self, MAX_PATH);
-    ASSERT_TRUE(::CopyFileA(self, updater, FALSE));
+    ASSERT_TRUE(::CopyFileA(self, updater.c_str(), FALSE));
 
     const char target[] = "C:\\games\\Zorvane.exe";
-    EXPECT_TRUE(
-        SaveHotkeyRequest(::GetModuleHandleA(nullptr), kNoSuchResource, {updater, target}, {0x03, 0x77}, Record));
+    EXPECT_TRUE(SaveHotkeyRequest(::GetModuleHandleA(nullptr), kNoSuchResource, {updater.c_str(), target}, {0x03, 0x77},
+                                  Record));
     EXPECT_EQ(g_reports, std::vector<std::string>{"Extract Error!"});
 
-    HMODULE written = ::LoadLibraryExA(updater, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    // Let go before the folder goes, even when an assertion below fails: a
+    // mapped file cannot be deleted.
+    const UniqueModule module(::LoadLibraryExA(updater.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+    HMODULE written = module.get();
     ASSERT_NE(written, nullptr);
     UpdateRequest request;
     const RequestResources resources{
@@ -62,8 +64,6 @@ TEST(SaveFlow, AnUpdaterAlreadyThereTakesTheRequestEvenWhenExtractionFails) {
     EXPECT_EQ(request.modifiers, 0x03u);
     EXPECT_EQ(request.virtualKey, 0x77u);
     EXPECT_EQ(std::string(request.path, request.pathLength), target);
-    ::FreeLibrary(written);
-    ::DeleteFileA(updater);
 }
 
 TEST(DialogKeys, EscapeMinimizesAndTheKeysThatWouldPressAButtonAreDiscarded) {

@@ -4,6 +4,7 @@
 
 #include "framework/CFileFind.h"
 #include "framework/CString.h"
+#include "tests/support/FileContents.h"
 #include "tests/support/TestFolder.h"
 #include "tests/unit/framework/FrameworkTestIds.h"
 
@@ -43,9 +44,7 @@ TEST(FileFindTest, FindsExistingFilesOnly) {
     const std::string path = folder.File("zv_filefind_probe.txt");
     CFileFind finder;
     EXPECT_FALSE(finder.FindFile(path.c_str()));
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    ::CloseHandle(file);
+    ASSERT_TRUE(testsupport::FileContents::Write(path, testsupport::Bytes{}));
     EXPECT_TRUE(finder.FindFile(path.c_str()));
     EXPECT_STREQ(finder.GetFileName(), "zv_filefind_probe.txt");
     EXPECT_FALSE(finder.IsDirectory());

@@ -3,14 +3,17 @@
 // and runs as the main program would start it.
 
 #include "common/InstanceMarker.h"
+#include "common/UniqueHandle.h"
 #include "persist/UpdateRequest.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/CodePage.h"
+#include "tests/support/ExeResources.h"
+#include "tests/support/FileContents.h"
 #include "tests/support/FileHold.h"
 #include "tests/support/NamedEvent.h"
 #include "tests/support/TestFolder.h"
+#include "tests/support/ThisProgram.h"
 #include "tests/support/WaitUntil.h"
-#include "tests/unit/persist/ResourceFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -24,22 +27,16 @@
 
 namespace {
 
+using testsupport::Bytes;
 using testsupport::ChildProcess;
+using testsupport::ExeResources;
+using testsupport::FileContents;
 using testsupport::NamedEvent;
+using testsupport::ThisProgram;
 
 const DWORD kUpdaterRunMs = 40000;  // the updater gives up 30 s after its start
 const DWORD kStartMs = 15000;
 const DWORD kHoldMs = 2000;
-
-std::string BesideThisTest(const char* relative) {
-    char module[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, module, MAX_PATH);
-    std::string path(module, length);
-    path = path.substr(0, path.find_last_of("\\/") + 1) + relative;
-    char full[MAX_PATH];
-    const DWORD fullLength = GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
-    return fullLength != 0 && fullLength < MAX_PATH ? std::string(full, fullLength) : path;
-}
 
 constexpr unsigned kMarkerValue = InstanceMarker::kValue;
 
@@ -63,15 +60,16 @@ protected:
         ASSERT_TRUE(m_folder.Valid());
         m_updater = m_folder.File("Brisklet.exe");
         m_target = m_folder.File("Zorvane.exe");
-        ASSERT_TRUE(CopyFileA(BesideThisTest(ZORVANE_BRISKLET_FROM_TESTS).c_str(), m_updater.c_str(), FALSE))
-            << BesideThisTest(ZORVANE_BRISKLET_FROM_TESTS);
+        ASSERT_TRUE(
+            CopyFileA(ThisProgram::Beside(std::string(ZORVANE_BRISKLET_FROM_TESTS)).c_str(), m_updater.c_str(), FALSE))
+            << ThisProgram::Beside(std::string(ZORVANE_BRISKLET_FROM_TESTS));
         ASSERT_TRUE(CopyFileA(Helper().c_str(), m_target.c_str(), FALSE)) << Helper();
-        m_originalTarget = ReadFileBytes(m_target);
-        m_originalResources = ReadResources(m_target);
-        ASSERT_EQ(m_originalResources.at(ResourceKey("HOTKEY", IDR_HOTKEY_VIRTUAL_KEY, 2052)), Dword(0x76));
+        m_originalTarget = FileContents::Read(m_target);
+        m_originalResources = ExeResources::All(m_target);
+        ASSERT_EQ(m_originalResources.at(ExeResources::Key("HOTKEY", IDR_HOTKEY_VIRTUAL_KEY, 2052)), Dword(0x76));
     }
 
-    static std::string Helper() { return BesideThisTest("UpdaterTestHelper.exe"); }
+    static std::string Helper() { return ThisProgram::Beside(std::string("UpdaterTestHelper.exe")); }
 
     // The request exactly as the save flow builds it.
     void WriteRequest(std::uint32_t modifiers, std::uint32_t virtualKey, const std::string& path) {
@@ -83,11 +81,11 @@ protected:
             const unsigned char* data = static_cast<const unsigned char*>(payload.data);
             resources.emplace_back(payload.id, Bytes(data, data + payload.size));
         }
-        ASSERT_TRUE(WriteHotkeyResources(m_updater, resources));
+        ASSERT_TRUE(ExeResources::WriteHotkeys(m_updater, resources));
     }
 
     void WriteRawRequest(const std::vector<std::pair<WORD, Bytes>>& resources) {
-        ASSERT_TRUE(WriteHotkeyResources(m_updater, resources));
+        ASSERT_TRUE(ExeResources::WriteHotkeys(m_updater, resources));
     }
 
     // The exit code, or STILL_ACTIVE if the updater did not end in time.
@@ -101,25 +99,25 @@ protected:
     std::string Marker() const { return m_target + ".started"; }
 
     bool TargetStarted() const {
-        return testsupport::WaitUntil([this] { return ReadFileBytes(Marker()).size() == 17; }, kStartMs);
+        return testsupport::WaitUntil([this] { return FileContents::Read(Marker()).size() == 17; }, kStartMs);
     }
 
     std::string MarkerContents() const {
-        const Bytes bytes = ReadFileBytes(Marker());
+        const Bytes bytes = FileContents::Read(Marker());
         return std::string(bytes.begin(), bytes.end());
     }
 
     void ExpectUpdatedTo(std::uint32_t modifiers, std::uint32_t virtualKey) const {
-        ResourceMap expected = m_originalResources;
-        expected[ResourceKey("HOTKEY", IDR_HOTKEY_MODIFIERS, 2052)] = Dword(modifiers);
-        expected[ResourceKey("HOTKEY", IDR_HOTKEY_VIRTUAL_KEY, 2052)] = Dword(virtualKey);
-        EXPECT_EQ(ReadResources(m_target), expected);
+        ExeResources::Map expected = m_originalResources;
+        expected[ExeResources::Key("HOTKEY", IDR_HOTKEY_MODIFIERS, 2052)] = Dword(modifiers);
+        expected[ExeResources::Key("HOTKEY", IDR_HOTKEY_VIRTUAL_KEY, 2052)] = Dword(virtualKey);
+        EXPECT_EQ(ExeResources::All(m_target), expected);
     }
 
     // Nothing written, nothing started, no copy left lying about.
     void ExpectLeftAlone(const std::vector<std::wstring>& files = {L"Brisklet.exe", L"Zorvane.exe"}) const {
-        EXPECT_EQ(ReadFileBytes(m_target), m_originalTarget);
-        EXPECT_FALSE(FileExists(Marker()));
+        EXPECT_EQ(FileContents::Read(m_target), m_originalTarget);
+        EXPECT_FALSE(FileContents::Exists(Marker()));
         EXPECT_EQ(m_folder.FileNames(), files);
     }
 
@@ -127,7 +125,7 @@ protected:
     std::string m_updater;
     std::string m_target;
     Bytes m_originalTarget;
-    ResourceMap m_originalResources;
+    ExeResources::Map m_originalResources;
 };
 
 // A helper process owning a top-level window marked with value; it copies
@@ -156,7 +154,7 @@ private:
 }  // namespace
 
 TEST_F(UpdaterRun, ShipsWithAnEmptyResourceDirectory) {
-    const Bytes image = ReadFileBytes(m_updater);
+    const Bytes image = FileContents::Read(m_updater);
     ASSERT_GE(image.size(), 0x40u);
     const auto dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image.data());
     ASSERT_EQ(dos->e_magic, IMAGE_DOS_SIGNATURE);
@@ -172,7 +170,7 @@ TEST_F(UpdaterRun, ShipsWithAnEmptyResourceDirectory) {
                                                  : nt32->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_RESOURCE];
     EXPECT_NE(resources.VirtualAddress, 0u);
     EXPECT_GE(resources.Size, sizeof(IMAGE_RESOURCE_DIRECTORY));
-    EXPECT_TRUE(ReadResources(m_updater).empty());
+    EXPECT_TRUE(ExeResources::All(m_updater).empty());
 }
 
 TEST_F(UpdaterRun, WithoutARequestEndsWithOneAndChangesNothing) {
@@ -234,10 +232,10 @@ TEST_F(UpdaterRun, AMissingTargetEndsWithZeroAndCreatesNothing) {
 TEST_F(UpdaterRun, ATargetThatIsNoExecutableEndsWithZeroAndStaysAsItWas) {
     const std::string notes = m_folder.File("notes.txt");
     const Bytes text = Text("not an executable\r\n");
-    ASSERT_TRUE(WriteFileBytes(notes, text));
+    ASSERT_TRUE(FileContents::Write(notes, text));
     WriteRequest(2, 0x41, notes);
     EXPECT_EQ(RunUpdater(), 0u);
-    EXPECT_EQ(ReadFileBytes(notes), text);
+    EXPECT_EQ(FileContents::Read(notes), text);
     ExpectLeftAlone({L"Brisklet.exe", L"Zorvane.exe", L"notes.txt"});
 }
 
@@ -252,7 +250,7 @@ TEST_F(UpdaterRun, ARunningTargetIsWaitedForAndUpdatedOnceItEnds) {
     ChildProcess updater = ChildProcess::Start(m_updater);
     ASSERT_TRUE(updater.Started());
     EXPECT_FALSE(updater.WaitForExit(kHoldMs)) << "the updater waits while the target runs";
-    EXPECT_EQ(ReadFileBytes(m_target), m_originalTarget);
+    EXPECT_EQ(FileContents::Read(m_target), m_originalTarget);
     quit.Set();
     EXPECT_TRUE(running.WaitForExit(kStartMs));
 
@@ -292,14 +290,14 @@ TEST_F(UpdaterRun, ATargetHeldPastTheBoundIsLeftAloneThirtySecondsAfterTheStart)
     MarkedWindowOwner owner(Helper(), kMarkerValue, m_target, m_folder.File("unused.bin"));
     ASSERT_TRUE(owner.Ready());
     WriteRequest(2, 0x41, m_target);
-    HANDLE held = CreateFileA(m_target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    UniqueKernelHandle held(CreateFileA(m_target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(held);
 
     const DWORD start = GetTickCount();
     const DWORD exitCode = RunUpdater();
     const DWORD elapsed = GetTickCount() - start;
-    CloseHandle(held);
+    held.reset();
     EXPECT_EQ(exitCode, 1u);
     EXPECT_GE(elapsed, 29500u);
     EXPECT_LT(elapsed, 35000u);
@@ -317,13 +315,13 @@ TEST_F(UpdaterRun, WaitsForTheProcessOfTheMarkedWindow) {
     ASSERT_TRUE(updater.Started());
     // Without the wait the whole run takes well under a second.
     EXPECT_FALSE(updater.WaitForExit(2000));
-    EXPECT_EQ(ReadFileBytes(m_target), m_originalTarget);
+    EXPECT_EQ(FileContents::Read(m_target), m_originalTarget);
 
     ASSERT_TRUE(owner.End());
     ASSERT_TRUE(updater.WaitForExit(kUpdaterRunMs));
     EXPECT_EQ(updater.ExitCode(), 0u);
     // The target as it was at the very end of the owner's process.
-    EXPECT_EQ(ReadFileBytes(snapshot), m_originalTarget);
+    EXPECT_EQ(FileContents::Read(snapshot), m_originalTarget);
     ExpectUpdatedTo(2, 0x41);
     EXPECT_TRUE(TargetStarted());
 }
@@ -368,8 +366,8 @@ TEST_F(UpdaterRun, KilledDuringTheCommitLeavesTheOldTargetOrTheNewOne) {
     ASSERT_TRUE(UpdateResourceA(update, RT_RCDATA, MAKEINTRESOURCEA(8), 2052, ballast.data(),
                                 static_cast<DWORD>(ballast.size())));
     ASSERT_TRUE(EndUpdateResourceA(update, FALSE));
-    m_originalTarget = ReadFileBytes(m_target);
-    m_originalResources = ReadResources(m_target);
+    m_originalTarget = FileContents::Read(m_target);
+    m_originalResources = ExeResources::All(m_target);
     ASSERT_EQ(m_originalResources.size(), 6u);
 
     WriteRequest(2, 0x41, m_target);
@@ -395,5 +393,5 @@ TEST_F(UpdaterRun, KilledDuringTheCommitLeavesTheOldTargetOrTheNewOne) {
     TerminateProcess(updater.Handle(), 99);
     ASSERT_TRUE(updater.WaitForExit(kStartMs));
 
-    if (ReadFileBytes(m_target) != m_originalTarget) ExpectUpdatedTo(2, 0x41);
+    if (FileContents::Read(m_target) != m_originalTarget) ExpectUpdatedTo(2, 0x41);
 }

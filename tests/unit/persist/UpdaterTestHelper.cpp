@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 #include "common/InstanceMarker.h"
+#include "common/UniqueHandle.h"
 #include "res/resource.h"
 
 namespace {
@@ -37,29 +38,25 @@ int LeaveStartedMarker() {
     char text[32];
     const int size = std::snprintf(text, sizeof(text), "%08lX %08lX", OwnDword(IDR_HOTKEY_MODIFIERS),
                                    OwnDword(IDR_HOTKEY_VIRTUAL_KEY));
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return 3;
+    const UniqueKernelHandle file(
+        CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return 3;
     DWORD written = 0;
-    WriteFile(file, text, static_cast<DWORD>(size), &written, nullptr);
-    CloseHandle(file);
+    WriteFile(file.get(), text, static_cast<DWORD>(size), &written, nullptr);
     return 0;
 }
 
 bool Signal(const char* name) {
-    HANDLE event = OpenEventA(EVENT_MODIFY_STATE, FALSE, name);
-    if (event == nullptr) return false;
-    SetEvent(event);
-    CloseHandle(event);
-    return true;
+    const UniqueKernelHandle event(OpenEventA(EVENT_MODIFY_STATE, FALSE, name));
+    return event && SetEvent(event.get());
 }
 
-HANDLE OpenWaitable(const char* name) { return OpenEventA(SYNCHRONIZE, FALSE, name); }
+UniqueKernelHandle OpenWaitable(const char* name) { return UniqueKernelHandle(OpenEventA(SYNCHRONIZE, FALSE, name)); }
 
 int Hold(const char* ready, const char* quit) {
-    HANDLE quitEvent = OpenWaitable(quit);
-    if (quitEvent == nullptr || !Signal(ready)) return 4;
-    WaitForSingleObject(quitEvent, kLongestLifeMs);
-    CloseHandle(quitEvent);
+    const UniqueKernelHandle quitEvent = OpenWaitable(quit);
+    if (!quitEvent || !Signal(ready)) return 4;
+    WaitForSingleObject(quitEvent.get(), kLongestLifeMs);
     return 0;
 }
 
@@ -81,18 +78,17 @@ void ServeUntil(HANDLE quitEvent) {
 
 int OwnMarkedWindow(char** args) {
     const UINT_PTR value = std::strtoul(args[0], nullptr, 10);
-    HANDLE quitEvent = OpenWaitable(args[2]);
-    if (quitEvent == nullptr) return 5;
+    const UniqueKernelHandle quitEvent = OpenWaitable(args[2]);
+    if (!quitEvent) return 5;
     HWND window = CreateWindowExA(0, "STATIC", "marked", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
                                   GetModuleHandleA(nullptr), nullptr);
     if (window == nullptr || !SetPropA(window, InstanceMarker::kName, reinterpret_cast<HANDLE>(value)) ||
         !Signal(args[1]))
         return 6;
-    ServeUntil(quitEvent);
+    ServeUntil(quitEvent.get());
     CopyFileA(args[3], args[4], FALSE);
     RemovePropA(window, InstanceMarker::kName);
     DestroyWindow(window);
-    CloseHandle(quitEvent);
     return 0;
 }
 
