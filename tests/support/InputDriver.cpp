@@ -62,6 +62,16 @@ LONG Normalise(LONG value, int extent) {
     return static_cast<LONG>((static_cast<long long>(value) * 65536 + extent - 1) / extent);
 }
 
+// A mouse event at a screen point, sent as absolute coordinates.
+bool SendMouseAt(POINT point, DWORD flags) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    if (width <= 0 || height <= 0) return false;
+    std::vector<INPUT> inputs{
+        Mouse(flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, Normalise(point.x, width), Normalise(point.y, height))};
+    return Send(inputs);
+}
+
 // A person's separate presses are never within the double-click time of
 // each other; presses sent faster would arrive as a double click.
 DWORD g_lastPressTick = 0;
@@ -81,14 +91,7 @@ bool PressLeftButton() {
 // The release carries its own position. A release that took the pointer's
 // position when it is processed could land where the pointer was before the
 // last move: the X server reports that move back late on a loaded machine.
-bool ReleaseLeftButtonAt(POINT point) {
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    if (width <= 0 || height <= 0) return false;
-    std::vector<INPUT> release{Mouse(MOUSEEVENTF_LEFTUP | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
-                                     Normalise(point.x, width), Normalise(point.y, height))};
-    return Send(release);
-}
+bool ReleaseLeftButtonAt(POINT point) { return SendMouseAt(point, MOUSEEVENTF_LEFTUP); }
 
 }  // namespace
 
@@ -135,12 +138,7 @@ bool InputDriver::ReleaseKey(WORD key) {
 }
 
 bool InputDriver::MovePointer(POINT point, DWORD timeoutMs) {
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    if (width <= 0 || height <= 0) return false;
-    std::vector<INPUT> move{
-        Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, Normalise(point.x, width), Normalise(point.y, height))};
-    if (!Send(move)) return false;
+    if (!SendMouseAt(point, 0)) return false;
     return WaitUntil(
         [&] {
             POINT at{};
