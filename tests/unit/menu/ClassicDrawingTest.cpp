@@ -3,7 +3,7 @@
 
 #include "tests/unit/menu/DrawTestSupport.h"
 #include "tests/unit/menu/PictureReference.h"
-#include "ui/menu/draw/ClassicItemDrawing.h"
+#include "ui/menu/draw/ItemDrawing.h"
 #include "ui/menu/draw/ItemLayout.h"
 
 using namespace tessel;
@@ -25,7 +25,7 @@ protected:
         ItemDrawing::SetUp();
         settings_.look = SystemLook{false, true};
     }
-    void Draw(DRAWITEMSTRUCT& dis) { DrawClassicItem(settings_, &dis); }
+    void Draw(DRAWITEMSTRUCT& dis) { DrawMenuItem(settings_, &dis, ItemLook::Classic); }
 };
 
 TEST_F(ClassicDrawing, SeparatorIsABackgroundFillWithAnEtchedLineAcrossItsMiddle) {

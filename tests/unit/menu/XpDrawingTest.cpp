@@ -5,8 +5,8 @@
 
 #include "tests/unit/menu/DrawTestSupport.h"
 #include "tests/unit/menu/PictureReference.h"
+#include "ui/menu/draw/ItemDrawing.h"
 #include "ui/menu/draw/ItemLayout.h"
-#include "ui/menu/draw/XpItemDrawing.h"
 #include "ui/menu/pictures/MenuPictures.h"
 
 using namespace tessel;
@@ -28,7 +28,7 @@ protected:
         settings_.look = SystemLook{true, true};
         settings_.xpIconEffects = true;
     }
-    void Draw(DRAWITEMSTRUCT& dis) { DrawXpItem(settings_, &dis); }
+    void Draw(DRAWITEMSTRUCT& dis) { DrawMenuItem(settings_, &dis, ItemLook::Xp); }
 
     // A shared table of its own: the red picture with its faded and shadow
     // copies under one id.

@@ -79,10 +79,7 @@ void PaintClassicCaption(HDC dc, const PreparedItem& p, const ItemRect& text, CO
 
 }  // namespace
 
-void DrawClassicItem(const ItemDrawSettings& s, DRAWITEMSTRUCT* dis) {
-    if (dis == nullptr || dis->hDC == nullptr) return;
-    const PreparedItem p = PrepareItem(s, dis, ItemLook::Classic);
-    CBorrowedDC dc(dis->hDC);  // borrowed: the item DC belongs to the system
+void DrawClassicItem(const ItemDrawSettings& s, const PreparedItem& p, CDC& dc, const DRAWITEMSTRUCT& dis) {
     const COLORREF bg = ClassicBackground(p.sys, s.look.xpLook);
 
     if (p.separator) {
@@ -102,7 +99,7 @@ void DrawClassicItem(const ItemDrawSettings& s, DRAWITEMSTRUCT* dis) {
             textColor = p.sys.highlightText;
         } else {
             FillRectWith(dc, p.rect, bg);
-            dc.Draw3dRect(dis->rcItem, bg, bg);
+            dc.Draw3dRect(dis.rcItem, bg, bg);
         }
     }
 
@@ -110,7 +107,7 @@ void DrawClassicItem(const ItemDrawSettings& s, DRAWITEMSTRUCT* dis) {
 
     if (p.checked && !p.state.hasPicture && !p.state.useCheckImages) {
         const RECT box = ToRect(layout.checkBox);
-        DrawCheckBoxClassic(&dc, &box, p.selected, HasCustomCheckBitmap(dis), s.look);
+        DrawCheckBoxClassic(&dc, &box, p.selected, HasCustomCheckBitmap(&dis), s.look);
     }
 
     if (!p.caption.empty()) PaintClassicCaption(dc, p, layout.text, textColor, bg);

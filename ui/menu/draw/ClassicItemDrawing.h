@@ -5,11 +5,11 @@
 
 #include "framework/Afx.h"
 #include "ui/menu/draw/ItemDrawSettings.h"
+#include "ui/menu/draw/ItemPaintHelpers.h"
 
 namespace tessel {
 
-// Paints the item of dis, whose itemData is its TesselMenuItem (or null).
-// May clear ODS_SELECTED in dis->itemState for a grayed item.
-void DrawClassicItem(const ItemDrawSettings& settings, DRAWITEMSTRUCT* dis);
+// Paints the prepared item of dis into dc, the item DC the system lent.
+void DrawClassicItem(const ItemDrawSettings& settings, const PreparedItem& item, CDC& dc, const DRAWITEMSTRUCT& dis);
 
 }  // namespace tessel

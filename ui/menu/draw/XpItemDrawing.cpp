@@ -71,10 +71,7 @@ void PaintXpPicture(CDC* dc, const ItemDrawSettings& s, const PreparedItem& p, c
 
 }  // namespace
 
-void DrawXpItem(const ItemDrawSettings& s, DRAWITEMSTRUCT* dis) {
-    if (dis == nullptr || dis->hDC == nullptr) return;
-    const PreparedItem p = PrepareItem(s, dis, ItemLook::Xp);
-    CBorrowedDC itemDc(dis->hDC);  // borrowed: the item DC belongs to the system
+void DrawXpItem(const ItemDrawSettings& s, const PreparedItem& p, CDC& itemDc, const DRAWITEMSTRUCT& dis) {
     const XpColors xp = ComputeXpColors(p.sys, s.look.xpLook);
 
     // Grayed items are composed off-screen and reach the item DC in one copy.
@@ -83,7 +80,7 @@ void DrawXpItem(const ItemDrawSettings& s, DRAWITEMSTRUCT* dis) {
     std::optional<CSelectGuard> fontIn;
     CDC* dc = &itemDc;
     if (p.grayed && !s.selectDisabledXP) {
-        offscreen = std::make_unique<OffscreenItemDC>(&itemDc, dis->rcItem);
+        offscreen = std::make_unique<OffscreenItemDC>(&itemDc, dis.rcItem);
         dc = offscreen->Dc();
         menuFont = CreateMenuFont();
         if (!menuFont.IsNull()) fontIn.emplace(*dc, menuFont);
@@ -102,20 +99,20 @@ void DrawXpItem(const ItemDrawSettings& s, DRAWITEMSTRUCT* dis) {
     CSelectGuard penIn(*dc, pen);
     if (p.selected) {
         FillRectWith(*dc, p.rect, xp.selFill);
-        dc->Draw3dRect(dis->rcItem, xp.highlight, xp.highlight);
+        dc->Draw3dRect(dis.rcItem, xp.highlight, xp.highlight);
     } else {
         FillRectWith(*dc, p.rect, xp.window);
         FillRectWith(*dc, layout.column, xp.face);
-        dc->Draw3dRect(dis->rcItem, xp.window, xp.window);
+        dc->Draw3dRect(dis.rcItem, xp.window, xp.window);
         dc->Draw3dRect(ToRect(layout.column), xp.face, xp.face);
     }
 
-    if (p.state.usesColumn) PaintXpPicture(dc, s, p, layout, xp, dis->rcItem);
+    if (p.state.usesColumn) PaintXpPicture(dc, s, p, layout, xp, dis.rcItem);
 
     if (p.checked && !p.state.hasPicture && !p.state.useCheckImages) {
         const RECT box = ToRect(layout.checkBox);
         const COLORREF frame = xp.highlight;
-        DrawCheckBoxXP(dc, &box, HasCustomCheckBitmap(dis), &frame);
+        DrawCheckBoxXP(dc, &box, HasCustomCheckBitmap(&dis), &frame);
     }
 
     if (!p.caption.empty()) {

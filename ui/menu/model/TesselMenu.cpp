@@ -7,8 +7,7 @@
 #include "common/PathSplit.h"
 #include "framework/CDC.h"
 #include "framework/CFont.h"
-#include "ui/menu/draw/ClassicItemDrawing.h"
-#include "ui/menu/draw/XpItemDrawing.h"
+#include "ui/menu/draw/ItemDrawing.h"
 #include "ui/menu/measure/ItemMeasuring.h"
 #include "ui/menu/model/AcceleratorColumn.h"
 #include "ui/menu/model/MenuChar.h"
@@ -104,11 +103,8 @@ void TesselMenu::DrawItem(LPDRAWITEMSTRUCT dis) {
     if (dis == nullptr || dis->hDC == nullptr) return;
     const tessel::ItemDrawSettings settings = DrawSettings();
     const auto caps = static_cast<std::uint32_t>(::GetDeviceCaps(dis->hDC, RASTERCAPS));
-    if (tessel::UsesClassicDrawing(caps, tessel::IsXPStyleActive() != FALSE)) {
-        tessel::DrawClassicItem(settings, dis);
-    } else {
-        tessel::DrawXpItem(settings, dis);
-    }
+    const bool classic = tessel::UsesClassicDrawing(caps, tessel::IsXPStyleActive() != FALSE);
+    tessel::DrawMenuItem(settings, dis, classic ? tessel::ItemLook::Classic : tessel::ItemLook::Xp);
 }
 
 void TesselMenu::MeasureItem(LPMEASUREITEMSTRUCT mis) {
