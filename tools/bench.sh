@@ -9,12 +9,16 @@
 # --quick measures 10 starts and presses and 10 s of idling per phase
 # (about a minute and a half after the build) instead of 30, 60 and 60 s
 # (about ten minutes). ZORVANE_BENCH_BUILD_DIR overrides the build folder
-# (default build-release); ZORVANE_DISPLAY_FROM the first X display tried.
+# (default build-release, or build-release-x64 where no 32-bit code runs); ZORVANE_DISPLAY_FROM the first X display tried.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
-build=${ZORVANE_BENCH_BUILD_DIR:-build-release}
+# shellcheck source=tools/wine-env.sh
+source tools/wine-env.sh
+zv_choose_runnable_build bench "measuring the x64 build of the release under 64-bit Wine"
+preset=release$ZV_RUNNABLE_SUFFIX
+build=${ZORVANE_BENCH_BUILD_DIR:-build-$preset}
 [[ "$build" = /* ]] || build="$root/$build"
 
 runs=30 presses=60 idle=60
@@ -29,7 +33,7 @@ for arg in "$@"; do
 done
 
 bash tools/setup.sh
-cmake --preset release -B "$build" -DZORVANE_BENCH=ON >/dev/null
+cmake --preset "$preset" -B "$build" -DZORVANE_BENCH=ON >/dev/null
 cmake --build "$build" --target zvbench_all -j2
 
 bin="$build/bin"
@@ -40,8 +44,6 @@ echo "system:  $(uname -sr), $(wine --version 2>/dev/null || echo 'wine: unknown
 brisklet="$build/updater/Brisklet.exe"
 echo "sizes:   Zorvane.exe $(stat -c %s "$bin/Zorvane.exe") bytes, Brisklet.exe $(stat -c %s "$brisklet") bytes"
 
-# shellcheck source=tools/wine-env.sh
-source tools/wine-env.sh
 zv_env_start "$build"
 
 status=0

@@ -21,12 +21,8 @@ bash tools/setup.sh
 # shellcheck source=tools/wine-env.sh
 source tools/wine-env.sh
 
-preset=release
-if ! zv_runs_32bit_code; then
-    echo "run: this machine cannot execute 32-bit x86 code; running the x64 build of the release under 64-bit Wine"
-    preset=release-x64
-    export ZORVANE_WINE64=1
-fi
+zv_choose_runnable_build run "running the x64 build of the release under 64-bit Wine"
+preset=release$ZV_RUNNABLE_SUFFIX
 build=${ZORVANE_BUILD_DIR:-build-$preset}
 cmake --preset "$preset" -B "$build" >/dev/null
 cmake --build "$build" --target Zorvane zvctl -j2

@@ -8,10 +8,12 @@
 #                     the group box reads 热键无效
 #   about.png         the About box, opened through the tray command
 #
-# usage: tools/screenshots.sh [BUILD_DIR]      (default: build-release)
+# usage: tools/screenshots.sh [BUILD_DIR]      (default: build-release, or
+#                                             build-release-x64 where no
+#                                             32-bit code runs)
 #
-# Builds BUILD_DIR/bin/Zorvane.exe and zvctl (the release preset unless the
-# folder is configured already) and runs a copy of the program, so that the
+# Builds BUILD_DIR/bin/Zorvane.exe and zvctl (the release preset, or its x64
+# twin, unless the folder is configured already) and runs a copy of the program, so that the
 # hotkey edits here never reach the build's own, inside Wine's virtual
 # desktop on a private X server set up by tools/wine-env.sh. zvctl
 # (tools/Zvctl.cpp) finds its windows, moves the pointer, opens the menus and
@@ -22,7 +24,11 @@
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-BUILD=$(mkdir -p "${1:-$ROOT/build-release}" && cd "${1:-$ROOT/build-release}" && pwd)
+# shellcheck source=tools/wine-env.sh
+source "$ROOT/tools/wine-env.sh"
+zv_choose_runnable_build screenshots "taking them of the x64 build of the release under 64-bit Wine"
+PRESET=release$ZV_RUNNABLE_SUFFIX
+BUILD=$(mkdir -p "${1:-$ROOT/build-$PRESET}" && cd "${1:-$ROOT/build-$PRESET}" && pwd)
 OUT=${ZORVANE_SHOTS_OUT:-$ROOT/docs/screenshots}
 DESKTOP_NAME=Zorvane
 # The X screen is exactly the virtual desktop: the pointer starts inside it,
@@ -57,7 +63,7 @@ if ! command -v import >/dev/null; then
 fi
 
 # ---- Build ---------------------------------------------------------------------
-[[ -f $BUILD/CMakeCache.txt ]] || cmake --preset release -B "$BUILD" >/dev/null
+[[ -f $BUILD/CMakeCache.txt ]] || cmake --preset "$PRESET" -B "$BUILD" >/dev/null
 log "building Zorvane and zvctl in $BUILD"
 cmake --build "$BUILD" --target Zorvane zvctl -j2 >/dev/null
 EXE=$BUILD/bin/Zorvane.exe
@@ -68,8 +74,6 @@ WORK=$(mktemp -d /tmp/zorvane-shots.XXXXXX)
 # ---- Private X server and Wine prefix --------------------------------------------
 export ZORVANE_DISPLAY_FROM=${ZORVANE_DISPLAY_FROM:-150}
 export ZORVANE_XVFB_SCREEN=${DESKTOP_SIZE}x24
-# shellcheck source=tools/wine-env.sh
-source "$ROOT/tools/wine-env.sh"
 zv_env_start "$BUILD" || die "could not set up Xvfb and Wine"
 trap 'zv_env_stop; rm -rf "$WORK"' EXIT
 

@@ -16,20 +16,19 @@ bash tools/setup.sh
 source tools/wine-env.sh
 
 status=0
-if zv_runs_32bit_code; then
+zv_choose_runnable_build test "the suites run on a 64-bit build under 64-bit Wine"
+if [[ -z "$ZV_RUNNABLE_SUFFIX" ]]; then
     cmake --preset default -B "$build"
     cmake --build "$build" -j2
     test_build=$build
 else
     # The shipped kind is still built, so that it cannot break unseen; the
     # suites run on a 64-bit build of the same sources.
-    echo "test: this machine cannot execute 32-bit x86 code; the suites run on a 64-bit build under 64-bit Wine"
     cmake --preset default -B "$build" -DZORVANE_TESTS=OFF
     cmake --build "$build" -j2
     test_build=${ZORVANE_X64_BUILD_DIR:-build-x64}
     cmake --preset tests-x64 -B "$test_build"
     cmake --build "$test_build" -j2
-    export ZORVANE_WINE64=1
 fi
 
 # The resource readers, built natively, under a bounded fuzz run first, so

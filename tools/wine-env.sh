@@ -12,7 +12,8 @@
 # ZORVANE_DISPLAY_FROM picks the first display number tried (default 90);
 # ZORVANE_XVFB_SCREEN the screen geometry (default 1280x1024x24);
 # ZORVANE_WINE64=1 runs 64-bit Wine alone, for machines that cannot execute
-# 32-bit x86 code (zv_runs_32bit_code says which kind this one is).
+# 32-bit x86 code (zv_runs_32bit_code says which kind this one is, and
+# zv_choose_runnable_build COMMAND NOTE picks the build accordingly).
 
 # The ANSI code page must be 936, the one the program's texts are written in.
 # Wine derives it from the locale name; the glibc locale (tools/setup.sh makes
@@ -84,6 +85,17 @@ zv_display_reachable() {
 zv_runs_32bit_code() {
     ! grep -qs '^enabled' /proc/sys/fs/binfmt_misc/qemu-i386 &&
         /lib/ld-linux.so.2 --version >/dev/null 2>&1
+}
+
+# Chooses the build Wine can run here. Sets ZV_RUNNABLE_SUFFIX to the preset
+# suffix: empty where 32-bit code runs; "-x64" where it does not, and then
+# also exports ZORVANE_WINE64=1 and says so in one line ("COMMAND: ... NOTE").
+zv_choose_runnable_build() {
+    ZV_RUNNABLE_SUFFIX=""
+    if zv_runs_32bit_code; then return 0; fi
+    ZV_RUNNABLE_SUFFIX="-x64"
+    export ZORVANE_WINE64=1
+    printf '%s: this machine cannot execute 32-bit x86 code; %s\n' "$1" "$2"
 }
 
 # Puts 64-bit Wine first on PATH: the distribution's wine and the tools that
