@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 
+#include "tests/support/CodePage.h"
 #include "tests/support/InputDriver.h"
 #include "tests/support/WaitUntil.h"
 #include "tests/support/WindowProbe.h"
@@ -14,16 +15,27 @@ HWND HotkeyEditor::FocusOf(HWND dialog) { return WindowProbe(dialog).FocusInItsT
 
 std::wstring HotkeyEditor::GroupText(HWND dialog) { return WindowProbe(dialog).Item(kHotkeyGroup).Text(); }
 
-bool HotkeyEditor::Unlock(HWND dialog) {
+// Clicks Set (or Lock) and waits for the control's answer, saying which
+// step failed.
+bool HotkeyEditor::ClickSetLock(HWND dialog, const std::function<bool(HWND control)>& answered) {
     HWND control = GetDlgItem(dialog, kHotkeyCtrl);
-    if (!InputDriver::ClickItem(dialog, kSetLockButton, kActionTimeoutMs)) return false;
-    return WaitUntil([&] { return IsWindowEnabled(control) && FocusOf(dialog) == control; }, kActionTimeoutMs);
+    if (!InputDriver::ClickItem(dialog, kSetLockButton, kActionTimeoutMs)) {
+        ADD_FAILURE() << "the dialog did not come to the front, or the pointer did not reach the button";
+        return false;
+    }
+    if (WaitUntil([&] { return answered(control); }, kActionTimeoutMs)) return true;
+    HWND focus = FocusOf(dialog);
+    ADD_FAILURE() << "after the click the control is " << (IsWindowEnabled(control) ? "enabled" : "disabled")
+                  << "; the focus is on " << (focus == control ? "it" : "a " + ToAnsi(WindowProbe(focus).ClassName()));
+    return false;
+}
+
+bool HotkeyEditor::Unlock(HWND dialog) {
+    return ClickSetLock(dialog, [&](HWND control) { return IsWindowEnabled(control) && FocusOf(dialog) == control; });
 }
 
 bool HotkeyEditor::Lock(HWND dialog) {
-    HWND control = GetDlgItem(dialog, kHotkeyCtrl);
-    if (!InputDriver::ClickItem(dialog, kSetLockButton, kActionTimeoutMs)) return false;
-    return WaitUntil([&] { return !IsWindowEnabled(control); }, kActionTimeoutMs);
+    return ClickSetLock(dialog, [](HWND control) { return !IsWindowEnabled(control); });
 }
 
 // Each key that goes up in the unlocked control makes the dialog apply the

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include "res/resource.h"
@@ -38,4 +39,7 @@ public:
     // Releases key and waits until the dialog has applied the control's value.
     static bool ReleaseAndWaitForApply(HWND dialog, WORD key);
     static HWND FocusOf(HWND dialog);
+
+private:
+    static bool ClickSetLock(HWND dialog, const std::function<bool(HWND control)>& answered);
 };

@@ -1,6 +1,7 @@
 #include "tests/e2e/ZorvaneFixture.h"
 
 #include "tests/support/E2eConfig.h"
+#include "tests/support/InputDriver.h"
 #include "tests/support/MarkedWindows.h"
 #include "tests/support/ProcessProbe.h"
 #include "tests/support/WaitUntil.h"
@@ -29,6 +30,10 @@ void ZorvaneTest::SetUp() {
     // Copies left by an earlier test would answer for the one under test.
     ASSERT_TRUE(MarkedWindows::All().empty()) << "a marked window is already open";
     ASSERT_TRUE(ProcessProbe::Named(m_appName).empty()) << "a copy of the program is already running";
+    // Not where the last test left it: a window that appears under the
+    // pointer is told so by the X server, and a program that reads that late
+    // moves the pointer back there after the test has moved it on.
+    ASSERT_TRUE(InputDriver::ParkPointer(kActionTimeoutMs)) << "the pointer did not move";
 }
 
 void ZorvaneTest::TearDown() {

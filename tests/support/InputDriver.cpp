@@ -77,20 +77,20 @@ bool SendMouseAt(POINT point, DWORD flags) {
 DWORD g_lastPressTick = 0;
 bool g_pressedBefore = false;
 
-bool PressLeftButton() {
+// Presses and releases carry their own position. One that took the
+// pointer's position when it is processed could land where the pointer was
+// before: the program under test reports the X server's crossing events to
+// Wine, and reports read late move the pointer back to where they were made.
+bool PressLeftButtonAt(POINT point) {
     if (g_pressedBefore) {
         const DWORD gap = GetDoubleClickTime() + 50;
         WaitUntil([&] { return GetTickCount() - g_lastPressTick > gap; }, gap + 1000);
     }
-    std::vector<INPUT> press{Mouse(MOUSEEVENTF_LEFTDOWN)};
     g_lastPressTick = GetTickCount();
     g_pressedBefore = true;
-    return Send(press);
+    return SendMouseAt(point, MOUSEEVENTF_LEFTDOWN);
 }
 
-// The release carries its own position. A release that took the pointer's
-// position when it is processed could land where the pointer was before the
-// last move: the X server reports that move back late on a loaded machine.
 bool ReleaseLeftButtonAt(POINT point) { return SendMouseAt(point, MOUSEEVENTF_LEFTUP); }
 
 }  // namespace
@@ -147,13 +147,17 @@ bool InputDriver::MovePointer(POINT point, DWORD timeoutMs) {
         timeoutMs);
 }
 
+bool InputDriver::ParkPointer(DWORD timeoutMs) {
+    return MovePointer(POINT{GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1}, timeoutMs);
+}
+
 bool InputDriver::ClickAt(POINT point, DWORD timeoutMs) {
     if (!MovePointer(point, timeoutMs)) return false;
-    return PressLeftButton() && ReleaseLeftButtonAt(point);
+    return PressLeftButtonAt(point) && ReleaseLeftButtonAt(point);
 }
 
 bool InputDriver::Drag(POINT from, POINT to, HWND captureHolder, DWORD timeoutMs) {
-    if (!MovePointer(from, timeoutMs) || !PressLeftButton()) return false;
+    if (!MovePointer(from, timeoutMs) || !PressLeftButtonAt(from)) return false;
     // The release goes to whichever window holds the capture when it is
     // queued, so the press must have been handled before the pointer moves.
     const WindowProbe holder(captureHolder);

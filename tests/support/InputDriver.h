@@ -29,6 +29,9 @@ public:
 
     // Moves the pointer there and waits until it has arrived.
     static bool MovePointer(POINT screenPoint, DWORD timeoutMs);
+    // Moves the pointer to the screen's bottom-right corner, where the
+    // suites open no window.
+    static bool ParkPointer(DWORD timeoutMs);
 
     // Presses the left button at from, waits until captureHolder has taken
     // the mouse capture, moves to to and releases there. The button is
