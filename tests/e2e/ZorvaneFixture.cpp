@@ -47,7 +47,8 @@ void ZorvaneTest::TearDown() {
         kSaveChainTimeoutMs);
     EXPECT_TRUE(ended) << "still running: " << ProcessProbe::Named(m_appName).size() << " of the program, "
                        << ProcessProbe::Named(kUpdaterName).size()
-                       << " of the updater; marked windows: " << MarkedWindows::All().size();
+                       << " of the updater; marked windows: " << MarkedWindows::All().size()
+                       << "; members of the family: " << m_family.DescribeRunning();
     EXPECT_TRUE(m_folder.Remove(kActionTimeoutMs)) << "test folder stays locked";
 }
 
