@@ -12,10 +12,10 @@
 # (default build-release, or build-release-x64 where no 32-bit code runs); ZORVANE_DISPLAY_FROM the first X display tried.
 set -euo pipefail
 
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-cd "$root"
 # shellcheck source=tools/wine-env.sh
-source tools/wine-env.sh
+source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
+root=$ZV_ROOT
+cd "$root"
 zv_choose_runnable_build bench "measuring the x64 build of the release under 64-bit Wine"
 preset=release$ZV_RUNNABLE_SUFFIX
 build=${ZORVANE_BENCH_BUILD_DIR:-build-$preset}

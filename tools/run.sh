@@ -14,12 +14,12 @@
 # run there.
 set -euo pipefail
 
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-cd "$root"
-
-bash tools/setup.sh
+# Installs first: the environment below names a locale that setup makes.
+bash "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 # shellcheck source=tools/wine-env.sh
-source tools/wine-env.sh
+source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
+root=$ZV_ROOT
+cd "$root"
 
 zv_choose_runnable_build run "running the x64 build of the release under 64-bit Wine"
 preset=release$ZV_RUNNABLE_SUFFIX

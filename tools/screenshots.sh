@@ -23,9 +23,9 @@
 # ZORVANE_SHOTS_OUT names the output folder.
 set -euo pipefail
 
-ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # shellcheck source=tools/wine-env.sh
-source "$ROOT/tools/wine-env.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
+ROOT=$ZV_ROOT
 zv_choose_runnable_build screenshots "taking them of the x64 build of the release under 64-bit Wine"
 PRESET=release$ZV_RUNNABLE_SUFFIX
 BUILD=$(mkdir -p "${1:-$ROOT/build-$PRESET}" && cd "${1:-$ROOT/build-$PRESET}" && pwd)
@@ -39,28 +39,8 @@ DESKTOP="$DESKTOP_NAME,$DESKTOP_SIZE"
 log() { printf 'screenshots: %s\n' "$*" >&2; }
 die() { log "$*"; exit 1; }
 
-# Polls until COMMAND succeeds or LIMIT seconds have passed.
-wait_for() {
-    local limit=$1; shift
-    local deadline=$((SECONDS + limit))
-    until "$@" >/dev/null 2>&1; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.1
-    done
-}
-
 # ---- Tools -------------------------------------------------------------------
-for tool in wine wineserver Xvfb xwininfo xdpyinfo; do
-    command -v "$tool" >/dev/null || die "$tool is missing (see the README's setup)"
-done
-if ! command -v import >/dev/null; then
-    if [[ $(id -u) == 0 ]]; then
-        log "installing ImageMagick"
-        apt-get install -y imagemagick >/dev/null
-    else
-        die "ImageMagick's import is missing: apt-get install imagemagick"
-    fi
-fi
+bash "$ROOT/tools/setup.sh"
 
 # ---- Build ---------------------------------------------------------------------
 [[ -f $BUILD/CMakeCache.txt ]] || cmake --preset "$PRESET" -B "$BUILD" >/dev/null
@@ -84,7 +64,7 @@ cp "$EXE" "$WORK/Zorvane.exe"
 APP_PID=$!
 
 desktop_shown() { xwininfo -root -tree 2>/dev/null | grep -q "\"$DESKTOP_NAME - Wine desktop\""; }
-wait_for 60 desktop_shown || die "the virtual desktop did not appear"
+zv_wait_for 60 desktop_shown || die "the virtual desktop did not appear"
 read -r DX DY < <(xwininfo -name "$DESKTOP_NAME - Wine desktop" 2>/dev/null |
     awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}')
 
@@ -175,7 +155,7 @@ save "$AX" "$AY" "$AW" "$AH" "$OUT/about.png"
 
 # End the program as a user would, and wait for its desktop to go.
 zv quit 30000 >/dev/null
-if ! wait_for 30 bash -c "! kill -0 $APP_PID"; then
+if ! zv_wait_for 30 bash -c "! kill -0 $APP_PID"; then
     log "the desktop outlived the program; ending the prefix's processes"
     wineserver -k
 fi

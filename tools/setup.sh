@@ -57,7 +57,14 @@ if ((need_i386)); then
     "${as_root[@]}" dpkg --add-architecture i386
 fi
 echo "setup: installing ${missing[*]:-(none)}"
-"${as_root[@]}" apt-get update -qq
+# A mirror in the middle of a sync fails the update of one list now and then;
+# a later try usually finds it whole. After the last, the lists as they are may
+# still hold every package, and the install below says so if they do not.
+for try in 1 2 3; do
+    "${as_root[@]}" apt-get update -qq && break
+    echo "setup: apt-get update failed (try $try of 3)"
+    ((try == 3)) || sleep 10
+done
 if ((${#missing[@]})); then
     "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" </dev/null >/dev/null
 fi

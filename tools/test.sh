@@ -1,43 +1,75 @@
 #!/usr/bin/env bash
-# The test command: installs what is missing, builds, and runs every test
-# (unit and end-to-end) under Wine on a private X display, after a bounded
-# fuzz run of the resource readers. Exits non-zero when either fails.
+# The test command: installs what is missing, builds, fuzzes the resource
+# readers, and runs every test (unit and end-to-end) under Wine on a private X
+# display. Exits non-zero when any of them fails.
+#
+# The work that only needs the processor overlaps: the native fuzz run and the
+# Wine prefix's first boot go on beside the build. The unit programs then run
+# two at a time where they share nothing on the desktop, and the end-to-end
+# suite, whose waits are timed, runs with nothing beside it.
+#
 # ZORVANE_BUILD_DIR overrides the build folder (default build), and
 # ZORVANE_X64_BUILD_DIR the 64-bit test build's (default build-x64), made
-# only where 32-bit code cannot run.
+# only where 32-bit code cannot run. FUZZ_SECONDS bounds each fuzz target.
 set -euo pipefail
+started=$SECONDS
 
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-cd "$root"
-build=${ZORVANE_BUILD_DIR:-build}
-
-bash tools/setup.sh
+# Installs first: the environment below names a locale that setup makes.
+bash "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 # shellcheck source=tools/wine-env.sh
-source tools/wine-env.sh
+source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
+cd "$ZV_ROOT"
+build=${ZORVANE_BUILD_DIR:-build}
+stage() { printf 'test: %s (at %d s)\n' "$1" $((SECONDS - started)); }
 
-status=0
 zv_choose_runnable_build test "the suites run on a 64-bit build under 64-bit Wine"
 if [[ -z "$ZV_RUNNABLE_SUFFIX" ]]; then
-    cmake --preset default -B "$build"
-    cmake --build "$build" -j2
     test_build=$build
+    cmake --preset default -B "$build" >/dev/null
 else
     # The shipped kind is still built, so that it cannot break unseen; the
     # suites run on a 64-bit build of the same sources.
-    cmake --preset default -B "$build" -DZORVANE_TESTS=OFF
-    cmake --build "$build" -j2
     test_build=${ZORVANE_X64_BUILD_DIR:-build-x64}
-    cmake --preset tests-x64 -B "$test_build"
-    cmake --build "$test_build" -j2
+    cmake --preset default -B "$build" -DZORVANE_TESTS=OFF >/dev/null
+    cmake --preset tests-x64 -B "$test_build" >/dev/null
 fi
 
-# The resource readers, built natively, under a bounded fuzz run first, so
-# that CTest's summary closes the output.
-bash tests/unit/menu/fuzz/run-fuzz.sh "$test_build/fuzz" || status=$?
+build_all() {
+    cmake --build "$build" -j2 || return 1
+    if [[ "$test_build" != "$build" ]]; then cmake --build "$test_build" -j2 || return 1; fi
+}
 
-zv_env_start "$test_build"
+stage "building; fuzzing and preparing Wine beside it"
+build_all >"$test_build/build.log" 2>&1 &
+build_pid=$!
+bash tests/unit/menu/fuzz/run-fuzz.sh "$test_build/fuzz" >"$test_build/fuzz.log" 2>&1 &
+fuzz_pid=$!
 
-ctest --test-dir "$test_build" --output-on-failure || status=$?
+status=0
+zv_env_start "$test_build" || status=$?
+
+build_status=0
+wait "$build_pid" || build_status=$?
+# Nothing more to wait for when the build failed.
+((build_status == 0)) || kill "$fuzz_pid" 2>/dev/null || true
+# Compiler output only: make's progress lines would bury the warnings.
+grep -v -E '^\[ *[0-9]+%\]|^(Consolidate|Scanning|Built target|Linking|Building)' "$test_build/build.log" || true
+fuzz_status=0
+wait "$fuzz_pid" || fuzz_status=$?
+cat "$test_build/fuzz.log"
+if ((build_status != 0)); then
+    echo "test: the build failed (see $test_build/build.log)" >&2
+    exit 1
+fi
+((fuzz_status == 0)) || status=1
+((status == 0)) || { echo "test: the Wine environment did not start" >&2; exit 1; }
+
+stage "unit programs, then the end-to-end suite"
+ctest --test-dir "$test_build" -L '^(unit|e2e)$' -j2 --output-on-failure || status=1
 
 zv_env_stop
+stage "done"
+if ((status != 0)); then
+    echo "test: FAILED. A case alone: ctest --test-dir $test_build -R 'PROGRAM.Suite.Case'" >&2
+fi
 exit "$status"

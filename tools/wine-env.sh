@@ -1,5 +1,7 @@
 # Wine environment for the run and test commands. Source this file, then:
 #
+#   ZV_ROOT                  the repository's root folder
+#   zv_wait_for LIMIT CMD... polls until CMD succeeds or LIMIT seconds passed
 #   zv_env_start BUILD_DIR   X display, Wine prefix in BUILD_DIR/wineprefix,
 #                            persistent wineserver; stopped again on exit
 #   zv_env_stop              stops what zv_env_start started (idempotent)
@@ -24,13 +26,15 @@ export WINEDEBUG=-all
 # Keeps Wine from offering to install Mono and Gecko on a fresh prefix.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
+ZV_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
 _zv_xvfb_pid=""
 _zv_server_started=""
 
 _zv_log() { printf 'wine-env: %s\n' "$*" >&2; }
 
 # Polls until COMMAND succeeds or LIMIT seconds have passed.
-_zv_wait_for() {
+zv_wait_for() {
     local limit=$1; shift
     local deadline=$((SECONDS + limit))
     until "$@" >/dev/null 2>&1; do
@@ -126,6 +130,15 @@ _zv_install_marlett() {
     cmp -s "$src" "$dst" || cp "$src" "$dst"
 }
 
+# Sets the prefix's "Managed" switch of the X11 driver (Y or N); it is the
+# only value of that name in the user's registry. Read from the registry file
+# first, since that costs less than a Wine start.
+_zv_set_managed() {
+    grep -qx "\"Managed\"=\"$1\"" "$WINEPREFIX/user.reg" 2>/dev/null && return 0
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$1" /f \
+        </dev/null >>"$ZV_BUILD_DIR/wineboot.log" 2>&1
+}
+
 zv_env_start() {
     ZV_BUILD_DIR=$(cd "$1" && pwd) || return 1
     export WINEPREFIX="$ZV_BUILD_DIR/wineprefix"
@@ -134,8 +147,13 @@ zv_env_start() {
     trap 'zv_env_stop; exit 130' INT
     trap 'zv_env_stop; exit 143' TERM
 
+    # On a display of its own no window manager runs, and Wine then keeps
+    # every top-level window to itself, as Windows does. Left "managed", each
+    # hide would wait two seconds for a manager to confirm it, which is most
+    # of the time of a test that ends the program.
+    local managed=N
     if [[ "${ZORVANE_USE_DISPLAY:-}" == 1 ]] && zv_display_reachable; then
-        : # the caller asked for its own display
+        managed=Y # the caller's own display, with the caller's manager
     else
         _zv_start_xvfb || return 1
     fi
@@ -165,6 +183,7 @@ zv_env_start() {
 
     wineserver -p </dev/null || return 1
     _zv_server_started=1
+    _zv_set_managed "$managed" || { _zv_log "cannot configure the Wine prefix"; return 1; }
     # The first client after the server start also brings up the prefix's
     # services; a trivial command does it before any timed test runs.
     wine cmd /c exit </dev/null >/dev/null 2>&1 || true
@@ -181,7 +200,7 @@ zv_ctl() {
         </dev/null >/dev/null 2>&1 &
     # Programs of the virtual desktop have no terminal: the answer comes as
     # a file, written whole.
-    if ! _zv_wait_for 300 test -s "$answer"; then
+    if ! zv_wait_for 300 test -s "$answer"; then
         _zv_log "zvctl $1: no answer"
         return 1
     fi
@@ -206,6 +225,8 @@ zv_env_stop() {
     if [[ -n "$_zv_xvfb_pid" ]]; then
         kill "$_zv_xvfb_pid" 2>/dev/null || true
         wait "$_zv_xvfb_pid" 2>/dev/null || true
-        _zv_xvfb_pid=""
+        ZV_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+_zv_xvfb_pid=""
     fi
 }
