@@ -7,6 +7,7 @@
 #include "app/TrayPopup.h"
 #include "common/InstanceMarker.h"
 #include "common/ResourceView.h"
+#include "common/SharedContract.h"
 #include "framework/CDC.h"
 #include "framework/CDataExchange.h"
 #include "framework/CWinApp.h"
@@ -45,7 +46,7 @@ BEGIN_MESSAGE_MAP(CPinDlg, CDialog)
     ON_BN_CLICKED(IDC_SET_LOCK, OnSetLock)
     ON_WM_HELPINFO()
     ON_MESSAGE(WM_HOTKEY, OnHotKey)
-    ON_MESSAGE(WM_TRAY_NOTIFY, OnTrayNotify)
+    ON_MESSAGE(contract::kTrayCallbackMessage, OnTrayNotify)
     ON_REGISTERED_MESSAGE(g_taskbarCreatedMessage, OnTaskbarCreated)
 END_MESSAGE_MAP()
 
@@ -54,10 +55,10 @@ CPinDlg::CPinDlg(CWnd* parent) : CDialog(IDD_ZORVANE_DIALOG, parent) {
     m_bShown = 0;
     m_hFinderCursor = ::LoadCursorW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDCUR_FINDER));
     // A missing or short resource keeps the shipped F7 (see HotkeySetting.h).
-    ReadDwordResource(IDR_HOTKEY_MODIFIERS, "HOTKEY", &m_hotkey.modifiers);
-    ReadDwordResource(IDR_HOTKEY_VIRTUAL_KEY, "HOTKEY", &m_hotkey.virtualKey);
+    ReadDwordResource(contract::kSavedModifiersId, contract::kHotkeyResourceType, &m_hotkey.modifiers);
+    ReadDwordResource(contract::kSavedVirtualKeyId, contract::kHotkeyResourceType, &m_hotkey.virtualKey);
     m_savedHotkey = m_hotkey;
-    m_updaterName = "Brisklet.exe";
+    m_updaterName = contract::kUpdaterFileName;
 }
 
 void CPinDlg::DoDataExchange(CDataExchange* dx) {
@@ -116,7 +117,7 @@ void CPinDlg::AddAboutToSystemMenu() {
 
 void CPinDlg::SetUpHotkey() {
     m_hotkeyCtrl.SendMessage(HKM_SETHOTKEY, (m_hotkey.modifiers & 0xFF) * 256 + (m_hotkey.virtualKey & 0xFF));
-    if (!RegisterPinHotkey(kPinHotkeyId, m_hotkey.modifiers, m_hotkey.virtualKey)) ShowHotkeyStatus(false);
+    if (!RegisterPinHotkey(contract::kPinHotkeyId, m_hotkey.modifiers, m_hotkey.virtualKey)) ShowHotkeyStatus(false);
     m_hotkeyCtrl.EnableWindow(FALSE);
 }
 
@@ -129,9 +130,9 @@ void CPinDlg::ShowHotkeyStatus(bool registered) {
 void CPinDlg::AddTrayIcon() {
     m_nid.cbSize = kTrayRecordSize;
     m_nid.hWnd = m_hWnd;
-    m_nid.uID = kTrayIconId;
+    m_nid.uID = contract::kTrayIconId;
     m_nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    m_nid.uCallbackMessage = WM_TRAY_NOTIFY;
+    m_nid.uCallbackMessage = contract::kTrayCallbackMessage;
     m_nid.hIcon = ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_APP));
     lstrcpynA(m_nid.szTip, "Quellbrand", sizeof(m_nid.szTip));
     ::Shell_NotifyIconA(NIM_ADD, &m_nid);
@@ -148,7 +149,7 @@ void CPinDlg::RemoveTrayIcon() {
     NOTIFYICONDATAA record = {};
     record.cbSize = kTrayRecordSize;
     record.hWnd = m_hWnd;
-    record.uID = kTrayIconId;
+    record.uID = contract::kTrayIconId;
     ::Shell_NotifyIconA(NIM_DELETE, &record);
 }
 
@@ -218,7 +219,7 @@ void CPinDlg::RestoreFromTray() {
 }
 
 LRESULT CPinDlg::OnTrayNotify(WPARAM wParam, LPARAM lParam) {
-    if (wParam != kTrayIconId) return 0;
+    if (wParam != contract::kTrayIconId) return 0;
     if (lParam == WM_LBUTTONUP) {
         RestoreFromTray();
     } else if (lParam == WM_RBUTTONUP && m_pTrayPopup != nullptr) {
@@ -256,7 +257,7 @@ void CPinDlg::OnCancel() {
     // queued must not run the way out a second time.
     if (m_closing) return;
     m_closing = true;
-    UnregisterPinHotkey(kPinHotkeyId);
+    UnregisterPinHotkey(contract::kPinHotkeyId);
     RemoveTrayIcon();
     if (HotkeyChanged()) RunSaveFlow();
     CDialog::OnCancel();
@@ -275,7 +276,7 @@ BOOL CPinDlg::RegisterPinHotkey(int id, UINT modifiers, UINT virtualKey) {
 BOOL CPinDlg::UnregisterPinHotkey(int id) { return ::UnregisterPinHotkey(m_hWnd, id); }
 
 LRESULT CPinDlg::OnHotKey(WPARAM wParam, LPARAM) {
-    if (wParam == kPinHotkeyId) ToggleTopmost(::GetForegroundWindow());
+    if (wParam == contract::kPinHotkeyId) ToggleTopmost(::GetForegroundWindow());
     return 0;
 }
 
@@ -291,11 +292,11 @@ void CPinDlg::OnSetLock() {
 }
 
 void CPinDlg::ApplyEditedHotkey() {
-    UnregisterPinHotkey(kPinHotkeyId);
+    UnregisterPinHotkey(contract::kPinHotkeyId);
     DWORD value = m_hotkeyCtrl.GetHotKey();
     UINT virtualKey = LOBYTE(LOWORD(value));
     UINT modifiers = HIBYTE(LOWORD(value));
-    if (RegisterPinHotkey(kPinHotkeyId, modifiers, virtualKey)) {
+    if (RegisterPinHotkey(contract::kPinHotkeyId, modifiers, virtualKey)) {
         m_hotkey = {modifiers, virtualKey};
         ShowHotkeyStatus(true);
     } else {
@@ -353,7 +354,8 @@ bool CPinDlg::ExtractResourceToFile(UINT id, const char* type, const char* path,
 bool CPinDlg::SaveHotkey() {
     const CString updater = GetModulePath(ModulePathDirectory) + m_updaterName;
     const CString target = GetModulePath(ModulePathFull);
-    return SaveHotkeyRequest(AfxGetResourceHandle(), IDR_UPDATER_EXE, {updater, target}, m_hotkey, ReportSaveFailure);
+    return SaveHotkeyRequest(AfxGetResourceHandle(), contract::kUpdaterResourceId, {updater, target}, m_hotkey,
+                             ReportSaveFailure);
 }
 
 void CPinDlg::RunSaveFlow() {

@@ -15,9 +15,6 @@
 // Set/Lock button unlocks it.
 extern int g_hotkeyLocked;
 
-constexpr UINT kTrayIconId = 128;
-constexpr UINT WM_TRAY_NOTIFY = 2025;
-
 class CPinDlg : public CDialog {
     DECLARE_MESSAGE_MAP()
 public:

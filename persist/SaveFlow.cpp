@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "common/SharedContract.h"
 #include "persist/ResourceFile.h"
 #include "persist/UpdateRequestWriter.h"
 
@@ -11,7 +12,8 @@ bool SaveHotkeyRequest(HMODULE module, UINT updaterId, const SaveFlowPaths& path
                        SaveFailureReport report) {
     // A failed extraction is reported but not final: an updater left by an
     // earlier save may still take the request.
-    if (!ExtractResourceToFile(module, updaterId, "EXE", paths.updater, true)) report("Extract Error!");
+    if (!ExtractResourceToFile(module, updaterId, contract::kUpdaterResourceType, paths.updater, true))
+        report("Extract Error!");
 
     UpdateRequestWriter writer;
     if (!writer.Open(paths.updater)) {

@@ -22,7 +22,7 @@ bool UpdateRequestWriter::AddRequest(std::uint32_t modifiers, std::uint32_t virt
     for (std::size_t i = 0; i < UpdateRequest::kPayloadCount; ++i) {
         RequestPayload payload = PayloadAt(payloads, i);
         if (!::UpdateResourceA(m_update, UpdateRequest::kResourceType, MAKEINTRESOURCEA(payload.id),
-                               UpdateRequest::kLanguage, const_cast<void*>(payload.data), payload.size))
+                               contract::kHotkeyLanguage, const_cast<void*>(payload.data), payload.size))
             allAdded = false;
     }
     return allAdded;

@@ -1,5 +1,6 @@
 #include "updater/TargetCommit.h"
 
+#include "common/SharedContract.h"
 #include "common/UniqueHandle.h"
 #include "persist/UpdateRequest.h"
 #include "updater/FileCopy.h"
@@ -47,10 +48,8 @@ CommitResult UpdateCopy(const char* copy, std::uint32_t modifiers, std::uint32_t
     ResourceUpdate update(copy);
     if (!update.opened()) return CommitResult::TargetNotOpened;
     // As before: a failed replacement shows in the commit, if at all.
-    update.PutDword(UpdateRequest::kResourceType, UpdateRequest::kTargetModifiersId, UpdateRequest::kLanguage,
-                    modifiers);
-    update.PutDword(UpdateRequest::kResourceType, UpdateRequest::kTargetVirtualKeyId, UpdateRequest::kLanguage,
-                    virtualKey);
+    update.PutDword(contract::kHotkeyResourceType, contract::kSavedModifiersId, contract::kHotkeyLanguage, modifiers);
+    update.PutDword(contract::kHotkeyResourceType, contract::kSavedVirtualKeyId, contract::kHotkeyLanguage, virtualKey);
     if (!update.Commit() || !FlushFileToDisk(copy)) return CommitResult::Failed;
     return CommitResult::Committed;
 }
