@@ -8,6 +8,7 @@
 #include "common/InstanceMarker.h"
 #include "common/ResourceView.h"
 #include "common/SharedContract.h"
+#include "common/ShellOpen.h"
 #include "framework/CDC.h"
 #include "framework/CDataExchange.h"
 #include "framework/CWinApp.h"
@@ -362,5 +363,5 @@ void CPinDlg::RunSaveFlow() {
     SaveHotkey();
     // The launch is attempted whatever the save gave: an updater file without
     // a complete request ends at once and changes nothing.
-    LaunchUpdater(GetModulePath(ModulePathDirectory) + m_updaterName);
+    ShellOpen(GetModulePath(ModulePathDirectory) + m_updaterName, SEE_MASK_NOCLOSEPROCESS, SW_SHOWNORMAL);
 }

@@ -1,15 +1,11 @@
 #include "persist/SaveFlow.h"
 
-#include <shellapi.h>
-
 #include <cstring>
 
 #include "common/ResourceUpdate.h"
 #include "common/SharedContract.h"
 #include "persist/ResourceFile.h"
 #include "persist/UpdateRequest.h"
-
-static_assert(sizeof(void*) != 4 || sizeof(SHELLEXECUTEINFOA) == 60, "the launch record of a 32-bit build is 60 bytes");
 
 namespace {
 
@@ -49,14 +45,4 @@ bool SaveHotkeyRequest(HMODULE module, UINT updaterId, const SaveFlowPaths& path
         return false;
     }
     return true;
-}
-
-void LaunchUpdater(const char* updaterPath) {
-    SHELLEXECUTEINFOA launch = {};
-    launch.cbSize = sizeof(launch);
-    launch.fMask = SEE_MASK_NOCLOSEPROCESS;
-    launch.lpVerb = "open";
-    launch.lpFile = updaterPath;
-    launch.nShow = SW_SHOWNORMAL;
-    if (::ShellExecuteExA(&launch) && launch.hProcess != nullptr) ::CloseHandle(launch.hProcess);
 }

@@ -20,6 +20,3 @@ using SaveFailureReport = void (*)(const char* message);
 // request into it. True when the request was committed to the file.
 bool SaveHotkeyRequest(HMODULE module, UINT updaterId, const SaveFlowPaths& paths, const HotkeySetting& hotkey,
                        SaveFailureReport report);
-
-// Starts the updater; the process handle is not kept, since nothing waits on it.
-void LaunchUpdater(const char* updaterPath);
