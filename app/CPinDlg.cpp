@@ -12,6 +12,7 @@
 #include "framework/CDC.h"
 #include "framework/CDataExchange.h"
 #include "framework/CWinApp.h"
+#include "framework/ResourceString.h"
 #include "persist/ResourceFile.h"
 #include "persist/SaveFlow.h"
 #include "res/resource.h"
@@ -108,10 +109,8 @@ BOOL CPinDlg::OnInitDialog() {
 void CPinDlg::AddAboutToSystemMenu() {
     HMENU systemMenu = ::GetSystemMenu(m_hWnd, FALSE);  // borrowed: owned by the window
     if (systemMenu == nullptr) return;
-    const wchar_t* text = nullptr;
-    int length = ::LoadStringW(AfxGetResourceHandle(), IDS_ABOUTBOX, reinterpret_cast<LPWSTR>(&text), 0);
-    if (length <= 0) return;
-    std::wstring caption(text, static_cast<size_t>(length));
+    std::wstring caption;
+    if (!AfxLoadWideString(IDS_ABOUTBOX, caption)) return;
     ::AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuW(systemMenu, MF_STRING, IDM_ABOUTBOX, caption.c_str());
 }
