@@ -6,6 +6,7 @@
 #include "app/Pinning.h"
 #include "app/TrayPopup.h"
 #include "common/InstanceMarker.h"
+#include "common/ModuleFileName.h"
 #include "common/ResourceView.h"
 #include "common/SharedContract.h"
 #include "common/ShellOpen.h"
@@ -70,10 +71,18 @@ void CPinDlg::DoDataExchange(CDataExchange* dx) {
     DDX_Control(dx, IDCANCEL, m_btnExit);
 }
 
-CString CPinDlg::GetModulePath(unsigned flags) const {
-    char path[MAX_PATH + 1] = {};
-    DWORD length = ::GetModuleFileNameA(AfxGetInstanceHandle(), path, MAX_PATH);
-    return CString(ModulePathPart(std::string(path, length), flags, IsAnsiLeadByte).c_str());
+bool CPinDlg::GetModulePath(unsigned flags, CString& out) const {
+    ModuleFileName path;
+    if (!path.Read(AfxGetInstanceHandle())) return false;
+    out = ModulePathPart(path.Full(), flags, IsAnsiLeadByte).c_str();
+    return true;
+}
+
+bool CPinDlg::GetUpdaterPath(CString& out) const {
+    CString folder;
+    if (!GetModulePath(ModulePathDirectory, folder)) return false;
+    out = folder + m_updaterName;
+    return true;
 }
 
 bool CPinDlg::ReadDwordResource(UINT id, const char* type, std::uint32_t* out) {
@@ -352,15 +361,19 @@ bool CPinDlg::ExtractResourceToFile(UINT id, const char* type, const char* path,
 }
 
 bool CPinDlg::SaveHotkey() {
-    const CString updater = GetModulePath(ModulePathDirectory) + m_updaterName;
-    const CString target = GetModulePath(ModulePathFull);
-    return SaveHotkeyRequest(AfxGetResourceHandle(), contract::kUpdaterResourceId, {updater, target}, m_hotkey,
-                             ReportSaveFailure);
+    CString updater;
+    CString target;
+    const bool located = GetUpdaterPath(updater) && GetModulePath(ModulePathFull, target);
+    return SaveHotkeyRequest(AfxGetResourceHandle(), contract::kUpdaterResourceId,
+                             located ? SaveFlowPaths{updater, target} : SaveFlowPaths{}, m_hotkey, ReportSaveFailure);
 }
 
 void CPinDlg::RunSaveFlow() {
     SaveHotkey();
     // The launch is attempted whatever the save gave: an updater file without
-    // a complete request ends at once and changes nothing.
-    ShellOpen(GetModulePath(ModulePathDirectory) + m_updaterName, SEE_MASK_NOCLOSEPROCESS, SW_SHOWNORMAL);
+    // a complete request ends at once and changes nothing. Without a whole
+    // path of our own there is nothing to launch; a cut one may name another
+    // program.
+    CString updater;
+    if (GetUpdaterPath(updater)) ShellOpen(updater, SEE_MASK_NOCLOSEPROCESS, SW_SHOWNORMAL);
 }

@@ -29,13 +29,16 @@ bool AddRequest(ResourceUpdate& update, const HotkeySetting& hotkey, const char*
 
 bool SaveHotkeyRequest(HMODULE module, UINT updaterId, const SaveFlowPaths& paths, const HotkeySetting& hotkey,
                        SaveFailureReport report) {
+    // Without both paths there is no place for the updater: a null path is
+    // neither written nor opened.
+    const char* updater = paths.target != nullptr ? paths.updater : nullptr;
     // A failed extraction is reported but not final: an updater left by an
     // earlier save may still take the request.
-    if (!ExtractResourceToFile(module, updaterId, contract::kUpdaterResourceType, paths.updater, true))
+    if (!ExtractResourceToFile(module, updaterId, contract::kUpdaterResourceType, updater, true))
         report("Extract Error!");
 
     ResourceUpdate update;
-    if (!update.Open(paths.updater)) {
+    if (!update.Open(updater)) {
         report("Open File Resource Failed!");
         return false;
     }
