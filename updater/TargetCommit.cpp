@@ -53,9 +53,11 @@ bool PutHotkeyValue(ResourceUpdate& update, WORD id, std::uint32_t value) {
 CommitResult UpdateCopy(const char* copy, std::uint32_t modifiers, std::uint32_t virtualKey) {
     ResourceUpdate update;
     if (!update.Open(copy)) return CommitResult::TargetNotOpened;
-    // As before: a failed replacement shows in the commit, if at all.
-    PutHotkeyValue(update, contract::kSavedModifiersId, modifiers);
-    PutHotkeyValue(update, contract::kSavedVirtualKeyId, virtualKey);
+    // A value not taken would leave the old one in a file that looks updated:
+    // the update is discarded instead, and the target stays as it was.
+    if (!PutHotkeyValue(update, contract::kSavedModifiersId, modifiers) ||
+        !PutHotkeyValue(update, contract::kSavedVirtualKeyId, virtualKey))
+        return CommitResult::Failed;
     if (!update.Commit() || !FlushFileToDisk(copy)) return CommitResult::Failed;
     return CommitResult::Committed;
 }
