@@ -3,6 +3,7 @@
 #include <string>
 
 #include "framework/CDataExchange.h"
+#include "framework/ResourceString.h"
 #include "res/resource.h"
 
 namespace {
@@ -26,9 +27,8 @@ BOOL CAboutDlg::OnInitDialog() {
     m_btnClose.ShiftStateColor(ColorBackHover, 30, true);
     SetDlgItemText(IDC_ABOUT_EMAIL, kContactAddress);
     // Read as UTF-16 so the text shows whatever the ANSI code page is.
-    const wchar_t* text = nullptr;
-    int length = ::LoadStringW(AfxGetResourceHandle(), IDS_ABOUT_TEXT, reinterpret_cast<LPWSTR>(&text), 0);
-    if (length > 0) ::SetWindowTextW(m_editText, std::wstring(text, static_cast<size_t>(length)).c_str());
+    std::wstring text;
+    if (AfxLoadWideString(IDS_ABOUT_TEXT, text)) ::SetWindowTextW(m_editText, text.c_str());
     return TRUE;
 }
 

@@ -55,10 +55,13 @@ BOOL CPinApp::InitInstance() {
 
     CPinDlg dialog(nullptr);
     CFileFind finder;
-    if (finder.FindFile(dialog.GetModulePath(ModulePathDirectory) + dialog.UpdaterName())) {
+    // Without a whole path of our own no file is ours to remove: a cut path
+    // points into another folder.
+    CString updater;
+    if (dialog.GetUpdaterPath(updater) && finder.FindFile(updater)) {
         // The updater restarted us after saving: remove it and end quietly.
         finder.Close();
-        DeleteLeftoverUpdater(dialog.GetModulePath(ModulePathDirectory) + dialog.UpdaterName());
+        DeleteLeftoverUpdater(updater);
     } else {
         m_pMainWnd = &dialog;
         dialog.DoModal();

@@ -6,10 +6,14 @@
 #include "app/Pinning.h"
 #include "app/TrayPopup.h"
 #include "common/InstanceMarker.h"
+#include "common/ModuleFileName.h"
 #include "common/ResourceView.h"
+#include "common/SharedContract.h"
+#include "common/ShellOpen.h"
 #include "framework/CDC.h"
 #include "framework/CDataExchange.h"
 #include "framework/CWinApp.h"
+#include "framework/ResourceString.h"
 #include "persist/ResourceFile.h"
 #include "persist/SaveFlow.h"
 #include "res/resource.h"
@@ -45,7 +49,7 @@ BEGIN_MESSAGE_MAP(CPinDlg, CDialog)
     ON_BN_CLICKED(IDC_SET_LOCK, OnSetLock)
     ON_WM_HELPINFO()
     ON_MESSAGE(WM_HOTKEY, OnHotKey)
-    ON_MESSAGE(WM_TRAY_NOTIFY, OnTrayNotify)
+    ON_MESSAGE(contract::kTrayCallbackMessage, OnTrayNotify)
     ON_REGISTERED_MESSAGE(g_taskbarCreatedMessage, OnTaskbarCreated)
 END_MESSAGE_MAP()
 
@@ -54,10 +58,10 @@ CPinDlg::CPinDlg(CWnd* parent) : CDialog(IDD_ZORVANE_DIALOG, parent) {
     m_bShown = 0;
     m_hFinderCursor = ::LoadCursorW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDCUR_FINDER));
     // A missing or short resource keeps the shipped F7 (see HotkeySetting.h).
-    ReadDwordResource(IDR_HOTKEY_MODIFIERS, "HOTKEY", &m_hotkey.modifiers);
-    ReadDwordResource(IDR_HOTKEY_VIRTUAL_KEY, "HOTKEY", &m_hotkey.virtualKey);
+    ReadDwordResource(contract::kSavedModifiersId, contract::kHotkeyResourceType, &m_hotkey.modifiers);
+    ReadDwordResource(contract::kSavedVirtualKeyId, contract::kHotkeyResourceType, &m_hotkey.virtualKey);
     m_savedHotkey = m_hotkey;
-    m_updaterName = "Brisklet.exe";
+    m_updaterName = contract::kUpdaterFileName;
 }
 
 void CPinDlg::DoDataExchange(CDataExchange* dx) {
@@ -67,10 +71,18 @@ void CPinDlg::DoDataExchange(CDataExchange* dx) {
     DDX_Control(dx, IDCANCEL, m_btnExit);
 }
 
-CString CPinDlg::GetModulePath(unsigned flags) const {
-    char path[MAX_PATH + 1] = {};
-    DWORD length = ::GetModuleFileNameA(AfxGetInstanceHandle(), path, MAX_PATH);
-    return CString(ModulePathPart(std::string(path, length), flags, IsAnsiLeadByte).c_str());
+bool CPinDlg::GetModulePath(unsigned flags, CString& out) const {
+    ModuleFileName path;
+    if (!path.Read(AfxGetInstanceHandle())) return false;
+    out = ModulePathPart(path.Full(), flags, IsAnsiLeadByte).c_str();
+    return true;
+}
+
+bool CPinDlg::GetUpdaterPath(CString& out) const {
+    CString folder;
+    if (!GetModulePath(ModulePathDirectory, folder)) return false;
+    out = folder + m_updaterName;
+    return true;
 }
 
 bool CPinDlg::ReadDwordResource(UINT id, const char* type, std::uint32_t* out) {
@@ -106,17 +118,15 @@ BOOL CPinDlg::OnInitDialog() {
 void CPinDlg::AddAboutToSystemMenu() {
     HMENU systemMenu = ::GetSystemMenu(m_hWnd, FALSE);  // borrowed: owned by the window
     if (systemMenu == nullptr) return;
-    const wchar_t* text = nullptr;
-    int length = ::LoadStringW(AfxGetResourceHandle(), IDS_ABOUTBOX, reinterpret_cast<LPWSTR>(&text), 0);
-    if (length <= 0) return;
-    std::wstring caption(text, static_cast<size_t>(length));
+    std::wstring caption;
+    if (!AfxLoadWideString(IDS_ABOUTBOX, caption)) return;
     ::AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuW(systemMenu, MF_STRING, IDM_ABOUTBOX, caption.c_str());
 }
 
 void CPinDlg::SetUpHotkey() {
     m_hotkeyCtrl.SendMessage(HKM_SETHOTKEY, (m_hotkey.modifiers & 0xFF) * 256 + (m_hotkey.virtualKey & 0xFF));
-    if (!RegisterPinHotkey(kPinHotkeyId, m_hotkey.modifiers, m_hotkey.virtualKey)) ShowHotkeyStatus(false);
+    if (!RegisterPinHotkey(contract::kPinHotkeyId, m_hotkey.modifiers, m_hotkey.virtualKey)) ShowHotkeyStatus(false);
     m_hotkeyCtrl.EnableWindow(FALSE);
 }
 
@@ -129,9 +139,9 @@ void CPinDlg::ShowHotkeyStatus(bool registered) {
 void CPinDlg::AddTrayIcon() {
     m_nid.cbSize = kTrayRecordSize;
     m_nid.hWnd = m_hWnd;
-    m_nid.uID = kTrayIconId;
+    m_nid.uID = contract::kTrayIconId;
     m_nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    m_nid.uCallbackMessage = WM_TRAY_NOTIFY;
+    m_nid.uCallbackMessage = contract::kTrayCallbackMessage;
     m_nid.hIcon = ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_APP));
     lstrcpynA(m_nid.szTip, "Quellbrand", sizeof(m_nid.szTip));
     ::Shell_NotifyIconA(NIM_ADD, &m_nid);
@@ -148,7 +158,7 @@ void CPinDlg::RemoveTrayIcon() {
     NOTIFYICONDATAA record = {};
     record.cbSize = kTrayRecordSize;
     record.hWnd = m_hWnd;
-    record.uID = kTrayIconId;
+    record.uID = contract::kTrayIconId;
     ::Shell_NotifyIconA(NIM_DELETE, &record);
 }
 
@@ -218,7 +228,7 @@ void CPinDlg::RestoreFromTray() {
 }
 
 LRESULT CPinDlg::OnTrayNotify(WPARAM wParam, LPARAM lParam) {
-    if (wParam != kTrayIconId) return 0;
+    if (wParam != contract::kTrayIconId) return 0;
     if (lParam == WM_LBUTTONUP) {
         RestoreFromTray();
     } else if (lParam == WM_RBUTTONUP && m_pTrayPopup != nullptr) {
@@ -256,7 +266,7 @@ void CPinDlg::OnCancel() {
     // queued must not run the way out a second time.
     if (m_closing) return;
     m_closing = true;
-    UnregisterPinHotkey(kPinHotkeyId);
+    UnregisterPinHotkey(contract::kPinHotkeyId);
     RemoveTrayIcon();
     if (HotkeyChanged()) RunSaveFlow();
     CDialog::OnCancel();
@@ -275,7 +285,7 @@ BOOL CPinDlg::RegisterPinHotkey(int id, UINT modifiers, UINT virtualKey) {
 BOOL CPinDlg::UnregisterPinHotkey(int id) { return ::UnregisterPinHotkey(m_hWnd, id); }
 
 LRESULT CPinDlg::OnHotKey(WPARAM wParam, LPARAM) {
-    if (wParam == kPinHotkeyId) ToggleTopmost(::GetForegroundWindow());
+    if (wParam == contract::kPinHotkeyId) ToggleTopmost(::GetForegroundWindow());
     return 0;
 }
 
@@ -291,11 +301,11 @@ void CPinDlg::OnSetLock() {
 }
 
 void CPinDlg::ApplyEditedHotkey() {
-    UnregisterPinHotkey(kPinHotkeyId);
+    UnregisterPinHotkey(contract::kPinHotkeyId);
     DWORD value = m_hotkeyCtrl.GetHotKey();
     UINT virtualKey = LOBYTE(LOWORD(value));
     UINT modifiers = HIBYTE(LOWORD(value));
-    if (RegisterPinHotkey(kPinHotkeyId, modifiers, virtualKey)) {
+    if (RegisterPinHotkey(contract::kPinHotkeyId, modifiers, virtualKey)) {
         m_hotkey = {modifiers, virtualKey};
         ShowHotkeyStatus(true);
     } else {
@@ -351,14 +361,19 @@ bool CPinDlg::ExtractResourceToFile(UINT id, const char* type, const char* path,
 }
 
 bool CPinDlg::SaveHotkey() {
-    const CString updater = GetModulePath(ModulePathDirectory) + m_updaterName;
-    const CString target = GetModulePath(ModulePathFull);
-    return SaveHotkeyRequest(AfxGetResourceHandle(), IDR_UPDATER_EXE, {updater, target}, m_hotkey, ReportSaveFailure);
+    CString updater;
+    CString target;
+    const bool located = GetUpdaterPath(updater) && GetModulePath(ModulePathFull, target);
+    return SaveHotkeyRequest(AfxGetResourceHandle(), contract::kUpdaterResourceId,
+                             located ? SaveFlowPaths{updater, target} : SaveFlowPaths{}, m_hotkey, ReportSaveFailure);
 }
 
 void CPinDlg::RunSaveFlow() {
     SaveHotkey();
     // The launch is attempted whatever the save gave: an updater file without
-    // a complete request ends at once and changes nothing.
-    LaunchUpdater(GetModulePath(ModulePathDirectory) + m_updaterName);
+    // a complete request ends at once and changes nothing. Without a whole
+    // path of our own there is nothing to launch; a cut one may name another
+    // program.
+    CString updater;
+    if (GetUpdaterPath(updater)) ShellOpen(updater, SEE_MASK_NOCLOSEPROCESS, SW_SHOWNORMAL);
 }

@@ -15,9 +15,6 @@
 // Set/Lock button unlocks it.
 extern int g_hotkeyLocked;
 
-constexpr UINT kTrayIconId = 128;
-constexpr UINT WM_TRAY_NOTIFY = 2025;
-
 class CPinDlg : public CDialog {
     DECLARE_MESSAGE_MAP()
 public:
@@ -36,16 +33,21 @@ public:
     bool HotkeyChanged() const;
     // Writes the updater next to the executable with the changed hotkey and
     // this executable's path in its resources; true when that was committed.
+    // A path of our own that did not fit is reported as an updater that
+    // cannot be written.
     bool SaveHotkey();
     // Writes resource (type, id) of the executable to path (see ResourceFile.h).
     static bool ExtractResourceToFile(UINT id, const char* type, const char* path, bool overwrite);
 
-    CString GetModulePath(unsigned flags) const;
+    // The part of the executable's path that flags select (see ModulePath.h);
+    // false when the path did not fit (see ModuleFileName.h).
+    bool GetModulePath(unsigned flags, CString& out) const;
+    // Where the updater lies beside the executable; false as above.
+    bool GetUpdaterPath(CString& out) const;
     // The first 4 bytes of resource (type, id) of the executable; false, and
     // out unchanged, when it is missing or shorter than 4 bytes.
     static bool ReadDwordResource(UINT id, const char* type, std::uint32_t* out);
 
-    const CString& UpdaterName() const { return m_updaterName; }
     const HotkeySetting& Hotkey() const { return m_hotkey; }
     BOOL IsShown() const { return m_bShown; }
 

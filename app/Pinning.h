@@ -3,8 +3,6 @@
 #pragma once
 #include <windows.h>
 
-constexpr int kPinHotkeyId = 1001;
-
 // Toggles the window between always on top and normal; nothing for null.
 void ToggleTopmost(HWND window);
 

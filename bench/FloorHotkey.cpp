@@ -4,17 +4,17 @@
 // is ready.
 #include <windows.h>
 #include "common/InstanceMarker.h"
+#include "common/SharedContract.h"
 #include "res/resource.h"
 
 namespace {
 
-const int kHotkeyId = 1001;
 const UINT kExitCommand = ID_TRAY_EXIT;
 
 LRESULT CALLBACK FloorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_HOTKEY:
-        if (wParam == kHotkeyId) {
+        if (wParam == contract::kPinHotkeyId) {
             HWND foreground = ::GetForegroundWindow();
             if (foreground != nullptr) {
                 bool topmost = (::GetWindowLongW(foreground, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
@@ -27,7 +27,7 @@ LRESULT CALLBACK FloorProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         if (LOWORD(wParam) == kExitCommand) ::DestroyWindow(window);
         return 0;
     case WM_DESTROY:
-        ::UnregisterHotKey(window, kHotkeyId);
+        ::UnregisterHotKey(window, contract::kPinHotkeyId);
         ::RemovePropA(window, InstanceMarker::kName);
         ::PostQuitMessage(0);
         return 0;
@@ -47,7 +47,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     HWND window = ::CreateWindowExW(0, windowClass.lpszClassName, L"Zorvane hotkey floor", WS_OVERLAPPED, 0, 0, 100, 50,
                                     nullptr, nullptr, instance, nullptr);
     if (window == nullptr) return 1;
-    if (!::RegisterHotKey(window, kHotkeyId, 0, VK_F7)) {
+    if (!::RegisterHotKey(window, contract::kPinHotkeyId, 0, VK_F7)) {
         ::DestroyWindow(window);
         return 2;
     }

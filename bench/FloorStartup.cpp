@@ -12,14 +12,13 @@
 #include <cwchar>
 
 #include "common/InstanceMarker.h"
+#include "common/SharedContract.h"
 #include "res/resource.h"
 
 namespace {
 
 // The tip Zorvane's tray icon shows.
 const char kTrayTip[] = "Quellbrand";
-const UINT kTrayIconId = IDI_APP;
-const UINT kTrayCallback = 2025;
 
 bool g_withTray = false;
 
@@ -27,9 +26,9 @@ void TrayIcon(HWND dialog, DWORD action) {
     NOTIFYICONDATAA icon = {};
     icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
     icon.hWnd = dialog;
-    icon.uID = kTrayIconId;
+    icon.uID = contract::kTrayIconId;
     icon.uFlags = NIF_ICON | NIF_MESSAGE | NIF_TIP;
-    icon.uCallbackMessage = kTrayCallback;
+    icon.uCallbackMessage = contract::kTrayCallbackMessage;
     icon.hIcon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP));
     lstrcpynA(icon.szTip, kTrayTip, sizeof icon.szTip);
     ::Shell_NotifyIconA(action, &icon);

@@ -21,6 +21,7 @@
 #include "bench/LinuxTasks.h"
 #include "bench/ProbeWindow.h"
 #include "bench/TextTable.h"
+#include "common/SharedContract.h"
 
 namespace {
 
@@ -517,8 +518,8 @@ int wmain(int argc, wchar_t** argv) {
     std::optional<uint64_t> zorvaneBytes = FileBytes(o.zorvane), briskletBytes = FileBytes(o.brisklet);
     table.AddRow({"Zorvane.exe (bytes)", zorvaneBytes ? Grouped(*zorvaneBytes) : "n/a", "-", "-", "< 102,400",
                   zorvaneBytes ? (*zorvaneBytes < 102400 ? "met" : "NOT MET") : "n/a"});
-    table.AddRow({"Brisklet.exe (bytes)", briskletBytes ? Grouped(*briskletBytes) : "n/a", "-", "-", "< 28,672",
-                  briskletBytes ? (*briskletBytes < 28672 ? "met" : "NOT MET") : "n/a"});
+    table.AddRow({std::string(contract::kUpdaterFileName) + " (bytes)", briskletBytes ? Grouped(*briskletBytes) : "n/a",
+                  "-", "-", "< 28,672", briskletBytes ? (*briskletBytes < 28672 ? "met" : "NOT MET") : "n/a"});
 
     std::printf("\n%s", table.Render().c_str());
     return allMeasured ? 0 : 1;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/ResourceString.h"
+
 CString CString::Left(int count) const {
     count = std::clamp(count, 0, GetLength());
     return CString(m_text.c_str(), count);
@@ -27,16 +29,16 @@ int CString::Find(char c, int start) const {
 }
 
 bool CString::LoadString(UINT id) {
-    // String tables hold UTF-16; read it whole, then convert, so a long string
-    // is never cut in the middle of a double-byte character.
-    const wchar_t* wide = nullptr;
-    int length = ::LoadStringW(AfxGetResourceHandle(), id, reinterpret_cast<LPWSTR>(&wide), 0);
-    if (length <= 0 || wide == nullptr) {
+    // Read whole, then converted, so that a long string is never cut in the
+    // middle of a double-byte character.
+    std::wstring wide;
+    if (!AfxLoadWideString(id, wide)) {
         m_text.clear();
         return false;
     }
-    int bytes = ::WideCharToMultiByte(CP_ACP, 0, wide, length, nullptr, 0, nullptr, nullptr);
+    const int length = static_cast<int>(wide.size());
+    int bytes = ::WideCharToMultiByte(CP_ACP, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
     m_text.assign(static_cast<size_t>(bytes > 0 ? bytes : 0), '\0');
-    if (bytes > 0) ::WideCharToMultiByte(CP_ACP, 0, wide, length, &m_text[0], bytes, nullptr, nullptr);
+    if (bytes > 0) ::WideCharToMultiByte(CP_ACP, 0, wide.data(), length, &m_text[0], bytes, nullptr, nullptr);
     return true;
 }

@@ -1,6 +1,6 @@
 #include "framework/CWinApp.h"
 
-#include "common/PathSplit.h"
+#include "common/ModuleFileName.h"
 #include "framework/CWnd.h"
 
 namespace {
@@ -28,10 +28,14 @@ void CWinApp::InitApplicationName() {
         m_appName = m_requestedName;
         return;
     }
-    char path[MAX_PATH + 1] = {};
-    DWORD length = ::GetModuleFileNameA(m_hInstance, path, MAX_PATH);
-    CString full(path, static_cast<int>(length));
-    CString name = full.Mid(static_cast<int>(FolderPrefixLength(full, IsAnsiLeadByte)));
+    // Without a whole path there is no name: a caption stays empty rather
+    // than show a part of another.
+    ModuleFileName path;
+    if (!path.Read(m_hInstance)) {
+        m_appName.Empty();
+        return;
+    }
+    const CString name(path.Name());
     int dot = name.ReverseFind('.');
     m_appName = dot >= 0 ? name.Left(dot) : name;
 }
@@ -49,9 +53,9 @@ int CWinApp::Run() {
 }
 
 void CWinApp::OnHelp() {
-    char path[MAX_PATH + 1] = {};
-    DWORD length = ::GetModuleFileNameA(m_hInstance, path, MAX_PATH);
-    CString help(path, static_cast<int>(length));
+    ModuleFileName path;
+    if (!path.Read(m_hInstance)) return;
+    CString help(path.Full());
     int dot = help.ReverseFind('.');
     if (dot >= 0) help = help.Left(dot);
     help += ".hlp";

@@ -7,9 +7,12 @@
 
 #include "persist/HotkeySetting.h"
 
+// Both null when the executable's own path did not fit: there is no place
+// for the updater then, which is reported as an updater that cannot be
+// written, and nothing is written anywhere else.
 struct SaveFlowPaths {
-    const char* updater;  // where the updater is written and started from
-    const char* target;   // the executable the updater rewrites
+    const char* updater = nullptr;  // where the updater is written and started from
+    const char* target = nullptr;   // the executable the updater rewrites
 };
 
 // Tells the user of one failed step; the flow goes on or stops as each step
@@ -20,6 +23,3 @@ using SaveFailureReport = void (*)(const char* message);
 // request into it. True when the request was committed to the file.
 bool SaveHotkeyRequest(HMODULE module, UINT updaterId, const SaveFlowPaths& paths, const HotkeySetting& hotkey,
                        SaveFailureReport report);
-
-// Starts the updater; the process handle is not kept, since nothing waits on it.
-void LaunchUpdater(const char* updaterPath);

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "common/ResourceView.h"
+#include "common/SharedContract.h"
 
 // A 32-bit value as it is stored: 4 bytes, little-endian.
 struct DwordBytes {
@@ -47,15 +48,11 @@ enum class RequestDecodeStatus {
 // A decoded request. The path points into resource 103 and is not
 // zero-terminated; pathLength never exceeds that resource's size.
 struct UpdateRequest {
-    static constexpr char kResourceType[] = "HOTKEY";
-    static constexpr unsigned short kLanguage = 2052;
-    static constexpr unsigned short kModifiersId = 101;
-    static constexpr unsigned short kVirtualKeyId = 102;
-    static constexpr unsigned short kPathId = 103;
-    static constexpr unsigned short kPathLengthId = 104;
-    // Where the updater puts the values in the target executable.
-    static constexpr unsigned short kTargetModifiersId = 141;
-    static constexpr unsigned short kTargetVirtualKeyId = 143;
+    static constexpr const char* kResourceType = contract::kHotkeyResourceType;
+    static constexpr unsigned short kModifiersId = contract::kRequestModifiersId;
+    static constexpr unsigned short kVirtualKeyId = contract::kRequestVirtualKeyId;
+    static constexpr unsigned short kPathId = contract::kRequestPathId;
+    static constexpr unsigned short kPathLengthId = contract::kRequestPathLengthId;
     static constexpr std::size_t kPayloadCount = 4;
 
     std::uint32_t modifiers = 0;

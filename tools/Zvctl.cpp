@@ -33,6 +33,7 @@
 #include <string>
 
 #include "common/InstanceMarker.h"
+#include "common/SharedContract.h"
 #include "res/resource.h"
 
 namespace {
@@ -40,8 +41,6 @@ namespace {
 const char* g_answerPath = nullptr;
 
 constexpr int kExitButtonId = IDCANCEL;
-constexpr UINT kTrayIconId = IDI_APP;
-constexpr UINT kTrayNotify = 2025;
 
 // A visible window of the given class in mainDialog's process, other than
 // mainDialog itself.
@@ -156,7 +155,7 @@ std::string Run(int argc, char** argv) {
         HWND main = InstanceMarker::FindFirst();
         if (main == nullptr) return "error no main dialog";
         // What the shell sends on a right click on the icon.
-        ::PostMessageW(main, kTrayNotify, kTrayIconId, WM_RBUTTONUP);
+        ::PostMessageW(main, contract::kTrayCallbackMessage, contract::kTrayIconId, WM_RBUTTONUP);
         HWND menu = WaitFor([main] { return FindMenu(main); }, Number(argv[3]));
         if (menu == nullptr) return "error the tray menu did not open";
         Settle(menu);

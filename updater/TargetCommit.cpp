@@ -1,9 +1,10 @@
 #include "updater/TargetCommit.h"
 
+#include "common/ResourceUpdate.h"
+#include "common/SharedContract.h"
 #include "common/UniqueHandle.h"
 #include "persist/UpdateRequest.h"
 #include "updater/FileCopy.h"
-#include "updater/ResourceUpdate.h"
 #include "updater/TargetFolder.h"
 #include "updater/TemporaryFile.h"
 
@@ -43,14 +44,20 @@ AttemptResult ReplaceTarget(const char* copy, const char* target) {
     return ClassifyFileFailure(GetLastError(), target);
 }
 
+// A saved hotkey value, as 4 bytes little-endian.
+bool PutHotkeyValue(ResourceUpdate& update, WORD id, std::uint32_t value) {
+    const DwordBytes bytes = EncodeDword(value);
+    return update.Put(contract::kHotkeyResourceType, id, contract::kHotkeyLanguage, bytes.bytes, sizeof(bytes.bytes));
+}
+
 CommitResult UpdateCopy(const char* copy, std::uint32_t modifiers, std::uint32_t virtualKey) {
-    ResourceUpdate update(copy);
-    if (!update.opened()) return CommitResult::TargetNotOpened;
-    // As before: a failed replacement shows in the commit, if at all.
-    update.PutDword(UpdateRequest::kResourceType, UpdateRequest::kTargetModifiersId, UpdateRequest::kLanguage,
-                    modifiers);
-    update.PutDword(UpdateRequest::kResourceType, UpdateRequest::kTargetVirtualKeyId, UpdateRequest::kLanguage,
-                    virtualKey);
+    ResourceUpdate update;
+    if (!update.Open(copy)) return CommitResult::TargetNotOpened;
+    // A value not taken would leave the old one in a file that looks updated:
+    // the update is discarded instead, and the target stays as it was.
+    if (!PutHotkeyValue(update, contract::kSavedModifiersId, modifiers) ||
+        !PutHotkeyValue(update, contract::kSavedVirtualKeyId, virtualKey))
+        return CommitResult::Failed;
     if (!update.Commit() || !FlushFileToDisk(copy)) return CommitResult::Failed;
     return CommitResult::Committed;
 }

@@ -7,7 +7,7 @@
 enum class CommitResult {
     Committed,
     TargetNotOpened,  // missing, a folder, or not an executable: left alone
-    Failed,           // held past the deadline, unwritable, disk full: left alone
+    Failed,           // held past the deadline, unwritable, a value not taken, disk full: left alone
 };
 
 // Writes modifiers and virtualKey into HOTKEY/141 and HOTKEY/143 of the

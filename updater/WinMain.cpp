@@ -1,9 +1,9 @@
 #include "updater/InstanceWait.h"
 #include "updater/RequestReader.h"
-#include "updater/Restart.h"
 #include "updater/TargetCommit.h"
 
 #include "common/BusyRetry.h"
+#include "common/ShellOpen.h"
 
 #include <windows.h>
 
@@ -33,6 +33,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     case CommitResult::Committed:
         break;
     }
-    RestartTarget(request.path.c_str());
+    // As a user's double click would; the started program is not waited for.
+    ShellOpen(request.path.c_str(), SEE_MASK_NOCLOSEPROCESS, SW_SHOWNORMAL);
     return 0;
 }

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "common/ShellOpen.h"
 #include "ui/button/ButtonIcons.h"
 #include "ui/button/ButtonSound.h"
 #include "ui/button/ColorMath.h"
@@ -396,17 +397,8 @@ BOOL CFlatButton::OnClickedReflect() {
         return FALSE;
     }
     if (m_dropMenu.GetSafeHmenu() != nullptr) return DropDown();
-    if (m_linkTarget[0] != '\0') {
-        SHELLEXECUTEINFOA info = {};
-        static_assert(sizeof(void*) != 4 || sizeof(info) == 60,
-                      "the shell-execute record of a 32-bit build is 60 bytes");
-        info.cbSize = sizeof(info);
-        info.fMask = SEE_MASK_FLAG_NO_UI;
-        info.lpVerb = "open";
-        info.lpFile = m_linkTarget;
-        info.nShow = SW_SHOWMAXIMIZED;
-        ::ShellExecuteExA(&info);
-    }
+    // A target that cannot be opened fails silently.
+    if (m_linkTarget[0] != '\0') ShellOpen(m_linkTarget, SEE_MASK_FLAG_NO_UI, SW_SHOWMAXIMIZED);
     // The parent handles the click as well.
     return FALSE;
 }

@@ -12,9 +12,13 @@
 #include "common/UniqueHandle.h"
 #include "persist/SaveFlow.h"
 #include "persist/UpdateRequest.h"
+#include "tests/support/FileContents.h"
 #include "tests/support/TestFolder.h"
 
 namespace {
+
+using testsupport::Bytes;
+using testsupport::FileContents;
 
 std::vector<std::string> g_reports;
 void Record(const char* message) { g_reports.emplace_back(message); }
@@ -23,6 +27,12 @@ constexpr UINT kNoSuchResource = 999;
 
 ResourceView Resource(HMODULE module, WORD id) {
     return FindModuleResource(module, MAKEINTRESOURCEA(id), UpdateRequest::kResourceType);
+}
+
+// A file that takes resource updates, as an updater left by an earlier save.
+bool CopyThisProgram(const std::string& path) {
+    char self[MAX_PATH] = {};
+    return ::GetModuleFileNameA(nullptr, self, MAX_PATH) != 0 && ::CopyFileA(self, path.c_str(), FALSE);
 }
 
 }  // namespace
@@ -42,9 +52,7 @@ TEST(SaveFlow, AnUpdaterAlreadyThereTakesTheRequestEvenWhenExtractionFails) {
     testsupport::TestFolder folder;
     ASSERT_TRUE(folder.Valid());
     const std::string updater = folder.File(std::string("Brisklet.exe"));
-    char self[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, self, MAX_PATH);
-    ASSERT_TRUE(::CopyFileA(self, updater.c_str(), FALSE));
+    ASSERT_TRUE(CopyThisProgram(updater));
 
     const char target[] = "C:\\games\\Zorvane.exe";
     EXPECT_TRUE(SaveHotkeyRequest(::GetModuleHandleA(nullptr), kNoSuchResource, {updater.c_str(), target}, {0x03, 0x77},
@@ -64,6 +72,22 @@ TEST(SaveFlow, AnUpdaterAlreadyThereTakesTheRequestEvenWhenExtractionFails) {
     EXPECT_EQ(request.modifiers, 0x03u);
     EXPECT_EQ(request.virtualKey, 0x77u);
     EXPECT_EQ(std::string(request.path, request.pathLength), target);
+}
+
+TEST(SaveFlow, WithoutAPathOfItsOwnTheProgramReportsAnUpdaterThatCannotBeWrittenAndWritesNothing) {
+    testsupport::TestFolder folder;
+    ASSERT_TRUE(folder.Valid());
+    const std::string updater = folder.File(std::string("Brisklet.exe"));
+    ASSERT_TRUE(CopyThisProgram(updater));
+    const Bytes before = FileContents::Read(updater);
+
+    // An updater that would take the request lies where the half-known path points.
+    for (const SaveFlowPaths& paths : {SaveFlowPaths{}, SaveFlowPaths{updater.c_str(), nullptr}}) {
+        g_reports.clear();
+        EXPECT_FALSE(SaveHotkeyRequest(::GetModuleHandleA(nullptr), kNoSuchResource, paths, {0x01, 0x77}, Record));
+        EXPECT_EQ(g_reports, (std::vector<std::string>{"Extract Error!", "Open File Resource Failed!"}));
+        EXPECT_EQ(FileContents::Read(updater), before);
+    }
 }
 
 TEST(DialogKeys, EscapeMinimizesAndTheKeysThatWouldPressAButtonAreDiscarded) {

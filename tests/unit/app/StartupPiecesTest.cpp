@@ -85,7 +85,6 @@ TEST(MainDialogConstruction, AShortResourceKeepsTheShippedKey) {
     EXPECT_EQ(dialog.Hotkey().modifiers, 5u) << "read from the complete resource";
     EXPECT_EQ(dialog.Hotkey().virtualKey, kShippedHotkey.virtualKey) << "the short one falls back to F7";
     EXPECT_FALSE(dialog.HotkeyChanged());
-    EXPECT_STREQ(dialog.UpdaterName(), "Brisklet.exe");
     EXPECT_FALSE(dialog.IsShown());
 }
 
@@ -93,10 +92,15 @@ TEST(MainDialogConstruction, ModulePathIsThisExecutable) {
     CPinDlg dialog(nullptr);
     char self[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, self, MAX_PATH);
-    EXPECT_STREQ(dialog.GetModulePath(ModulePathFull), self);
-    CString directory = dialog.GetModulePath(ModulePathDirectory);
-    EXPECT_STREQ(directory + dialog.GetModulePath(ModulePathFileName), self);
+    CString full, directory, name, updater;
+    ASSERT_TRUE(dialog.GetModulePath(ModulePathFull, full));
+    EXPECT_STREQ(full, self);
+    ASSERT_TRUE(dialog.GetModulePath(ModulePathDirectory, directory));
+    ASSERT_TRUE(dialog.GetModulePath(ModulePathFileName, name));
+    EXPECT_STREQ(directory + name, self);
     EXPECT_EQ(directory.GetAt(directory.GetLength() - 1), '\\');
+    ASSERT_TRUE(dialog.GetUpdaterPath(updater));
+    EXPECT_STREQ(updater, directory + "Brisklet.exe");
 }
 
 }  // namespace

@@ -196,6 +196,27 @@ TEST_F(UpdaterRun, CopiesAllThirtyTwoBitsOfEachValue) {
     EXPECT_TRUE(TargetStarted());
 }
 
+TEST_F(UpdaterRun, AValueTheSystemDoesNotTakeLeavesTheTargetAsItWasAndEndsWithOne) {
+    // A build of the updater whose write of the resource the environment
+    // names fails; with none named it works as the updater does.
+    ASSERT_TRUE(
+        CopyFileA(ThisProgram::Beside(std::string("BriskletRefusingWrite.exe")).c_str(), m_updater.c_str(), FALSE));
+    WriteRequest(2, 0x41, m_target);
+    for (const wchar_t* refused : {L"141", L"143"}) {
+        ChildProcess::Options options;
+        options.variableName = L"ZORVANE_REFUSED_RESOURCE";
+        options.variableValue = refused;
+        ChildProcess updater = ChildProcess::Start(m_updater, std::string(), options);
+        ASSERT_TRUE(updater.Started());
+        ASSERT_TRUE(updater.WaitForExit(kUpdaterRunMs));
+        EXPECT_EQ(updater.ExitCode(), 1u) << "refused " << testsupport::ToAnsi(refused);
+        ExpectLeftAlone();
+    }
+    EXPECT_EQ(RunUpdater(), 0u);
+    ExpectUpdatedTo(2, 0x41);
+    EXPECT_TRUE(TargetStarted());
+}
+
 TEST_F(UpdaterRun, MissingValuesAreWrittenAsZero) {
     WriteRawRequest({{103, Text(m_target)}, {104, Dword(static_cast<std::uint32_t>(m_target.size()))}});
     EXPECT_EQ(RunUpdater(), 0u);
