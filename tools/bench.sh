@@ -14,12 +14,10 @@ set -euo pipefail
 
 # shellcheck source=tools/wine-env.sh
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
-root=$ZV_ROOT
-cd "$root"
-zv_choose_runnable_build bench "measuring the x64 build of the release under 64-bit Wine"
-preset=release$ZV_RUNNABLE_SUFFIX
-build=${ZORVANE_BENCH_BUILD_DIR:-build-$preset}
-[[ "$build" = /* ]] || build="$root/$build"
+cd "$ZV_ROOT"
+zv_choose_release_build bench "measuring the x64 build of the release under 64-bit Wine" "${ZORVANE_BENCH_BUILD_DIR:-}"
+preset=$ZV_RELEASE_PRESET
+build=$ZV_RELEASE_BUILD
 
 runs=30 presses=60 idle=60
 for arg in "$@"; do

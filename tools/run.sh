@@ -18,16 +18,13 @@ set -euo pipefail
 bash "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 # shellcheck source=tools/wine-env.sh
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
-root=$ZV_ROOT
-cd "$root"
+cd "$ZV_ROOT"
 
-zv_choose_runnable_build run "running the x64 build of the release under 64-bit Wine"
-preset=release$ZV_RUNNABLE_SUFFIX
-build=${ZORVANE_BUILD_DIR:-build-$preset}
-cmake --preset "$preset" -B "$build" >/dev/null
+zv_choose_release_build run "running the x64 build of the release under 64-bit Wine" "${ZORVANE_BUILD_DIR:-}"
+build=$ZV_RELEASE_BUILD
+cmake --preset "$ZV_RELEASE_PRESET" -B "$build" >/dev/null
 cmake --build "$build" --target Zorvane zvctl -j2
 
-[[ "$build" = /* ]] || build="$root/$build"
 exe="$build/bin/Zorvane.exe"
 # Builds from before the updater moved to BUILD/updater/ left it here, where
 # the program would take it for a leftover of a save and end at once.

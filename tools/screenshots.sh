@@ -26,9 +26,10 @@ set -euo pipefail
 # shellcheck source=tools/wine-env.sh
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 ROOT=$ZV_ROOT
-zv_choose_runnable_build screenshots "taking them of the x64 build of the release under 64-bit Wine"
-PRESET=release$ZV_RUNNABLE_SUFFIX
-BUILD=$(mkdir -p "${1:-$ROOT/build-$PRESET}" && cd "${1:-$ROOT/build-$PRESET}" && pwd)
+zv_choose_release_build screenshots "taking them of the x64 build of the release under 64-bit Wine" "${1:-}"
+PRESET=$ZV_RELEASE_PRESET
+BUILD=$ZV_RELEASE_BUILD
+mkdir -p "$BUILD"
 OUT=${ZORVANE_SHOTS_OUT:-$ROOT/docs/screenshots}
 DESKTOP_NAME=Zorvane
 # The X screen is exactly the virtual desktop: the pointer starts inside it,

@@ -15,7 +15,8 @@
 # ZORVANE_XVFB_SCREEN the screen geometry (default 1280x1024x24);
 # ZORVANE_WINE64=1 runs 64-bit Wine alone, for machines that cannot execute
 # 32-bit x86 code (zv_runs_32bit_code says which kind this one is, and
-# zv_choose_runnable_build COMMAND NOTE picks the build accordingly).
+# zv_choose_runnable_build COMMAND NOTE picks the build accordingly, and
+# zv_choose_release_build COMMAND NOTE [FOLDER] the release among them).
 
 # The ANSI code page must be 936, the one the program's texts are written in.
 # Wine derives it from the locale name; the glibc locale (tools/setup.sh makes
@@ -100,6 +101,16 @@ zv_choose_runnable_build() {
     ZV_RUNNABLE_SUFFIX="-x64"
     export ZORVANE_WINE64=1
     printf '%s: this machine cannot execute 32-bit x86 code; %s\n' "$1" "$2"
+}
+
+# The release build Wine can run here, for COMMAND (see above): sets
+# ZV_RELEASE_PRESET, and ZV_RELEASE_BUILD to FOLDER when one is given, else to
+# the preset's own folder, as an absolute path either way.
+zv_choose_release_build() {
+    zv_choose_runnable_build "$1" "$2"
+    ZV_RELEASE_PRESET=release$ZV_RUNNABLE_SUFFIX
+    ZV_RELEASE_BUILD=${3:-$ZV_ROOT/build-$ZV_RELEASE_PRESET}
+    [[ "$ZV_RELEASE_BUILD" = /* ]] || ZV_RELEASE_BUILD="$PWD/$ZV_RELEASE_BUILD"
 }
 
 # Puts 64-bit Wine first on PATH: the distribution's wine and the tools that
