@@ -82,6 +82,17 @@ TEST_F(ReliabilityTest, ALeftoverUpdaterBusyBeyondTheBoundStaysAndTheStartEnds) 
     EXPECT_EQ(DialogsCreatedBy(log, cleaner.MainThreadId()), 0);
 }
 
+TEST_F(ReliabilityTest, AReadOnlyLeftoverUpdaterIsNotWaitedOn) {
+    // Wine refuses to delete it even for root, with the error Windows gives.
+    ASSERT_TRUE(m_folder.WriteBytes(kUpdaterName, "MZ left read-only"));
+    ASSERT_TRUE(SetFileAttributesW(m_folder.File(kUpdaterName).c_str(), FILE_ATTRIBUTE_READONLY));
+    const DWORD start = GetTickCount();
+    AppInstance cleaner = StartApp();
+    ASSERT_TRUE(cleaner.WaitForExit(kLeftoverWaitMs + kActionTimeoutMs)) << "the start did not end by itself";
+    EXPECT_LT(GetTickCount() - start, kLeftoverWaitMs) << "the start waited for a file that never comes free";
+    EXPECT_TRUE(m_folder.Exists(kUpdaterName));
+}
+
 TEST_F(ReliabilityTest, FourStartsAtOnceLeaveExactlyOneCopyWithTheHotkey) {
     for (int round = 0; round < 3; ++round) {
         std::vector<AppInstance> starts;

@@ -122,8 +122,8 @@ TEST_F(StartupTest, LeftoverUpdaterIsDeletedAndTheStartEndsWithoutWindow) {
 }
 
 TEST_F(StartupTest, UndeletableLeftoverMakesEveryStartEndWithoutWindow) {
-    // Root under Wine may delete even read-only files; a directory of that
-    // name is found like the file but cannot be deleted as one.
+    // A directory of that name is found like the file but cannot be deleted
+    // as one.
     ASSERT_TRUE(m_folder.MakeDirectory(kUpdaterName));
     for (int start = 0; start < 2; ++start) {
         WindowEventLog log;
