@@ -2,12 +2,15 @@
 // removal of a leftover updater file.
 #include "tests/e2e/ZorvaneFixture.h"
 
+#include "common/UniqueHandle.h"
 #include "tests/support/DriverWindow.h"
 #include "tests/support/MarkedWindows.h"
 #include "tests/support/TrayProbe.h"
 #include "tests/support/WaitUntil.h"
 #include "tests/support/WindowEventLog.h"
 #include "tests/support/WindowProbe.h"
+
+#include <thread>
 
 using namespace testsupport;
 
@@ -73,6 +76,29 @@ TEST_F(StartupTest, SecondStartBringsTheHiddenCopyForwardAndEnds) {
     EXPECT_EQ(MarkedWindows::All(), std::vector<HWND>{dialog});
     EXPECT_TRUE(first.Running());
     EXPECT_TRUE(TrayProbe::IconExists(dialog, kTrayIconId));
+}
+
+TEST_F(StartupTest, ALockWhoseHolderDiedIsTakenAtOnceAndLetGoAtTheEnd) {
+    // How long a start waits for the window of the lock's holder.
+    constexpr DWORD kRunningCopyWaitMs = 5000;
+    // A holder that ended without letting go: a thread that ends owning the
+    // lock, which this process keeps in existence.
+    const UniqueKernelHandle lock(CreateMutexW(nullptr, FALSE, L"Local\\Zorvane.Quellbrand.Startup"));
+    ASSERT_TRUE(lock);
+    DWORD taken = WAIT_FAILED;
+    std::thread([&] { taken = WaitForSingleObject(lock.get(), 0); }).join();
+    ASSERT_EQ(taken, WAIT_OBJECT_0);
+
+    const DWORD start = GetTickCount();
+    AppInstance app;
+    HWND dialog = StartAndWaitForDialog(app);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_LT(GetTickCount() - start, kRunningCopyWaitMs) << "the start waited for a holder that had died";
+    EXPECT_TRUE(TrayProbe::IconExists(dialog, kTrayIconId));
+
+    ASSERT_TRUE(app.End());
+    EXPECT_EQ(WaitForSingleObject(lock.get(), 0), WAIT_OBJECT_0) << "the program ended without letting the lock go";
+    ReleaseMutex(lock.get());
 }
 
 TEST_F(StartupTest, WindowWithAnotherMarkerValueDoesNotCountAsRunningCopy) {
