@@ -31,26 +31,6 @@ protected:
     }
 };
 
-// A visible dialog box owned by the given window: a box it opened.
-struct OwnedBoxSearch {
-    HWND owner;
-    HWND found;
-
-    static BOOL CALLBACK Visit(HWND window, LPARAM lParam) {
-        auto* search = reinterpret_cast<OwnedBoxSearch*>(lParam);
-        if (GetWindow(window, GW_OWNER) != search->owner || !IsWindowVisible(window)) return TRUE;
-        if (WindowProbe(window).ClassName() != L"#32770") return TRUE;
-        search->found = window;
-        return FALSE;
-    }
-};
-
-HWND FindOwnedBox(HWND owner) {
-    OwnedBoxSearch search{owner, nullptr};
-    EnumWindows(&OwnedBoxSearch::Visit, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 TEST_F(ReliabilityTest, ALeftoverUpdaterStillInUseIsDeletedOnceItIsFree) {
     ASSERT_TRUE(m_folder.WriteBytes(kUpdaterName, "MZ an updater still ending"));
     WindowEventLog log;

@@ -81,3 +81,19 @@ bool ZorvaneTest::HotkeyTaken(UINT modifiers, UINT virtualKey) {
     UnregisterHotKey(nullptr, kProbeId);
     return false;
 }
+
+HWND ZorvaneTest::FindOwnedBox(HWND owner) {
+    struct Search {
+        HWND owner;
+        HWND found;
+        static BOOL CALLBACK Visit(HWND window, LPARAM lParam) {
+            auto* search = reinterpret_cast<Search*>(lParam);
+            if (GetWindow(window, GW_OWNER) != search->owner || !IsWindowVisible(window)) return TRUE;
+            if (WindowProbe(window).ClassName() != L"#32770") return TRUE;
+            search->found = window;
+            return FALSE;
+        }
+    } search{owner, nullptr};
+    EnumWindows(&Search::Visit, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}

@@ -43,6 +43,10 @@ protected:
     // The global hotkey is taken when this process cannot register it.
     static bool HotkeyTaken(UINT modifiers, UINT virtualKey);
 
+    // A visible dialog box owned by the window: a box it opened; null for
+    // none.
+    static HWND FindOwnedBox(HWND owner);
+
     // The name the program is copied in under; a suite may set another in
     // its constructor.
     std::wstring m_appName = kAppName;
