@@ -23,12 +23,6 @@ protected:
     static constexpr UINT kTrayAboutCommand = ID_TRAY_ABOUT;
     // How long a start keeps trying to delete a busy leftover updater.
     static constexpr DWORD kLeftoverWaitMs = 5000;
-
-    int DialogsCreatedBy(const WindowEventLog& log, DWORD threadId) const {
-        int count = 0;
-        for (const auto& entry : log.CreatedByThread(threadId)) count += entry.className == L"#32770";
-        return count;
-    }
 };
 
 TEST_F(ReliabilityTest, ALeftoverUpdaterStillInUseIsDeletedOnceItIsFree) {

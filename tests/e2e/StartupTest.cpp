@@ -18,20 +18,6 @@ namespace {
 
 using StartupTest = ZorvaneTest;
 
-// Dialog boxes the given thread created while the log ran.
-int DialogsCreatedBy(const WindowEventLog& log, DWORD threadId) {
-    int count = 0;
-    for (const auto& entry : log.CreatedByThread(threadId)) {
-        if (entry.className == L"#32770") ++count;
-    }
-    return count;
-}
-
-bool ShownInFront(HWND window) {
-    const WindowProbe probe(window);
-    return WaitUntil([&] { return probe.Visible() && !probe.Iconic() && probe.Foreground(); }, kActionTimeoutMs);
-}
-
 TEST_F(StartupTest, FirstStartShowsTheMarkedTopmostDialogWithTrayIconAndHotkey) {
     ASSERT_FALSE(HotkeyTaken(0, VK_F7)) << "F7 is taken before the program runs";
     AppInstance app;

@@ -5,6 +5,7 @@
 #include "tests/support/MarkedWindows.h"
 #include "tests/support/ProcessProbe.h"
 #include "tests/support/WaitUntil.h"
+#include "tests/support/WindowEventLog.h"
 #include "tests/support/WindowProbe.h"
 
 using namespace testsupport;
@@ -96,4 +97,15 @@ HWND ZorvaneTest::FindOwnedBox(HWND owner) {
     } search{owner, nullptr};
     EnumWindows(&Search::Visit, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+int ZorvaneTest::DialogsCreatedBy(const WindowEventLog& log, DWORD threadId) {
+    int count = 0;
+    for (const auto& entry : log.CreatedByThread(threadId)) count += entry.className == L"#32770";
+    return count;
+}
+
+bool ZorvaneTest::ShownInFront(HWND window) {
+    const WindowProbe probe(window);
+    return WaitUntil([&] { return probe.Visible() && !probe.Iconic() && probe.Foreground(); }, kActionTimeoutMs);
 }
