@@ -22,18 +22,22 @@ private:
 
 enum class AttemptResult { Done, Busy, Failed };
 
-// What a failed open, rename or delete of path means. Busy while another
-// process holds the file: sharing refused, or access denied to a file that is
-// neither read-only nor a folder, which is how Windows refuses a running
-// executable. Anything else no wait changes.
-inline AttemptResult ClassifyFileFailure(DWORD error, const char* path) {
+// What a failed open, rename or delete of a file means, from the error and
+// the file's attributes (INVALID_FILE_ATTRIBUTES where they could not be
+// read). Busy while another process holds the file: sharing refused, or
+// access denied to a file that is neither read-only nor a folder, which is
+// how Windows refuses a running executable. Anything else no wait changes.
+inline AttemptResult ClassifyFileFailure(DWORD error, DWORD attributes) {
     if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) return AttemptResult::Busy;
-    if (error != ERROR_ACCESS_DENIED) return AttemptResult::Failed;
-    const DWORD attributes = ::GetFileAttributesA(path);
-    if (attributes == INVALID_FILE_ATTRIBUTES ||
+    if (error != ERROR_ACCESS_DENIED || attributes == INVALID_FILE_ATTRIBUTES ||
         (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0)
         return AttemptResult::Failed;
     return AttemptResult::Busy;
+}
+
+// The same for the file at path.
+inline AttemptResult ClassifyFileFailure(DWORD error, const char* path) {
+    return ClassifyFileFailure(error, ::GetFileAttributesA(path));
 }
 
 // Runs attempt until it gives Done or Failed, or until the deadline has

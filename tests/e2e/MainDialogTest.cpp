@@ -93,11 +93,6 @@ INSTANTIATE_TEST_SUITE_P(EveryWayToClose, HideToTrayTest,
                                            HideAction::AltF4, HideAction::MinimiseBoxClick),
                          ActionName);
 
-bool ShownInFront(HWND window) {
-    const WindowProbe probe(window);
-    return WaitUntil([&] { return probe.Visible() && !probe.Iconic() && probe.Foreground(); }, kActionTimeoutMs);
-}
-
 TEST_F(MainDialogTest, TrayLeftClickBringsTheHiddenDialogBack) {
     AppInstance app;
     HWND dialog = StartAndWaitForDialog(app);

@@ -45,7 +45,26 @@ protected:
     }
     static bool EnterValue(HWND dialog, WORD value) { return HotkeyEditor::Enter(dialog, value); }
     static std::wstring GroupText(HWND dialog) { return HotkeyEditor::GroupText(dialog); }
+
+    // Drags the cross-hair from the dialog and lets it go at drop; true once
+    // the dialog has handled the release (the capture gone, then a message
+    // answered after it).
+    static bool DropFinderAt(HWND dialog, POINT drop) {
+        RECT icon;
+        GetWindowRect(GetDlgItem(dialog, kFinderIcon), &icon);
+        const POINT grab = {(icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2};
+        return InputDriver::BringToForeground(dialog, kActionTimeoutMs) &&
+               InputDriver::Drag(grab, drop, dialog, kActionTimeoutMs) &&
+               WaitUntil([&] { return CaptureOf(dialog) == nullptr; }, kActionTimeoutMs) &&
+               WindowProbe(dialog).Send(WM_NULL, 0, 0).has_value();
+    }
 };
+
+POINT CentreOf(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
 
 TEST_F(PinningTest, F7TogglesTheForegroundWindowOfAnotherProgramShownOrHidden) {
     AppInstance app;
@@ -202,16 +221,8 @@ TEST_F(PinningTest, DraggingTheCrossHairOntoAWindowTogglesIt) {
     DriverWindow other(true);
     // Keep the dialog out of the way of the drop point.
     SetWindowPos(other.Handle(), nullptr, 400, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    RECT target;
-    GetWindowRect(other.Handle(), &target);
-    POINT drop = {(target.left + target.right) / 2, (target.top + target.bottom) / 2};
-
     for (bool expected : {true, false}) {
-        ASSERT_TRUE(InputDriver::BringToForeground(dialog, kActionTimeoutMs));
-        RECT icon;
-        GetWindowRect(GetDlgItem(dialog, kFinderIcon), &icon);
-        POINT grab = {(icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2};
-        ASSERT_TRUE(InputDriver::Drag(grab, drop, dialog, kActionTimeoutMs));
+        ASSERT_TRUE(DropFinderAt(dialog, CentreOf(other.Handle())));
         EXPECT_TRUE(WaitTopmost(other.Handle(), expected));
     }
 }
@@ -235,19 +246,61 @@ TEST_F(PinningTest, AReleaseOverAChildTogglesTheChildNotItsWindow) {
     HWND child = CreateWindowExW(0, L"STATIC", L"child", WS_CHILD | WS_VISIBLE | SS_NOTIFY, 0, 0, 60, 30,
                                  other.Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(child, nullptr);
-    RECT childRect;
-    GetWindowRect(child, &childRect);
-    POINT drop = {(childRect.left + childRect.right) / 2, (childRect.top + childRect.bottom) / 2};
+    const POINT drop = CentreOf(child);
     ASSERT_EQ(WindowFromPoint(drop), child);
-
-    ASSERT_TRUE(InputDriver::BringToForeground(dialog, kActionTimeoutMs));
-    RECT icon;
-    GetWindowRect(GetDlgItem(dialog, kFinderIcon), &icon);
-    ASSERT_TRUE(InputDriver::Drag({(icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2}, drop, dialog,
-                                  kActionTimeoutMs));
-    // The release reached the dialog once the capture is gone.
-    ASSERT_TRUE(WaitUntil([&] { return CaptureOf(dialog) == nullptr; }, kActionTimeoutMs));
+    ASSERT_TRUE(DropFinderAt(dialog, drop));
     EXPECT_FALSE(IsTopmost(other.Handle())) << "the window around the child stays as it was";
+}
+
+TEST_F(PinningTest, TheCrossHairTogglesWhatTheSystemReportsUnderTheReleaseWhateverTheHotkey) {
+    constexpr int kHeldId = 0x4A13;
+    ASSERT_TRUE(RegisterHotKey(nullptr, kHeldId, 0, VK_F7)) << "the driver holds F7";
+    AppInstance app;
+    HWND dialog = StartAndWaitForDialog(app);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_EQ(GroupText(dialog), kHotkeyInvalid);
+    // A bar along the bottom of the screen that keeps itself on top, as the
+    // taskbar does; the screen's corner beside it shows the desktop.
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    DriverWindow bar(true);
+    ASSERT_TRUE(SetWindowPos(bar.Handle(), HWND_TOPMOST, 0, height - 40, width / 2, 40, SWP_NOACTIVATE));
+    const POINT desktop = {width - 1, height - 1};
+    ASSERT_EQ(WindowFromPoint(desktop), GetDesktopWindow());
+
+    ASSERT_TRUE(DropFinderAt(dialog, desktop));
+    EXPECT_TRUE(app.Running());
+    EXPECT_TRUE(IsTopmost(dialog)) << "the desktop changes nothing, not even the dialog";
+    EXPECT_TRUE(IsTopmost(bar.Handle()));
+
+    ASSERT_TRUE(DropFinderAt(dialog, CentreOf(bar.Handle())));
+    EXPECT_TRUE(WaitTopmost(bar.Handle(), false)) << "the bar, with the hotkey refused";
+    UnregisterHotKey(nullptr, kHeldId);
+
+    ASSERT_TRUE(Unlock(dialog));
+    ASSERT_TRUE(DropFinderAt(dialog, CentreOf(bar.Handle())));
+    EXPECT_TRUE(WaitTopmost(bar.Handle(), true)) << "the bar, with the control unlocked";
+    EXPECT_TRUE(IsTopmost(dialog));
+}
+
+TEST_F(PinningTest, AReleaseThatLeavesTheControlEmptyRegistersKeyZeroOrSaysItWasRefused) {
+    AppInstance app;
+    HWND dialog = StartAndWaitForDialog(app);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(Unlock(dialog));
+    // Backspace empties the control.
+    ASSERT_TRUE(TypeHotkey(dialog, {VK_BACK}, 0));
+    EXPECT_EQ(GroupText(dialog), kHotkeyActive);
+    EXPECT_TRUE(HotkeyTaken(0, 0)) << "key 0 is registered";
+    EXPECT_FALSE(HotkeyTaken(0, VK_F7));
+
+    constexpr int kHeldId = 0x4A14;
+    ASSERT_TRUE(TypeHotkey(dialog, {VK_F6}, MAKEWORD(VK_F6, 0)));
+    ASSERT_TRUE(RegisterHotKey(nullptr, kHeldId, 0, 0)) << "the driver holds key 0";
+    ASSERT_TRUE(TypeHotkey(dialog, {VK_BACK}, 0));
+    EXPECT_EQ(GroupText(dialog), kHotkeyInvalid);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, kHotkeyGroup)));
+    EXPECT_FALSE(HotkeyTaken(0, VK_F6)) << "no hotkey is active";
+    UnregisterHotKey(nullptr, kHeldId);
 }
 
 }  // namespace

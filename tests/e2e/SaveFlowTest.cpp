@@ -6,6 +6,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
+
 #include "common/UniqueHandle.h"
 #include "res/resource.h"
 #include "tests/e2e/HotkeyEditor.h"
@@ -49,6 +51,20 @@ protected:
     // The save chain is over: nothing the test started runs any more.
     bool WaitForChainToEnd() {
         return WaitUntil([&] { return !m_family.AnyRunning(); }, kSaveChainTimeoutMs);
+    }
+
+    // Starts the program, changes its hotkey with edit until the combination
+    // (registration flags) is registered, ends it from the tray and waits
+    // for the save chain to end.
+    void ChangeAndExit(const std::function<bool(HWND dialog)>& edit, UINT modifiers, UINT virtualKey) {
+        AppInstance app;
+        HWND dialog = StartUnlocked(app);
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_TRUE(edit(dialog));
+        ASSERT_TRUE(WaitUntil([&] { return HotkeyTaken(modifiers, virtualKey); }, kActionTimeoutMs));
+        ExitFromTray(dialog);
+        ASSERT_TRUE(app.WaitForExit(kActionTimeoutMs));
+        ASSERT_TRUE(WaitForChainToEnd());
     }
 
     // Shift+F8 typed, the program ended: the updater rewrites and restarts
@@ -118,21 +134,22 @@ TEST_F(SaveFlowTest, ChangingTheHotkeyAndBackWritesNothing) {
 }
 
 TEST_F(SaveFlowTest, AnExtendedKeyKeepsItsFlagInTheStoredSetting) {
-    {
-        AppInstance app;
-        HWND dialog = StartUnlocked(app);
-        ASSERT_NE(dialog, nullptr);
-        ASSERT_TRUE(HotkeyEditor::Enter(dialog, MAKEWORD(VK_INSERT, HOTKEYF_EXT)));
-        ASSERT_TRUE(WaitUntil([&] { return HotkeyTaken(0, VK_INSERT); }, kActionTimeoutMs));
-        ExitFromTray(dialog);
-        ASSERT_TRUE(app.WaitForExit(kActionTimeoutMs));
-        ASSERT_TRUE(WaitForChainToEnd());
-    }
+    ASSERT_NO_FATAL_FAILURE(ChangeAndExit(
+        [](HWND dialog) { return HotkeyEditor::Enter(dialog, MAKEWORD(VK_INSERT, HOTKEYF_EXT)); }, 0, VK_INSERT));
     EXPECT_EQ(StoredHotkey(), std::make_pair(DWORD{HOTKEYF_EXT}, DWORD{VK_INSERT}));
 
     AppInstance next;
     ASSERT_NE(StartAndWaitForDialog(next), nullptr);
     EXPECT_TRUE(HotkeyTaken(0, VK_INSERT)) << "registered without the flag";
+}
+
+TEST_F(SaveFlowTest, AltIsStoredAsTheControlsOwnFlag) {
+    ASSERT_NO_FATAL_FAILURE(ChangeAndExit(
+        [](HWND dialog) {
+            return HotkeyEditor::Type(dialog, {VK_MENU, VK_F8}, MAKEWORD(VK_F8, HOTKEYF_ALT));
+        },
+        MOD_ALT, VK_F8));
+    EXPECT_EQ(StoredHotkey(), std::make_pair(DWORD{0x04}, DWORD{VK_F8}));
 }
 
 TEST_F(SaveFlowTest, AnUpdaterThatCannotBeWrittenIsReportedTwiceAndNothingChanges) {

@@ -2,6 +2,7 @@
 // removal of a leftover updater file.
 #include "tests/e2e/ZorvaneFixture.h"
 
+#include "common/UniqueHandle.h"
 #include "tests/support/DriverWindow.h"
 #include "tests/support/MarkedWindows.h"
 #include "tests/support/TrayProbe.h"
@@ -9,25 +10,13 @@
 #include "tests/support/WindowEventLog.h"
 #include "tests/support/WindowProbe.h"
 
+#include <thread>
+
 using namespace testsupport;
 
 namespace {
 
 using StartupTest = ZorvaneTest;
-
-// Dialog boxes the given thread created while the log ran.
-int DialogsCreatedBy(const WindowEventLog& log, DWORD threadId) {
-    int count = 0;
-    for (const auto& entry : log.CreatedByThread(threadId)) {
-        if (entry.className == L"#32770") ++count;
-    }
-    return count;
-}
-
-bool ShownInFront(HWND window) {
-    const WindowProbe probe(window);
-    return WaitUntil([&] { return probe.Visible() && !probe.Iconic() && probe.Foreground(); }, kActionTimeoutMs);
-}
 
 TEST_F(StartupTest, FirstStartShowsTheMarkedTopmostDialogWithTrayIconAndHotkey) {
     ASSERT_FALSE(HotkeyTaken(0, VK_F7)) << "F7 is taken before the program runs";
@@ -73,6 +62,29 @@ TEST_F(StartupTest, SecondStartBringsTheHiddenCopyForwardAndEnds) {
     EXPECT_EQ(MarkedWindows::All(), std::vector<HWND>{dialog});
     EXPECT_TRUE(first.Running());
     EXPECT_TRUE(TrayProbe::IconExists(dialog, kTrayIconId));
+}
+
+TEST_F(StartupTest, ALockWhoseHolderDiedIsTakenAtOnceAndLetGoAtTheEnd) {
+    // How long a start waits for the window of the lock's holder.
+    constexpr DWORD kRunningCopyWaitMs = 5000;
+    // A holder that ended without letting go: a thread that ends owning the
+    // lock, which this process keeps in existence.
+    const UniqueKernelHandle lock(CreateMutexW(nullptr, FALSE, L"Local\\Zorvane.Quellbrand.Startup"));
+    ASSERT_TRUE(lock);
+    DWORD taken = WAIT_FAILED;
+    std::thread([&] { taken = WaitForSingleObject(lock.get(), 0); }).join();
+    ASSERT_EQ(taken, WAIT_OBJECT_0);
+
+    const DWORD start = GetTickCount();
+    AppInstance app;
+    HWND dialog = StartAndWaitForDialog(app);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_LT(GetTickCount() - start, kRunningCopyWaitMs) << "the start waited for a holder that had died";
+    EXPECT_TRUE(TrayProbe::IconExists(dialog, kTrayIconId));
+
+    ASSERT_TRUE(app.End());
+    EXPECT_EQ(WaitForSingleObject(lock.get(), 0), WAIT_OBJECT_0) << "the program ended without letting the lock go";
+    ReleaseMutex(lock.get());
 }
 
 TEST_F(StartupTest, WindowWithAnotherMarkerValueDoesNotCountAsRunningCopy) {
@@ -122,8 +134,8 @@ TEST_F(StartupTest, LeftoverUpdaterIsDeletedAndTheStartEndsWithoutWindow) {
 }
 
 TEST_F(StartupTest, UndeletableLeftoverMakesEveryStartEndWithoutWindow) {
-    // Root under Wine may delete even read-only files; a directory of that
-    // name is found like the file but cannot be deleted as one.
+    // A directory of that name is found like the file but cannot be deleted
+    // as one.
     ASSERT_TRUE(m_folder.MakeDirectory(kUpdaterName));
     for (int start = 0; start < 2; ++start) {
         WindowEventLog log;

@@ -5,6 +5,7 @@
 #include "tests/support/MarkedWindows.h"
 #include "tests/support/ProcessProbe.h"
 #include "tests/support/WaitUntil.h"
+#include "tests/support/WindowEventLog.h"
 #include "tests/support/WindowProbe.h"
 
 using namespace testsupport;
@@ -80,4 +81,31 @@ bool ZorvaneTest::HotkeyTaken(UINT modifiers, UINT virtualKey) {
     if (!RegisterHotKey(nullptr, kProbeId, modifiers, virtualKey)) return true;
     UnregisterHotKey(nullptr, kProbeId);
     return false;
+}
+
+HWND ZorvaneTest::FindOwnedBox(HWND owner) {
+    struct Search {
+        HWND owner;
+        HWND found;
+        static BOOL CALLBACK Visit(HWND window, LPARAM lParam) {
+            auto* search = reinterpret_cast<Search*>(lParam);
+            if (GetWindow(window, GW_OWNER) != search->owner || !IsWindowVisible(window)) return TRUE;
+            if (WindowProbe(window).ClassName() != L"#32770") return TRUE;
+            search->found = window;
+            return FALSE;
+        }
+    } search{owner, nullptr};
+    EnumWindows(&Search::Visit, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+int ZorvaneTest::DialogsCreatedBy(const WindowEventLog& log, DWORD threadId) {
+    int count = 0;
+    for (const auto& entry : log.CreatedByThread(threadId)) count += entry.className == L"#32770";
+    return count;
+}
+
+bool ZorvaneTest::ShownInFront(HWND window) {
+    const WindowProbe probe(window);
+    return WaitUntil([&] { return probe.Visible() && !probe.Iconic() && probe.Foreground(); }, kActionTimeoutMs);
 }

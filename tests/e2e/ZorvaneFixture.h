@@ -10,6 +10,10 @@
 #include <string>
 #include "res/resource.h"
 
+namespace testsupport {
+class WindowEventLog;
+}
+
 // Every test gets a fresh folder with its own copy of Zorvane.exe and a
 // system with no copy of the program running.
 class ZorvaneTest : public ::testing::Test {
@@ -42,6 +46,14 @@ protected:
 
     // The global hotkey is taken when this process cannot register it.
     static bool HotkeyTaken(UINT modifiers, UINT virtualKey);
+
+    // A visible dialog box owned by the window: a box it opened; null for
+    // none.
+    static HWND FindOwnedBox(HWND owner);
+    // Dialog boxes the given thread created while the log ran.
+    static int DialogsCreatedBy(const testsupport::WindowEventLog& log, DWORD threadId);
+    // Waits until the window is visible, not minimised and in the foreground.
+    static bool ShownInFront(HWND window);
 
     // The name the program is copied in under; a suite may set another in
     // its constructor.

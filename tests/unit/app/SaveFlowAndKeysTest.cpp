@@ -12,8 +12,10 @@
 #include "common/UniqueHandle.h"
 #include "persist/SaveFlow.h"
 #include "persist/UpdateRequest.h"
+#include "res/resource.h"
 #include "tests/support/FileContents.h"
 #include "tests/support/TestFolder.h"
+#include "tests/support/ThisProgram.h"
 
 namespace {
 
@@ -88,6 +90,32 @@ TEST(SaveFlow, WithoutAPathOfItsOwnTheProgramReportsAnUpdaterThatCannotBeWritten
         EXPECT_EQ(g_reports, (std::vector<std::string>{"Extract Error!", "Open File Resource Failed!"}));
         EXPECT_EQ(FileContents::Read(updater), before);
     }
+}
+
+TEST(SaveFlow, AnUpdaterLeftByAnEarlierVersionIsReplacedWhole) {
+    const UniqueModule program(::LoadLibraryExW(testsupport::ThisProgram::Beside(ZORVANE_EXE_FROM_TESTS).c_str(),
+                                                nullptr, LOAD_LIBRARY_AS_DATAFILE));
+    ASSERT_TRUE(program) << "cannot open the built program";
+    const ResourceView updater = FindModuleResource(program.get(), MAKEINTRESOURCEA(IDR_UPDATER_EXE), "EXE");
+    ASSERT_TRUE(updater);
+    testsupport::TestFolder folder;
+    ASSERT_TRUE(folder.Valid());
+    const std::string leftover = folder.File(std::string("Brisklet.exe"));
+    const std::string fresh = folder.File(std::string("fresh\\Brisklet.exe"));
+    testsupport::Bytes older(updater.data, updater.data + updater.size);
+    older.resize(older.size() + 4096, 0xCC);
+    ASSERT_TRUE(testsupport::FileContents::Write(leftover, older));
+
+    g_reports.clear();
+    const char target[] = "C:\\Tools\\Zorvane.exe";
+    EXPECT_TRUE(SaveHotkeyRequest(program.get(), IDR_UPDATER_EXE, {leftover.c_str(), target}, {0x04, 0x77}, Record));
+    EXPECT_TRUE(SaveHotkeyRequest(program.get(), IDR_UPDATER_EXE, {fresh.c_str(), target}, {0x04, 0x77}, Record));
+    EXPECT_EQ(g_reports, std::vector<std::string>{});
+    // The measure is the same save where no updater was.
+    const testsupport::Bytes replaced = testsupport::FileContents::Read(leftover);
+    const testsupport::Bytes expected = testsupport::FileContents::Read(fresh);
+    EXPECT_TRUE(replaced == expected) << "nothing of the older file is left: " << replaced.size() << " bytes, not "
+                                      << expected.size();
 }
 
 TEST(DialogKeys, EscapeMinimizesAndTheKeysThatWouldPressAButtonAreDiscarded) {

@@ -1,4 +1,5 @@
-// The retry loop on a clock the test runs: no test here waits.
+// The rule that tells a held file from a refused one, and the retry loop on a
+// clock the test runs: no test here waits.
 #include "common/BusyRetry.h"
 
 #include <gtest/gtest.h>
@@ -29,6 +30,33 @@ TEST(Deadline, MeasuresElapsedTimeAcrossTheTickWrap) {
     EXPECT_EQ(deadline.RemainingMs(0x000000FFu), 1u);
     EXPECT_TRUE(deadline.Passed(0x00000100u));
     EXPECT_EQ(deadline.RemainingMs(0x00000100u), 0u);
+}
+
+TEST(ClassifyFileFailure, OnlyAHoldOnAFileThatCouldBeWrittenIsWorthTheWait) {
+    const DWORD normal = FILE_ATTRIBUTE_NORMAL, archive = FILE_ATTRIBUTE_ARCHIVE;
+    const DWORD readOnly = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE, folder = FILE_ATTRIBUTE_DIRECTORY;
+    const struct {
+        DWORD error;
+        DWORD attributes;
+        AttemptResult expected;
+    } cases[] = {
+        {ERROR_SHARING_VIOLATION, normal, AttemptResult::Busy},
+        {ERROR_SHARING_VIOLATION, readOnly, AttemptResult::Busy},
+        {ERROR_LOCK_VIOLATION, archive, AttemptResult::Busy},
+        {ERROR_ACCESS_DENIED, normal, AttemptResult::Busy},
+        {ERROR_ACCESS_DENIED, archive, AttemptResult::Busy},
+        // Windows refuses these for good: no wait opens them.
+        {ERROR_ACCESS_DENIED, readOnly, AttemptResult::Failed},
+        {ERROR_ACCESS_DENIED, FILE_ATTRIBUTE_READONLY, AttemptResult::Failed},
+        {ERROR_ACCESS_DENIED, folder, AttemptResult::Failed},
+        {ERROR_ACCESS_DENIED, INVALID_FILE_ATTRIBUTES, AttemptResult::Failed},
+        {ERROR_FILE_NOT_FOUND, normal, AttemptResult::Failed},
+        {ERROR_PATH_NOT_FOUND, INVALID_FILE_ATTRIBUTES, AttemptResult::Failed},
+        {ERROR_WRITE_PROTECT, normal, AttemptResult::Failed},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ClassifyFileFailure(c.error, c.attributes), c.expected)
+            << "error " << c.error << ", attributes 0x" << std::hex << c.attributes;
 }
 
 TEST(RetryWhileBusy, StopsAtTheFirstAnswerThatIsNotBusy) {
