@@ -3,14 +3,17 @@
 # readers, and runs every test (unit and end-to-end) under Wine on a private X
 # display. Exits non-zero when any of them fails.
 #
-# The work that only needs the processor overlaps: the native fuzz run and the
-# Wine prefix's first boot go on beside the build. The unit programs then run
+# The unit programs test the debug build; the end-to-end suite drives the
+# release. The work that only needs the processor overlaps: the native fuzz
+# run and the Wine prefix's first boot go on beside the build. The unit programs then run
 # two at a time where they share nothing on the desktop, and the end-to-end
 # suite, whose waits are timed, runs with nothing beside it.
 #
-# ZORVANE_BUILD_DIR overrides the build folder (default build), and
-# ZORVANE_X64_BUILD_DIR the 64-bit test build's (default build-x64), made
-# only where 32-bit code cannot run. FUZZ_SECONDS bounds each fuzz target.
+# ZORVANE_BUILD_DIR overrides the build folder (default build),
+# ZORVANE_RELEASE_BUILD_DIR the shipped release's (default build-release),
+# and ZORVANE_X64_BUILD_DIR the 64-bit test build's (default build-x64),
+# made only where 32-bit code cannot run, beside the 64-bit release
+# (build-release-x64). FUZZ_SECONDS bounds each fuzz target.
 set -euo pipefail
 started=$SECONDS
 
@@ -22,21 +25,30 @@ cd "$ZV_ROOT"
 build=${ZORVANE_BUILD_DIR:-build}
 stage() { printf 'test: %s (at %d s)\n' "$1" $((SECONDS - started)); }
 
-zv_choose_runnable_build test "the suites run on a 64-bit build under 64-bit Wine"
+# The shipped 32-bit release is built wherever the tests run, so that it cannot
+# break unseen; the end-to-end suite drives the release Wine can run here.
+release_build=${ZORVANE_RELEASE_BUILD_DIR:-build-release}
+[[ "$release_build" = /* ]] || release_build=$ZV_ROOT/$release_build
+cmake --preset release -B "$release_build" >/dev/null
+zv_choose_release_build test "the suites run on 64-bit builds under 64-bit Wine"
+builds=("$build")
 if [[ -z "$ZV_RUNNABLE_SUFFIX" ]]; then
     test_build=$build
-    cmake --preset default -B "$build" >/dev/null
+    e2e_program=$release_build/bin/Zorvane.exe
+    cmake --preset default -B "$build" -DZORVANE_E2E_PROGRAM="$e2e_program" >/dev/null
 else
-    # The shipped kind is still built, so that it cannot break unseen; the
-    # suites run on a 64-bit build of the same sources.
     test_build=${ZORVANE_X64_BUILD_DIR:-build-x64}
+    e2e_program=$ZV_RELEASE_BUILD/bin/Zorvane.exe
     cmake --preset default -B "$build" -DZORVANE_TESTS=OFF >/dev/null
-    cmake --preset tests-x64 -B "$test_build" >/dev/null
+    cmake --preset tests-x64 -B "$test_build" -DZORVANE_E2E_PROGRAM="$e2e_program" >/dev/null
+    cmake --preset "$ZV_RELEASE_PRESET" -B "$ZV_RELEASE_BUILD" >/dev/null
+    builds+=("$test_build" "$ZV_RELEASE_BUILD")
 fi
+builds+=("$release_build")
 
 build_all() {
-    cmake --build "$build" -j2 || return 1
-    if [[ "$test_build" != "$build" ]]; then cmake --build "$test_build" -j2 || return 1; fi
+    local folder
+    for folder in "${builds[@]}"; do cmake --build "$folder" -j2 || return 1; done
 }
 
 stage "building; fuzzing and preparing Wine beside it"
