@@ -236,8 +236,6 @@ zv_env_stop() {
     if [[ -n "$_zv_xvfb_pid" ]]; then
         kill "$_zv_xvfb_pid" 2>/dev/null || true
         wait "$_zv_xvfb_pid" 2>/dev/null || true
-        ZV_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-
-_zv_xvfb_pid=""
+        _zv_xvfb_pid=""
     fi
 }
