@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <optional>
 #include <string>
@@ -153,6 +154,26 @@ TEST_F(SeeThroughTest, ARightPressBesideTheCrossHairTakesNoCapture) {
     ASSERT_TRUE(InputDriver::ReleaseButtonAt(beside, kRight));
     ASSERT_TRUE(handled);
     EXPECT_EQ(capture, nullptr);
+}
+
+TEST_F(SeeThroughTest, TheCrossHairsToolTipTellsBothDrags) {
+    AppInstance app;
+    HWND dialog = StartAndWaitForDialog(app);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(InputDriver::BringToForeground(dialog, kActionTimeoutMs));
+    ASSERT_TRUE(InputDriver::MovePointer(CentreOf(GetDlgItem(dialog, IDC_FINDER)), kActionTimeoutMs));
+    const DWORD process = WindowProbe(dialog).ProcessId();
+    std::wstring shown;
+    WaitUntil(
+        [&] {
+            for (HWND tip = nullptr; (tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) != nullptr;) {
+                const WindowProbe probe(tip);
+                if (probe.ProcessId() == process && probe.Visible()) shown = probe.Text();
+            }
+            return !shown.empty();
+        },
+        kActionTimeoutMs);
+    EXPECT_EQ(shown, L"左键拖到窗口上：置顶/取消置顶；右键拖：透明度");
 }
 
 TEST_F(SeeThroughTest, ExitGivesWindowsStillOpenTheirLookBackAndSkipsClosedOnes) {
