@@ -70,10 +70,11 @@ private:
     HWND m_window = nullptr;
 };
 
-// The program changes another program's window through messages to it, and
-// answers messages sent to itself while it waits: an answer from the dialog
-// is no sign that its last drop is done. What a drop does is waited for;
-// what it must not do is looked at once a later drop has shown its effect.
+// Under Wine a change to another program's window is a message to that
+// program, and while the dialog waits for it, it answers messages sent to
+// itself: an answer from the dialog is no sign that its last drop is done.
+// What a drop does is waited for; what it must not do is looked at once a
+// later drop has shown its effect.
 bool Shows(HWND window, std::optional<int> alpha) {
     return WaitUntil([&] { return AlphaOf(window) == alpha; }, kActionTimeoutMs);
 }
