@@ -46,6 +46,9 @@ BEGIN_MESSAGE_MAP(CPinDlg, CDialog)
     ON_COMMAND(ID_TRAY_EXIT, OnTrayExit)
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONUP()
+    ON_WM_RBUTTONDOWN()
+    ON_WM_RBUTTONUP()
+    ON_WM_ENDSESSION()
     ON_BN_CLICKED(IDC_SET_LOCK, OnSetLock)
     ON_WM_HELPINFO()
     ON_MESSAGE(WM_HOTKEY, OnHotKey)
@@ -110,6 +113,13 @@ BOOL CPinDlg::OnInitDialog() {
     m_tooltip.Create(this, 0);
     m_tooltip.Activate(TRUE);
     m_tooltip.AddTool(GetDlgItem(IDC_MAKER), kMakerTip);
+    // The icon lets the mouse through to the dialog, so the tool is its area
+    // of the dialog.
+    std::wstring finderTip;
+    if (AfxLoadWideString(IDS_FINDER_TIP, finderTip)) {
+        const CRect area = FinderArea();
+        m_tooltip.AddTool(this, finderTip.c_str(), &area, IDC_FINDER);
+    }
 
     InstanceMarker::Mark(m_hWnd);
     return TRUE;
@@ -268,6 +278,7 @@ void CPinDlg::OnCancel() {
     m_closing = true;
     UnregisterPinHotkey(contract::kPinHotkeyId);
     RemoveTrayIcon();
+    m_seeThrough.RestoreAll();
     if (HotkeyChanged()) RunSaveFlow();
     CDialog::OnCancel();
 }
@@ -334,12 +345,16 @@ BOOL CPinDlg::PreTranslateMessage(MSG* msg) {
 
 // Window finder -------------------------------------------------------------
 
-void CPinDlg::OnLButtonDown(UINT, CPoint point) {
+CRect CPinDlg::FinderArea() const {
     HWND finder = ::GetDlgItem(m_hWnd, IDC_FINDER);
     CRect area;
     ::GetClientRect(finder, &area);
     ::MapWindowPoints(finder, m_hWnd, reinterpret_cast<POINT*>(&area), 2);
-    if (area.PtInRect(point)) {
+    return area;
+}
+
+void CPinDlg::OnLButtonDown(UINT, CPoint point) {
+    if (FinderArea().PtInRect(point)) {
         ::SetCursor(m_hFinderCursor);
         ::SetCapture(m_hWnd);
     }
@@ -352,6 +367,33 @@ void CPinDlg::OnLButtonUp(UINT, CPoint point) {
     HWND target = ::WindowFromPoint(point);
     if (target != nullptr) ToggleTopmost(target);
     Default();
+}
+
+void CPinDlg::OnRButtonDown(UINT, CPoint point) {
+    if (FinderArea().PtInRect(point)) {
+        ::SetCursor(m_hFinderCursor);
+        ::SetCapture(m_hWnd);
+        m_seeThroughDrag = true;
+    }
+    Default();
+}
+
+void CPinDlg::OnRButtonUp(UINT, CPoint point) {
+    // A left release on the way has ended the drag with the capture.
+    const bool dragged = m_seeThroughDrag && ::GetCapture() == m_hWnd;
+    m_seeThroughDrag = false;
+    if (dragged) {
+        ::ReleaseCapture();
+        ClientToScreen(&point);
+        // A text area or pane stands for the window around it.
+        if (HWND found = ::WindowFromPoint(point)) m_seeThrough.Step(::GetAncestor(found, GA_ROOT));
+    }
+    Default();
+}
+
+void CPinDlg::OnEndSession(BOOL ending) {
+    // Windows ends the process once this returns.
+    if (ending) m_seeThrough.RestoreAll();
 }
 
 // Saving -----------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #pragma once
 #include "app/ModulePath.h"
 #include "app/Pinning.h"
+#include "app/SeeThroughWindows.h"
 #include "framework/CDialog.h"
 #include "framework/CHotKeyCtrl.h"
 #include "framework/CMenu.h"
@@ -63,12 +64,17 @@ protected:
     void OnTrayExit();
     void OnLButtonDown(UINT flags, CPoint point);
     void OnLButtonUp(UINT flags, CPoint point);
+    void OnRButtonDown(UINT flags, CPoint point);
+    void OnRButtonUp(UINT flags, CPoint point);
+    void OnEndSession(BOOL ending);
     void OnSetLock();
     BOOL OnHelpInfo(HELPINFO* info);
     LRESULT OnHotKey(WPARAM wParam, LPARAM lParam);
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
     LRESULT OnTaskbarCreated(WPARAM wParam, LPARAM lParam);
 
+    // The cross-hair icon, in client coordinates: where a drag starts.
+    CRect FinderArea() const;
     void AddAboutToSystemMenu();
     void SetUpHotkey();
     void AddTrayIcon();
@@ -98,4 +104,8 @@ protected:
     CDialog* m_openBox = nullptr;
     bool m_exitAfterBoxes = false;
     bool m_closing = false;
+
+    SeeThroughWindows m_seeThrough;
+    // Set by a right press on the cross-hair; its release alone acts on it.
+    bool m_seeThroughDrag = false;
 };

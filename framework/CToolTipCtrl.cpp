@@ -21,13 +21,20 @@ BOOL CToolTipCtrl::Create(CWnd* parent, DWORD style) {
     return FALSE;
 }
 
-BOOL CToolTipCtrl::AddTool(CWnd* tool, const wchar_t* text) {
-    if (m_hWnd == nullptr || tool == nullptr || tool->m_hWnd == nullptr) return FALSE;
+BOOL CToolTipCtrl::AddTool(CWnd* window, const wchar_t* text, const RECT* area, UINT_PTR id) {
+    if (m_hWnd == nullptr || window == nullptr || window->m_hWnd == nullptr) return FALSE;
+    if (id != 0 && area == nullptr) return FALSE;
     TTTOOLINFOW info = {};
     info.cbSize = TTTOOLINFOW_V2_SIZE;
-    info.uFlags = TTF_IDISHWND;
-    info.hwnd = ::GetParent(tool->m_hWnd);
-    info.uId = reinterpret_cast<UINT_PTR>(tool->m_hWnd);
+    if (id == 0) {
+        info.uFlags = TTF_IDISHWND;
+        info.hwnd = ::GetParent(window->m_hWnd);
+        info.uId = reinterpret_cast<UINT_PTR>(window->m_hWnd);
+    } else {
+        info.hwnd = window->m_hWnd;
+        info.uId = id;
+        info.rect = *area;
+    }
     info.hinst = AfxGetInstanceHandle();
     info.lpszText = const_cast<wchar_t*>(text);
     return static_cast<BOOL>(::SendMessageW(m_hWnd, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)));

@@ -10,8 +10,9 @@ public:
 
     BOOL Create(CWnd* parent, DWORD style = 0);
     void Activate(BOOL activate) { ::SendMessageW(m_hWnd, TTM_ACTIVATE, activate, 0); }
-    // Adds a tool identified by the tool window's handle, covering that window.
-    BOOL AddTool(CWnd* tool, const wchar_t* text);
+    // Without an id: the tool is the window itself, identified by its
+    // handle. With one: an area of the window, in client coordinates.
+    BOOL AddTool(CWnd* window, const wchar_t* text, const RECT* area = nullptr, UINT_PTR id = 0);
     // The control reads mouse messages alone; the rest, a hotkey among them,
     // are spared a round through its window procedure.
     void RelayEvent(MSG* msg) {

@@ -117,8 +117,9 @@ LRESULT Activate(CCmdTarget* t, WPARAM w, LPARAM l) {
     return 0;
 }
 
+// A handler of one BOOL that wParam carries.
 template <auto F>
-LRESULT Enable(CCmdTarget* t, WPARAM w, LPARAM) {
+LRESULT BoolParam(CCmdTarget* t, WPARAM w, LPARAM) {
     (static_cast<ClassOf<decltype(F)>*>(t)->*F)(static_cast<BOOL>(w));
     return 0;
 }
@@ -178,13 +179,16 @@ public:                                           \
 #define ON_WM_SIZE() ZV_MSG(WM_SIZE, Size, OnSize)
 #define ON_WM_LBUTTONDOWN() ZV_MSG(WM_LBUTTONDOWN, Mouse, OnLButtonDown)
 #define ON_WM_LBUTTONUP() ZV_MSG(WM_LBUTTONUP, Mouse, OnLButtonUp)
+#define ON_WM_RBUTTONDOWN() ZV_MSG(WM_RBUTTONDOWN, Mouse, OnRButtonDown)
+#define ON_WM_RBUTTONUP() ZV_MSG(WM_RBUTTONUP, Mouse, OnRButtonUp)
 #define ON_WM_MOUSEMOVE() ZV_MSG(WM_MOUSEMOVE, Mouse, OnMouseMove)
 #define ON_WM_HELPINFO() ZV_MSG(WM_HELP, HelpInfo, OnHelpInfo)
 #define ON_WM_SETCURSOR() ZV_MSG(WM_SETCURSOR, SetCursor, OnSetCursor)
 #define ON_WM_KILLFOCUS() ZV_MSG(WM_KILLFOCUS, FocusChange, OnKillFocus)
 #define ON_WM_SYSCOLORCHANGE() ZV_MSG(WM_SYSCOLORCHANGE, Void, OnSysColorChange)
 #define ON_WM_ACTIVATE() ZV_MSG(WM_ACTIVATE, Activate, OnActivate)
-#define ON_WM_ENABLE() ZV_MSG(WM_ENABLE, Enable, OnEnable)
+#define ON_WM_ENABLE() ZV_MSG(WM_ENABLE, BoolParam, OnEnable)
+#define ON_WM_ENDSESSION() ZV_MSG(WM_ENDSESSION, BoolParam, OnEndSession)
 #define ON_WM_CANCELMODE() ZV_MSG(WM_CANCELMODE, Void, OnCancelMode)
 #define ON_WM_GETDLGCODE() ZV_MSG(WM_GETDLGCODE, Uint, OnGetDlgCode)
 #define ON_WM_MENUCHAR() ZV_MSG(WM_MENUCHAR, MenuChar, OnMenuChar)

@@ -19,6 +19,7 @@
 // String table
 #define IDS_ABOUTBOX 101
 #define IDS_ABOUT_TEXT 102
+#define IDS_FINDER_TIP 103
 
 // Custom resources: the persisted hotkey (type "HOTKEY") and the embedded
 // updater program (type "EXE")

@@ -5,7 +5,8 @@
 // programs have no terminal, so every answer goes to a file: one line
 // "ok ..." or "error ...".
 //
-//   zvctl OUTFILE main TIMEOUT_MS     main dialog and Exit button rectangles
+//   zvctl OUTFILE main TIMEOUT_MS     main dialog, Exit button and cross-hair
+//                                     rectangles
 //   zvctl OUTFILE pointer X Y         moves the pointer to X, Y
 //   zvctl OUTFILE tray-menu TIMEOUT_MS
 //                                     opens the tray menu at the pointer,
@@ -20,6 +21,11 @@
 //   zvctl OUTFILE hold MODIFIERS KEY  registers the combination (RegisterHotKey
 //                                     flags) itself and keeps it while the
 //                                     main dialog lives
+//   zvctl OUTFILE tip X Y TIMEOUT_MS  brings the main dialog to the front
+//                                     (tool tips show for an active window
+//                                     only), moves the pointer to X, Y and
+//                                     reports the rectangle of the tool tip
+//                                     that shows there
 //   zvctl OUTFILE about TIMEOUT_MS    opens the About box, reports its rectangle
 //   zvctl OUTFILE quit TIMEOUT_MS     closes the About box, then the program
 //
@@ -54,8 +60,8 @@ HWND FindVisibleOfProcess(HWND mainDialog, const wchar_t* className) {
             auto* self = reinterpret_cast<Search*>(lParam);
             DWORD process = 0;
             ::GetWindowThreadProcessId(hwnd, &process);
-            wchar_t cls[16] = {};
-            ::GetClassNameW(hwnd, cls, 16);
+            wchar_t cls[32] = {};
+            ::GetClassNameW(hwnd, cls, 32);
             if (hwnd != self->main && process == self->process && ::IsWindowVisible(hwnd) &&
                 std::wcscmp(cls, self->className) == 0) {
                 self->found = hwnd;
@@ -139,9 +145,10 @@ std::string Run(int argc, char** argv) {
             Number(argv[3]));
         if (main == nullptr) return "error no main dialog";
         HWND exitButton = ::GetDlgItem(main, kExitButtonId);
-        if (exitButton == nullptr) return "error no Exit button";
+        HWND finder = ::GetDlgItem(main, IDC_FINDER);
+        if (exitButton == nullptr || finder == nullptr) return "error no Exit button or cross-hair";
         Settle(main);
-        return "ok " + RectText(main) + " " + RectText(exitButton);
+        return "ok " + RectText(main) + " " + RectText(exitButton) + " " + RectText(finder);
     }
     if (command == "pointer" && argc == 5) {
         const int x = std::atoi(argv[3]), y = std::atoi(argv[4]);
@@ -225,6 +232,34 @@ std::string Run(int argc, char** argv) {
         while (::IsWindow(main)) ::Sleep(100);
         return "ok";
     }
+    if (command == "tip" && argc == 6) {
+        const DWORD timeout = Number(argv[5]);
+        HWND main = InstanceMarker::FindFirst();
+        if (main == nullptr) return "error no main dialog";
+        ::SetForegroundWindow(main);
+        // Active in its own thread too, as the tool tip asks it.
+        const auto active = [main] {
+            GUITHREADINFO info = {};
+            info.cbSize = sizeof(info);
+            return ::GetForegroundWindow() == main &&
+                   ::GetGUIThreadInfo(::GetWindowThreadProcessId(main, nullptr), &info) && info.hwndActive == main;
+        };
+        if (!WaitUntil(active, timeout)) return "error not in front";
+        const int x = std::atoi(argv[3]), y = std::atoi(argv[4]);
+        // A tip waits for the pointer to move over its tool, which one jump
+        // here does not always count as: the pointer stirs by a pixel, as a
+        // hand on a mouse does, until the tip shows.
+        int stir = 0;
+        HWND tip = WaitFor(
+            [&] {
+                if (stir++ % 10 == 0) ::SetCursorPos(x + (stir / 10) % 2, y);
+                return FindVisibleOfProcess(main, TOOLTIPS_CLASSW);
+            },
+            timeout);
+        if (tip == nullptr) return "error no tool tip showed";
+        Settle(tip);
+        return "ok " + RectText(tip);
+    }
     if (command == "about" && argc == 4) {
         HWND main = InstanceMarker::FindFirst();
         if (main == nullptr) return "error no main dialog";
@@ -246,7 +281,7 @@ std::string Run(int argc, char** argv) {
         if (!WaitGone(main, timeout)) return "error the program did not end";
         return "ok";
     }
-    return "error usage: zvctl OUTFILE main|pointer|tray-menu|close-menu|unlock|type|hold|about|quit ARGS";
+    return "error usage: zvctl OUTFILE main|pointer|tray-menu|close-menu|unlock|type|hold|tip|about|quit ARGS";
 }
 
 }  // namespace
@@ -254,7 +289,7 @@ std::string Run(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (argc < 3) {
         std::fprintf(stderr,
-                     "usage: zvctl OUTFILE main|pointer|tray-menu|close-menu|unlock|type|hold|about|quit ARGS\n");
+                     "usage: zvctl OUTFILE main|pointer|tray-menu|close-menu|unlock|type|hold|tip|about|quit ARGS\n");
         return 2;
     }
     g_answerPath = argv[1];

@@ -2,6 +2,7 @@
 # Pictures of Zorvane as a person sees it, for docs/screenshots/:
 #   main.png          the main dialog, pointer away
 #   main-hover.png    the main dialog, pointer over the Exit button
+#   finder-tip.png    the main dialog with the cross-hair's tool tip
 #   tray-menu.png     the tray icon's menu, open over the taskbar
 #   hotkey-new.png    the hotkey editor unlocked, Shift+F8 typed and taken
 #   hotkey-taken.png  the same with Ctrl+F9, which another program holds:
@@ -100,7 +101,7 @@ save() {
 }
 
 answer=$(zv main 30000)
-read -r MX MY MW MH EX EY EW EH <<<"$answer"
+read -r MX MY MW MH EX EY EW EH FX FY FW FH <<<"$answer"
 mkdir -p "$OUT"
 
 # Pointer away from the dialog.
@@ -114,6 +115,15 @@ save "$MX" "$MY" "$MW" "$MH" "$OUT/main.png"
 zv pointer $((EX + EW / 2)) $((EY + EH / 2)) >/dev/null
 settle "$EX" "$EY" "$EW" "$EH" "$WORK/exit-away.rgb" || die "the Exit button shows no hover look"
 save "$MX" "$MY" "$MW" "$MH" "$OUT/main-hover.png"
+
+# Pointer on the cross-hair: its tool tip tells both drags. The picture takes
+# in the dialog and the tip.
+answer=$(zv tip $((FX + FW / 2)) $((FY + FH / 2)) 30000)
+read -r PX PY PW PH <<<"$answer"
+L=$((MX < PX ? MX : PX)) T=$((MY < PY ? MY : PY))
+R=$((MX + MW > PX + PW ? MX + MW : PX + PW)) B=$((MY + MH > PY + PH ? MY + MH : PY + PH))
+settle "$L" "$T" $((R - L)) $((B - T)) || die "the tool tip did not settle"
+save "$L" "$T" $((R - L)) $((B - T)) "$OUT/finder-tip.png"
 
 W=${DESKTOP_SIZE%x*} H=${DESKTOP_SIZE#*x}
 

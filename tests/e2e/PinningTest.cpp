@@ -45,19 +45,6 @@ protected:
     }
     static bool EnterValue(HWND dialog, WORD value) { return HotkeyEditor::Enter(dialog, value); }
     static std::wstring GroupText(HWND dialog) { return HotkeyEditor::GroupText(dialog); }
-
-    // Drags the cross-hair from the dialog and lets it go at drop; true once
-    // the dialog has handled the release (the capture gone, then a message
-    // answered after it).
-    static bool DropFinderAt(HWND dialog, POINT drop) {
-        RECT icon;
-        GetWindowRect(GetDlgItem(dialog, kFinderIcon), &icon);
-        const POINT grab = {(icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2};
-        return InputDriver::BringToForeground(dialog, kActionTimeoutMs) &&
-               InputDriver::Drag(grab, drop, dialog, kActionTimeoutMs) &&
-               WaitUntil([&] { return CaptureOf(dialog) == nullptr; }, kActionTimeoutMs) &&
-               WindowProbe(dialog).Send(WM_NULL, 0, 0).has_value();
-    }
 };
 
 POINT CentreOf(HWND window) {

@@ -76,6 +76,17 @@ bool ZorvaneTest::HideToTray(HWND dialog) {
     return WaitUntil([&] { return !IsWindowVisible(dialog); }, kActionTimeoutMs);
 }
 
+bool ZorvaneTest::DropFinderAt(HWND dialog, POINT drop, MouseButton button) {
+    RECT icon;
+    GetWindowRect(GetDlgItem(dialog, IDC_FINDER), &icon);
+    const POINT grab = {(icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2};
+    const WindowProbe probe(dialog);
+    return InputDriver::BringToForeground(dialog, kActionTimeoutMs) &&
+           InputDriver::Drag(grab, drop, dialog, kActionTimeoutMs, button) &&
+           WaitUntil([&] { return probe.CaptureInItsThread() == nullptr; }, kActionTimeoutMs) &&
+           probe.Send(WM_NULL, 0, 0).has_value();
+}
+
 bool ZorvaneTest::HotkeyTaken(UINT modifiers, UINT virtualKey) {
     constexpr int kProbeId = 0x7A11;
     if (!RegisterHotKey(nullptr, kProbeId, modifiers, virtualKey)) return true;

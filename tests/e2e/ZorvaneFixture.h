@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tests/support/AppInstance.h"
+#include "tests/support/InputDriver.h"
 #include "tests/support/ProcessFamily.h"
 #include "tests/support/TestFolder.h"
 
@@ -43,6 +44,11 @@ protected:
 
     // Hides the dialog the way the minimise box does and waits until it is.
     static bool HideToTray(HWND dialog);
+
+    // Drags the cross-hair from the dialog with the button and lets it go at
+    // drop; true once the dialog has handled the release (the capture gone,
+    // then a message answered after it).
+    static bool DropFinderAt(HWND dialog, POINT drop, testsupport::MouseButton button = testsupport::MouseButton::Left);
 
     // The global hotkey is taken when this process cannot register it.
     static bool HotkeyTaken(UINT modifiers, UINT virtualKey);

@@ -77,23 +77,30 @@ bool SendMouseAt(POINT point, DWORD flags) {
 DWORD g_lastPressTick = 0;
 bool g_pressedBefore = false;
 
+DWORD ButtonFlag(MouseButton button, bool up) {
+    if (button == MouseButton::Right) return up ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_RIGHTDOWN;
+    return up ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
+}
+
+}  // namespace
+
 // Presses and releases carry their own position. One that took the
 // pointer's position when it is processed could land where the pointer was
 // before: the program under test reports the X server's crossing events to
 // Wine, and reports read late move the pointer back to where they were made.
-bool PressLeftButtonAt(POINT point) {
+bool InputDriver::PressButtonAt(POINT point, MouseButton button) {
     if (g_pressedBefore) {
         const DWORD gap = GetDoubleClickTime() + 50;
         WaitUntil([&] { return GetTickCount() - g_lastPressTick > gap; }, gap + 1000);
     }
     g_lastPressTick = GetTickCount();
     g_pressedBefore = true;
-    return SendMouseAt(point, MOUSEEVENTF_LEFTDOWN);
+    return SendMouseAt(point, ButtonFlag(button, false));
 }
 
-bool ReleaseLeftButtonAt(POINT point) { return SendMouseAt(point, MOUSEEVENTF_LEFTUP); }
-
-}  // namespace
+bool InputDriver::ReleaseButtonAt(POINT point, MouseButton button) {
+    return SendMouseAt(point, ButtonFlag(button, true));
+}
 
 bool InputDriver::WaitUntilActive(HWND window, DWORD timeoutMs) {
     const WindowProbe probe(window);
@@ -153,17 +160,17 @@ bool InputDriver::ParkPointer(DWORD timeoutMs) {
 
 bool InputDriver::ClickAt(POINT point, DWORD timeoutMs) {
     if (!MovePointer(point, timeoutMs)) return false;
-    return PressLeftButtonAt(point) && ReleaseLeftButtonAt(point);
+    return PressButtonAt(point, MouseButton::Left) && ReleaseButtonAt(point, MouseButton::Left);
 }
 
-bool InputDriver::Drag(POINT from, POINT to, HWND captureHolder, DWORD timeoutMs) {
-    if (!MovePointer(from, timeoutMs) || !PressLeftButtonAt(from)) return false;
+bool InputDriver::Drag(POINT from, POINT to, HWND captureHolder, DWORD timeoutMs, MouseButton button) {
+    if (!MovePointer(from, timeoutMs) || !PressButtonAt(from, button)) return false;
     // The release goes to whichever window holds the capture when it is
     // queued, so the press must have been handled before the pointer moves.
     const WindowProbe holder(captureHolder);
     const bool captured = WaitUntil([&] { return holder.CaptureInItsThread() == captureHolder; }, timeoutMs);
     const bool moved = captured && MovePointer(to, timeoutMs);
-    return ReleaseLeftButtonAt(moved ? to : from) && moved;
+    return ReleaseButtonAt(moved ? to : from, button) && moved;
 }
 
 bool InputDriver::ClickItem(HWND dialog, int id, DWORD timeoutMs) {

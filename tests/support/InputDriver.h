@@ -7,6 +7,8 @@
 
 namespace testsupport {
 
+enum class MouseButton { Left, Right };
+
 // Real keyboard and mouse input through SendInput, as a person gives it.
 // Foreground changes settle asynchronously under Wine, and input sent before
 // they have is lost; so every action first waits until the target window is
@@ -33,10 +35,14 @@ public:
     // suites open no window.
     static bool ParkPointer(DWORD timeoutMs);
 
-    // Presses the left button at from, waits until captureHolder has taken
-    // the mouse capture, moves to to and releases there. The button is
-    // released even when the capture never came.
-    static bool Drag(POINT from, POINT to, HWND captureHolder, DWORD timeoutMs);
+    // Presses the button at from, waits until captureHolder has taken the
+    // mouse capture, moves to to and releases there. The button is released
+    // even when the capture never came.
+    static bool Drag(POINT from, POINT to, HWND captureHolder, DWORD timeoutMs, MouseButton button = MouseButton::Left);
+
+    // Only the press of a button, or only its release, at a screen point.
+    static bool PressButtonAt(POINT screenPoint, MouseButton button);
+    static bool ReleaseButtonAt(POINT screenPoint, MouseButton button);
 
     // Moves the pointer there, waits until it has arrived, then clicks the
     // left button.
