@@ -14,8 +14,8 @@
 # user32, ...) and sets VAR to their paths, to be put on the link before the
 # system's.
 
-set(ZORVANE_LLVM_NM llvm-nm-14 CACHE STRING "llvm-nm for reading MinGW-w64 import libraries")
-set(ZORVANE_LLVM_DLLTOOL llvm-dlltool-14 CACHE STRING "llvm-dlltool for writing short import libraries")
+set(ZORVANE_LLVM_NM llvm-nm CACHE STRING "llvm-nm for reading MinGW-w64 import libraries")
+set(ZORVANE_LLVM_DLLTOOL llvm-dlltool CACHE STRING "llvm-dlltool for writing short import libraries")
 
 function(zorvane_short_import_libraries var)
   set(out_dir ${CMAKE_BINARY_DIR}/short-import-libraries)

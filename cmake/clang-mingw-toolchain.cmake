@@ -13,9 +13,10 @@ set(CMAKE_RC_COMPILER  ${TOOLCHAIN_PREFIX}-windres)
 # The MinGW-w64 headers and libraries, and never the host's /usr/include.
 set(CMAKE_SYSROOT /usr/${TOOLCHAIN_PREFIX})
 # Archives of link-time-optimised objects need an index of their bitcode,
-# which only LLVM's archiver writes.
-set(CMAKE_AR     llvm-ar-14)
-set(CMAKE_RANLIB llvm-ranlib-14)
+# which only LLVM's archiver writes. Unversioned names throughout: clang,
+# lld and the LLVM tools of one Debian release are of one LLVM version.
+set(CMAKE_AR     llvm-ar)
+set(CMAKE_RANLIB llvm-ranlib)
 
 # clang looks for the GCC it borrows the C++ library from in a folder named
 # by a bare version, which Debian's "12-posix" is not; so the library's

@@ -12,7 +12,7 @@ packages=(
     fonts-wqy-microhei fonts-wine
     googletest
     imagemagick
-    clang libclang-rt-dev
+    clang libclang-rt-dev lld llvm
 )
 
 if [[ $(id -u) -eq 0 ]]; then
