@@ -11,7 +11,7 @@ packages=(
     xvfb xauth x11-utils locales
     fonts-wqy-microhei fonts-wine
     googletest
-    imagemagick
+    imagemagick zopfli
     clang libclang-rt-dev lld llvm
 )
 
