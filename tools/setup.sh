@@ -11,8 +11,8 @@ packages=(
     xvfb xauth x11-utils locales
     fonts-wqy-microhei fonts-wine
     googletest
-    imagemagick
-    clang libclang-rt-dev
+    imagemagick zopfli
+    clang libclang-rt-dev lld llvm
 )
 
 if [[ $(id -u) -eq 0 ]]; then
