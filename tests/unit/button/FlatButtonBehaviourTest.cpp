@@ -185,6 +185,10 @@ TEST_F(FlatButtonBehaviour, LeaveFocusLossDeactivationAndCancelModeEndTheHover) 
 
 TEST_F(FlatButtonBehaviour, DisablingTheFocusedButtonEndsTheHoverAndMovesTheFocusToTheNextTabStop) {
     Bind();
+    // A third tab stop, so that the previous one is not the next as well.
+    ASSERT_NE(::CreateWindowExW(0, L"BUTTON", L"last", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 100, 150, 80, 30,
+                                host.m_hWnd, nullptr, ::GetModuleHandleW(nullptr), nullptr),
+              nullptr);
     ASSERT_TRUE(host.Activate());
     ::SetFocus(host.Button());
     ASSERT_EQ(::GetFocus(), host.Button());
