@@ -44,12 +44,4 @@ string(APPEND CMAKE_EXE_LINKER_FLAGS_INIT
   ",--major-subsystem-version,${_zv_subsystem_major},--minor-subsystem-version,${_zv_subsystem_minor}"
   ",--disable-tsaware,--stack,2097152")
 
-set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-find_program(WINE_EXECUTABLE NAMES ${ZORVANE_WINE_LOADER})
-if(WINE_EXECUTABLE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_EXECUTABLE})
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-target.cmake)
