@@ -77,7 +77,8 @@ fi
 ((status == 0)) || { echo "test: the Wine environment did not start" >&2; exit 1; }
 
 stage "unit programs, then the end-to-end suite"
-ctest --test-dir "$test_build" -L '^(unit|e2e)$' -j2 --output-on-failure --output-log "$test_build/ctest.log" || status=1
+ctest --test-dir "$test_build" -L '^(unit|e2e)$' -j2 --output-on-failure \
+    --output-junit ctest-results.xml --test-output-size-passed 1000000 --test-output-size-failed 1000000 || status=1
 
 zv_env_stop
 stage "done"
