@@ -159,9 +159,7 @@ TEST_F(SaveFlowTest, AnUpdaterThatCannotBeWrittenIsReportedTwiceAndNothingChange
     ASSERT_NE(dialog, nullptr);
     // Once the program runs (a start would take the file for a leftover),
     // another program holds a file of the updater's name open, unshared.
-    ASSERT_TRUE(m_folder.WriteBytes(kUpdaterName, "held"));
-    UniqueKernelHandle held(
-        CreateFileW(m_folder.File(kUpdaterName).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    UniqueKernelHandle held = HoldUpdaterFile();
     ASSERT_TRUE(held);
 
     ASSERT_TRUE(HotkeyEditor::Type(dialog, {VK_F6}, MAKEWORD(VK_F6, 0)));

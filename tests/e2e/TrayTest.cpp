@@ -21,9 +21,7 @@ TEST_F(TrayTest, AShellRestartDuringTheWayOutBringsNoIconBack) {
     ASSERT_TRUE(HotkeyEditor::Unlock(dialog));
     // A changed hotkey and an updater file held elsewhere: the way out stops
     // at the save's first report, with the icon already removed.
-    ASSERT_TRUE(m_folder.WriteBytes(kUpdaterName, "held"));
-    UniqueKernelHandle held(
-        CreateFileW(m_folder.File(kUpdaterName).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    UniqueKernelHandle held = HoldUpdaterFile();
     ASSERT_TRUE(held);
     ASSERT_TRUE(HotkeyEditor::Type(dialog, {VK_F6}, MAKEWORD(VK_F6, 0)));
     ASSERT_TRUE(WaitUntil([&] { return HotkeyTaken(0, VK_F6); }, kActionTimeoutMs));

@@ -87,6 +87,12 @@ bool ZorvaneTest::DropFinderAt(HWND dialog, POINT drop, MouseButton button) {
            probe.Send(WM_NULL, 0, 0).has_value();
 }
 
+UniqueKernelHandle ZorvaneTest::HoldUpdaterFile() const {
+    if (!m_folder.WriteBytes(kUpdaterName, "held")) return UniqueKernelHandle();
+    return UniqueKernelHandle(
+        CreateFileW(m_folder.File(kUpdaterName).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+}
+
 bool ZorvaneTest::HotkeyTaken(UINT modifiers, UINT virtualKey) {
     constexpr int kProbeId = 0x7A11;
     if (!RegisterHotKey(nullptr, kProbeId, modifiers, virtualKey)) return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/UniqueHandle.h"
 #include "tests/support/AppInstance.h"
 #include "tests/support/InputDriver.h"
 #include "tests/support/ProcessFamily.h"
@@ -49,6 +50,11 @@ protected:
     // drop; true once the dialog has handled the release (the capture gone,
     // then a message answered after it).
     static bool DropFinderAt(HWND dialog, POINT drop, testsupport::MouseButton button = testsupport::MouseButton::Left);
+
+    // A file of the updater's name in the test folder, held open unshared as
+    // another program would; a save can then neither write nor replace it.
+    // Null when it could not be made.
+    UniqueKernelHandle HoldUpdaterFile() const;
 
     // The global hotkey is taken when this process cannot register it.
     static bool HotkeyTaken(UINT modifiers, UINT virtualKey);
