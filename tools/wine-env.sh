@@ -83,13 +83,15 @@ zv_display_reachable() {
     [[ -n "${DISPLAY:-}" ]] && xdpyinfo -display "$DISPLAY" >/dev/null 2>&1
 }
 
-# True when this machine executes 32-bit x86 programs, as 32-bit Wine is.
-# Some virtual machines run 64-bit processes only. An emulator registered for
-# 32-bit programs (qemu-user) would run them, but Wine under it needs about a
-# minute for each process: far too slow for the suites.
+# True when 32-bit Wine runs here. Some virtual machines run 64-bit processes
+# only; on others the 32-bit Wine could not be installed (setup.sh), though a
+# 32-bit C library may be there. An emulator registered for 32-bit programs
+# (qemu-user) would run it, but Wine under it needs about a minute for each
+# process: far too slow for the suites. ZORVANE_WINE32_LOADER names the
+# loader asked (default Debian's).
 zv_runs_32bit_code() {
     ! grep -qs '^enabled' /proc/sys/fs/binfmt_misc/qemu-i386 &&
-        /lib/ld-linux.so.2 --version >/dev/null 2>&1
+        "${ZORVANE_WINE32_LOADER:-/usr/lib/wine/wine}" --version >/dev/null 2>&1
 }
 
 # Chooses the build Wine can run here. Sets ZV_RUNNABLE_SUFFIX to the preset
@@ -100,7 +102,7 @@ zv_choose_runnable_build() {
     if zv_runs_32bit_code; then return 0; fi
     ZV_RUNNABLE_SUFFIX="-x64"
     export ZORVANE_WINE64=1
-    printf '%s: this machine cannot execute 32-bit x86 code; %s\n' "$1" "$2"
+    printf '%s: 32-bit Wine does not run on this machine; %s\n' "$1" "$2"
 }
 
 # The release build Wine can run here, for COMMAND (see above): sets
