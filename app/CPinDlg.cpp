@@ -3,7 +3,9 @@
 #include <string>
 
 #include "app/CAboutDlg.h"
+#include "app/ForeignWindow.h"
 #include "app/Pinning.h"
+#include "app/TrayNotice.h"
 #include "app/TrayPopup.h"
 #include "common/InstanceMarker.h"
 #include "common/ModuleFileName.h"
@@ -31,6 +33,11 @@ constexpr DWORD kTrayRecordSize = NOTIFYICONDATAA_V1_SIZE;
 static_assert(sizeof(void*) != 4 || kTrayRecordSize == 88, "the tray record of a 32-bit build is 88 bytes");
 
 void ReportSaveFailure(const char* message) { AfxMessageBox(message); }
+
+// Reported by a see-through change (LayeredChange.h) once it was made.
+constexpr UINT kSeeThroughDoneMessage = WM_APP + 1;
+// How long the way out waits, in all, for programs to take their look back.
+constexpr DWORD kRestoreBoundMs = 500;
 }  // namespace
 
 // Broadcast by a shell that has (re)started: every tray icon is gone.
@@ -54,6 +61,7 @@ BEGIN_MESSAGE_MAP(CPinDlg, CDialog)
     ON_MESSAGE(WM_HOTKEY, OnHotKey)
     ON_MESSAGE(contract::kTrayCallbackMessage, OnTrayNotify)
     ON_REGISTERED_MESSAGE(g_taskbarCreatedMessage, OnTaskbarCreated)
+    ON_MESSAGE(kSeeThroughDoneMessage, OnSeeThroughDone)
 END_MESSAGE_MAP()
 
 CPinDlg::CPinDlg(CWnd* parent) : CDialog(IDD_ZORVANE_DIALOG, parent) {
@@ -121,6 +129,7 @@ BOOL CPinDlg::OnInitDialog() {
         m_tooltip.AddTool(this, finderTip.c_str(), &area, IDC_FINDER);
     }
 
+    m_seeThrough.ReportTo(m_hWnd, kSeeThroughDoneMessage);
     InstanceMarker::Mark(m_hWnd);
     return TRUE;
 }
@@ -278,7 +287,7 @@ void CPinDlg::OnCancel() {
     m_closing = true;
     UnregisterPinHotkey(contract::kPinHotkeyId);
     RemoveTrayIcon();
-    m_seeThrough.RestoreAll();
+    m_seeThrough.RestoreAll(kRestoreBoundMs);
     if (HotkeyChanged()) RunSaveFlow();
     CDialog::OnCancel();
 }
@@ -287,7 +296,20 @@ bool CPinDlg::HotkeyChanged() const { return m_hotkey != m_savedHotkey; }
 
 // Pinning ------------------------------------------------------------------
 
-void CPinDlg::ToggleTopmost(HWND hwnd) { ::ToggleTopmost(hwnd); }
+void CPinDlg::PinOrRelease(HWND window) {
+    if (window == nullptr) return;
+    const TopmostToggle toggle = ToggleTopmost(window);
+    const WindowChange change = toggle.pinning ? WindowChange::Pin : WindowChange::Release;
+    if (toggle.error != 0)
+        TellProblem(window, change, ProblemFromError(toggle.error), toggle.error);
+    else if (!foreign_window::AnswersPromptly(window))
+        TellProblem(window, change, ChangeProblem::NotAnswering, 0);
+}
+
+void CPinDlg::TellProblem(HWND window, WindowChange change, ChangeProblem problem, DWORD error) {
+    // On the way out the icon is gone, and with it the place to tell.
+    if (!m_closing) TrayNotice::Tell(m_hWnd, contract::kTrayIconId, window, change, problem, error);
+}
 
 BOOL CPinDlg::RegisterPinHotkey(int id, UINT modifiers, UINT virtualKey) {
     return ::RegisterPinHotkey(m_hWnd, id, modifiers, virtualKey);
@@ -296,7 +318,7 @@ BOOL CPinDlg::RegisterPinHotkey(int id, UINT modifiers, UINT virtualKey) {
 BOOL CPinDlg::UnregisterPinHotkey(int id) { return ::UnregisterPinHotkey(m_hWnd, id); }
 
 LRESULT CPinDlg::OnHotKey(WPARAM wParam, LPARAM) {
-    if (wParam == contract::kPinHotkeyId) ToggleTopmost(::GetForegroundWindow());
+    if (wParam == contract::kPinHotkeyId) PinOrRelease(::GetForegroundWindow());
     return 0;
 }
 
@@ -364,8 +386,7 @@ void CPinDlg::OnLButtonDown(UINT, CPoint point) {
 void CPinDlg::OnLButtonUp(UINT, CPoint point) {
     ::ReleaseCapture();
     ClientToScreen(&point);
-    HWND target = ::WindowFromPoint(point);
-    if (target != nullptr) ToggleTopmost(target);
+    PinOrRelease(::WindowFromPoint(point));
     Default();
 }
 
@@ -386,14 +407,38 @@ void CPinDlg::OnRButtonUp(UINT, CPoint point) {
         ::ReleaseCapture();
         ClientToScreen(&point);
         // A text area or pane stands for the window around it.
-        if (HWND found = ::WindowFromPoint(point)) m_seeThrough.Step(::GetAncestor(found, GA_ROOT));
+        if (HWND found = ::WindowFromPoint(point)) StepSeeThrough(::GetAncestor(found, GA_ROOT));
     }
     Default();
 }
 
+void CPinDlg::StepSeeThrough(HWND window) {
+    switch (m_seeThrough.Step(window)) {
+    case SeeThroughWindows::StepStart::Started:
+        if (!foreign_window::AnswersPromptly(window))
+            TellProblem(window, WindowChange::SeeThrough, ChangeProblem::NotAnswering, 0);
+        break;
+    case SeeThroughWindows::StepStart::StillWaiting:
+        TellProblem(window, WindowChange::SeeThrough, ChangeProblem::NotAnswering, 0);
+        break;
+    case SeeThroughWindows::StepStart::NotStarted:
+        TellProblem(window, WindowChange::SeeThrough, ChangeProblem::Failed, ::GetLastError());
+        break;
+    case SeeThroughWindows::StepStart::LeftAlone:
+        break;
+    }
+}
+
+LRESULT CPinDlg::OnSeeThroughDone(WPARAM ticket, LPARAM error) {
+    const DWORD code = static_cast<DWORD>(error);
+    if (HWND failed = m_seeThrough.Finish(static_cast<UINT>(ticket), code))
+        TellProblem(failed, WindowChange::SeeThrough, ProblemFromError(code), code);
+    return 0;
+}
+
 void CPinDlg::OnEndSession(BOOL ending) {
     // Windows ends the process once this returns.
-    if (ending) m_seeThrough.RestoreAll();
+    if (ending) m_seeThrough.RestoreAll(kRestoreBoundMs);
 }
 
 // Saving -----------------------------------------------------------------------

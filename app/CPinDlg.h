@@ -1,6 +1,7 @@
 // The main dialog: tray icon and menu, the global pinning hotkey and its
 // editor, the window finder, and the way out through the save flow.
 #pragma once
+#include "app/ChangeNotice.h"
 #include "app/ModulePath.h"
 #include "app/Pinning.h"
 #include "app/SeeThroughWindows.h"
@@ -28,7 +29,9 @@ public:
 
     void HideToTray();
     void RestoreFromTray();
-    void ToggleTopmost(HWND hwnd);
+    // Toggles the window as the hotkey and the cross-hair do, and tells the
+    // user when Windows refused or the program does not answer.
+    void PinOrRelease(HWND window);
     BOOL RegisterPinHotkey(int id, UINT modifiers, UINT virtualKey);
     BOOL UnregisterPinHotkey(int id);
     bool HotkeyChanged() const;
@@ -72,6 +75,7 @@ protected:
     LRESULT OnHotKey(WPARAM wParam, LPARAM lParam);
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
     LRESULT OnTaskbarCreated(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSeeThroughDone(WPARAM ticket, LPARAM error);
 
     // The cross-hair icon, in client coordinates: where a drag starts.
     CRect FinderArea() const;
@@ -80,6 +84,8 @@ protected:
     void AddTrayIcon();
     void RemoveTrayIcon();
     void ShowHotkeyStatus(bool registered);
+    void StepSeeThrough(HWND window);
+    void TellProblem(HWND window, WindowChange change, ChangeProblem problem, DWORD error);
     void ApplyEditedHotkey();
     void ShowAboutBox();
     // Saves a changed hotkey and starts the updater, which rewrites the

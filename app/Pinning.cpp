@@ -1,5 +1,6 @@
 #include "app/Pinning.h"
 
+#include "app/ForeignWindow.h"
 #include "app/HotkeyFlags.h"
 
 namespace {
@@ -8,10 +9,15 @@ namespace {
 constexpr UINT kKeyF1Message = 0x004D;
 }  // namespace
 
-void ToggleTopmost(HWND window) {
-    if (window == nullptr) return;
+TopmostToggle ToggleTopmost(HWND window) {
+    if (window == nullptr) return {true, 0};
     const bool topmost = (::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    ::SetWindowPos(window, topmost ? HWND_NOTOPMOST : HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    UINT flags = SWP_NOMOVE | SWP_NOSIZE;
+    if (foreign_window::OfOtherThread(window)) flags |= SWP_ASYNCWINDOWPOS;
+    ::SetLastError(0);
+    if (::SetWindowPos(window, topmost ? HWND_NOTOPMOST : HWND_TOPMOST, 0, 0, 0, 0, flags)) return {!topmost, 0};
+    const DWORD error = ::GetLastError();
+    return {!topmost, error != 0 ? error : static_cast<DWORD>(ERROR_GEN_FAILURE)};
 }
 
 BOOL RegisterPinHotkey(HWND owner, int id, UINT hotkeyFlags, UINT virtualKey) {

@@ -3,8 +3,15 @@
 #pragma once
 #include <windows.h>
 
+struct TopmostToggle {
+    bool pinning;  // the change asked for: on top, or normal again
+    DWORD error;   // 0 when Windows took the change
+};
+
 // Toggles the window between always on top and normal; nothing for null.
-void ToggleTopmost(HWND window);
+// Another thread's window gets the change posted: its program makes it
+// once it answers, and this one never waits for that.
+TopmostToggle ToggleTopmost(HWND window);
 
 // hotkeyFlags in the hotkey control's encoding (see HotkeyFlags.h).
 BOOL RegisterPinHotkey(HWND owner, int id, UINT hotkeyFlags, UINT virtualKey);

@@ -1,19 +1,10 @@
 #include "app/SeeThroughRules.h"
 
-#include <cwchar>
+#include "app/WindowSelection.h"
 
 namespace {
 
 constexpr BYTE kSteps[] = {204, 153, 102};
-// The desktop's and the taskbars' windows.
-const wchar_t* const kShellClasses[] = {L"Progman", L"WorkerW", L"Shell_TrayWnd", L"Shell_SecondaryTrayWnd"};
-
-bool IsShellWindowClass(const wchar_t* name) {
-    for (const wchar_t* shell : kShellClasses) {
-        if (_wcsicmp(name, shell) == 0) return true;
-    }
-    return false;
-}
 
 }  // namespace
 

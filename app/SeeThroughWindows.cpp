@@ -1,14 +1,9 @@
 #include "app/SeeThroughWindows.h"
 
-namespace {
+#include <utility>
 
-// SetWindowLong answers the previous style, which may be 0 itself.
-bool SetExStyle(HWND window, DWORD exStyle) {
-    ::SetLastError(0);
-    return ::SetWindowLongW(window, GWL_EXSTYLE, static_cast<LONG>(exStyle)) != 0 || ::GetLastError() == 0;
-}
-
-}  // namespace
+#include "app/ForeignWindow.h"
+#include "app/LayeredChange.h"
 
 SeeThroughWindows::SeeThroughWindows() {
     // Only XP and later have it.
@@ -18,9 +13,12 @@ SeeThroughWindows::SeeThroughWindows() {
         reinterpret_cast<void*>(::GetProcAddress(user32, "GetLayeredWindowAttributes")));
 }
 
+void SeeThroughWindows::ReportTo(HWND owner, UINT message) {
+    m_owner = owner;
+    m_message = message;
+}
+
 SeeThroughWindows::Observation SeeThroughWindows::Observe(HWND window, bool recorded) const {
-    DWORD process = 0;
-    ::GetWindowThreadProcessId(window, &process);
     wchar_t className[64] = {};
     ::GetClassNameW(window, className, 64);
     Observation seen = {};
@@ -32,9 +30,17 @@ SeeThroughWindows::Observation SeeThroughWindows::Observe(HWND window, bool reco
         seen.alphaRead = m_getAttributes(window, &key, &seen.alpha, &flags) != FALSE;
         reading = seen.alphaRead ? AttributeReading::Read : AttributeReading::Failed;
     }
-    seen.action = DecideSeeThrough({process == ::GetCurrentProcessId(), window == ::GetDesktopWindow(), className,
-                                    seen.exStyle, recorded, reading, flags});
+    seen.action = DecideSeeThrough({foreign_window::ProcessOf(window) == ::GetCurrentProcessId(),
+                                    window == ::GetDesktopWindow(), className, seen.exStyle, recorded, reading, flags});
     return seen;
+}
+
+void SeeThroughWindows::ForgetGone() {
+    for (std::size_t i = m_records.size(); i-- > 0;) {
+        const Record& record = m_records[i];
+        if (!::IsWindow(record.window) || foreign_window::ProcessOf(record.window) != record.process)
+            m_records.erase(m_records.begin() + i);
+    }
 }
 
 SeeThroughWindows::Record* SeeThroughWindows::Find(HWND window) {
@@ -44,61 +50,88 @@ SeeThroughWindows::Record* SeeThroughWindows::Find(HWND window) {
     return nullptr;
 }
 
-bool SeeThroughWindows::Step(HWND window) {
-    if (window == nullptr) return false;
+SeeThroughWindows::StepStart SeeThroughWindows::Step(HWND window) {
+    if (window == nullptr) return StepStart::LeftAlone;
+    ForgetGone();
     Record* record = Find(window);
+    // What the window will look like is not known until its last change
+    // lands; its report is on its way once it has.
+    if (record != nullptr && record->ticket != 0) return StepStart::StillWaiting;
     const Observation seen = Observe(window, record != nullptr);
-    switch (seen.action) {
-    case SeeThroughAction::LeaveAlone:
-        return false;
-    case SeeThroughAction::Begin:
-        return Begin(window, seen.exStyle);
-    case SeeThroughAction::Step:
-        return TakeNextStep(*record, seen.alphaRead ? seen.alpha : record->alpha, seen.exStyle);
+    if (seen.action == SeeThroughAction::LeaveAlone) return StepStart::LeftAlone;
+    if (seen.action == SeeThroughAction::Begin) {
+        // A record left from a round its own program ended starts afresh.
+        if (record == nullptr) {
+            m_records.emplace_back();
+            record = &m_records.back();
+        }
+        record->window = window;
+        record->process = foreign_window::ProcessOf(window);
+        record->originalExStyle = seen.exStyle;
+        record->alpha = kOpaqueAlpha;
+        if (StartChange(*record, seen.exStyle, seen.exStyle | WS_EX_LAYERED, NextSeeThroughAlpha(kOpaqueAlpha)))
+            return StepStart::Started;
+        m_records.erase(m_records.begin() + (record - m_records.data()));
+        return StepStart::NotStarted;
     }
-    return false;
+    const BYTE next = NextSeeThroughAlpha(seen.alphaRead ? seen.alpha : record->alpha);
+    const DWORD styleAfter =
+        next == kOpaqueAlpha ? RestoredExStyle(seen.exStyle, record->originalExStyle) : seen.exStyle;
+    return StartChange(*record, seen.exStyle, styleAfter, next) ? StepStart::Started : StepStart::NotStarted;
 }
 
-bool SeeThroughWindows::Begin(HWND window, DWORD exStyle) {
-    const BYTE alpha = NextSeeThroughAlpha(kOpaqueAlpha);
-    if (!SetExStyle(window, exStyle | WS_EX_LAYERED)) return false;
-    if (!::SetLayeredWindowAttributes(window, 0, alpha, LWA_ALPHA)) {
-        SetExStyle(window, exStyle);
-        return false;
-    }
-    // A record left from a round its own program ended is replaced.
-    const Record fresh = {window, exStyle, alpha};
-    if (Record* old = Find(window))
-        *old = fresh;
-    else
-        m_records.push_back(fresh);
+bool SeeThroughWindows::StartChange(Record& record, DWORD styleNow, DWORD styleAfter, BYTE alpha) {
+    if (++m_lastTicket == 0) ++m_lastTicket;
+    UniqueKernelHandle thread =
+        StartLayeredChange({record.window, styleNow, styleAfter, alpha, m_owner, m_message, m_lastTicket});
+    if (!thread) return false;
+    record.ticket = m_lastTicket;
+    record.pendingAlpha = alpha;
+    record.change = std::move(thread);
     return true;
 }
 
-bool SeeThroughWindows::TakeNextStep(Record& record, BYTE current, DWORD exStyle) {
-    const BYTE next = NextSeeThroughAlpha(current);
-    if (next != kOpaqueAlpha) {
-        if (!::SetLayeredWindowAttributes(record.window, 0, next, LWA_ALPHA)) return false;
-        record.alpha = next;
-        return true;
+HWND SeeThroughWindows::Finish(UINT ticket, DWORD error) {
+    for (std::size_t i = 0; i < m_records.size(); ++i) {
+        Record& record = m_records[i];
+        if (ticket == 0 || record.ticket != ticket) continue;
+        const HWND window = record.window;
+        record.ticket = 0;
+        record.change.reset();
+        if (error == 0) record.alpha = record.pendingAlpha;
+        // Opaque again, or never see-through: nothing left to give back.
+        if (record.alpha == kOpaqueAlpha) m_records.erase(m_records.begin() + i);
+        return error == 0 ? nullptr : window;
     }
-    if (!Restore(record, exStyle)) return false;
-    m_records.erase(m_records.begin() + (&record - m_records.data()));
-    return true;
+    // Forgotten since: the window went.
+    return nullptr;
 }
 
-bool SeeThroughWindows::Restore(const Record& record, DWORD exStyle) {
-    if (!SetExStyle(record.window, RestoredExStyle(exStyle, record.originalExStyle))) return false;
-    // Layered no more, the window must paint itself again.
-    ::RedrawWindow(record.window, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
-    return true;
-}
-
-void SeeThroughWindows::RestoreAll() {
-    for (const Record& record : m_records) {
-        if (!::IsWindow(record.window)) continue;
+void SeeThroughWindows::RestoreAll(DWORD boundMs) {
+    const DWORD started = ::GetTickCount();
+    std::vector<UniqueKernelHandle> restores;
+    for (Record& record : m_records) {
+        if (!::IsWindow(record.window) || foreign_window::ProcessOf(record.window) != record.process) continue;
+        if (record.ticket != 0) {
+            // A change still on its way to a program that does not answer
+            // is left to it; one that has landed counts.
+            DWORD error = 0;
+            if (::WaitForSingleObject(record.change.get(), 0) != WAIT_OBJECT_0 ||
+                !::GetExitCodeThread(record.change.get(), &error))
+                continue;
+            if (error == 0) record.alpha = record.pendingAlpha;
+        }
+        if (record.alpha == kOpaqueAlpha) continue;
         const Observation seen = Observe(record.window, true);
-        if (seen.action == SeeThroughAction::Step) Restore(record, seen.exStyle);
+        if (seen.action != SeeThroughAction::Step) continue;
+        UniqueKernelHandle thread = StartLayeredChange({record.window, seen.exStyle,
+                                                        RestoredExStyle(seen.exStyle, record.originalExStyle),
+                                                        kOpaqueAlpha, nullptr, 0, 0});
+        if (thread) restores.push_back(std::move(thread));
+    }
+    for (const UniqueKernelHandle& thread : restores) {
+        const DWORD elapsed = ::GetTickCount() - started;
+        ::WaitForSingleObject(thread.get(), elapsed < boundMs ? boundMs - elapsed : 0);
     }
     m_records.clear();
 }
