@@ -9,9 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "tests/e2e/OtherProgramWindow.h"
 #include "tests/e2e/ZorvaneFixture.h"
-#include "tests/support/ChildProcess.h"
-#include "tests/support/ThisProgram.h"
 #include "tests/support/WaitUntil.h"
 #include "tests/support/WindowProbe.h"
 
@@ -39,37 +38,6 @@ std::optional<int> AlphaOf(HWND window) {
     return flags == LWA_ALPHA ? alpha : -1;
 }
 
-// The helper's window (SeeThroughTestHelper.cpp), with a text area in it;
-// mode "alpha" or "painted" has its program make it layered itself.
-class ForeignWindow {
-public:
-    ForeignWindow(const char* mode, int x, int y) {
-        static int serial = 0;
-        const std::string title =
-            "SeeThrough-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
-        m_process = ChildProcess::Start(ThisProgram::Beside(std::string("SeeThroughTestHelper.exe")),
-                                        title + " " + std::to_string(x) + " " + std::to_string(y) + " " + mode);
-        WaitUntil([&] { return (m_window = FindWindowA(nullptr, title.c_str())) && IsWindowVisible(m_window); },
-                  kActionTimeoutMs);
-    }
-    HWND Handle() const { return m_window; }
-    HWND TextArea() const { return FindWindowExW(m_window, nullptr, L"EDIT", nullptr); }
-    // Beside the text area, in the window's own client area.
-    POINT Inside() const {
-        RECT rect;
-        GetWindowRect(m_window, &rect);
-        return {rect.right - 40, rect.bottom - 30};
-    }
-    bool Close() {
-        PostMessageW(m_window, WM_CLOSE, 0, 0);
-        return m_process.WaitForExit(kActionTimeoutMs);
-    }
-
-private:
-    ChildProcess m_process;
-    HWND m_window = nullptr;
-};
-
 // Under Wine a change to another program's window is a message to that
 // program, and while the dialog waits for it, it answers messages sent to
 // itself: an answer from the dialog is no sign that its last drop is done.
@@ -84,7 +52,7 @@ using SeeThroughTest = ZorvaneTest;
 TEST_F(SeeThroughTest, FourRightDropsStepAWindowThroughTheOpacitiesAndBackToHowItWas) {
     AppInstance app;
     HWND dialog = StartAndWaitForDialog(app);
-    ForeignWindow other("plain", 400, 300);
+    OtherProgramWindow other("plain", 400, 300);
     ASSERT_TRUE(dialog && other.Handle());
     const DWORD style = ExStyle(other.Handle());
     for (int alpha : {204, 153, 102}) {
@@ -99,7 +67,7 @@ TEST_F(SeeThroughTest, FourRightDropsStepAWindowThroughTheOpacitiesAndBackToHowI
 TEST_F(SeeThroughTest, ADropOnATextAreaReachesItsWindowAndALeftDropStillOnlyPins) {
     AppInstance app;
     HWND dialog = StartAndWaitForDialog(app);
-    ForeignWindow other("plain", 400, 300);
+    OtherProgramWindow other("plain", 400, 300);
     ASSERT_TRUE(dialog && other.Handle());
     const POINT drop = CentreOf(other.TextArea());
     ASSERT_EQ(WindowFromPoint(drop), other.TextArea());
@@ -115,7 +83,7 @@ TEST_F(SeeThroughTest, ADropOnATextAreaReachesItsWindowAndALeftDropStillOnlyPins
 TEST_F(SeeThroughTest, WindowsLayeredByTheirOwnProgramTheDialogAndTheDesktopAreLeftAlone) {
     AppInstance app;
     HWND dialog = StartAndWaitForDialog(app);
-    ForeignWindow own("alpha", 400, 300), painted("painted", 700, 300), plain("plain", 400, 600);
+    OtherProgramWindow own("alpha", 400, 300), painted("painted", 700, 300), plain("plain", 400, 600);
     ASSERT_TRUE(dialog && own.Handle() && painted.Handle() && plain.Handle());
     ASSERT_EQ(AlphaOf(own.Handle()), 170);
     ASSERT_EQ(AlphaOf(painted.Handle()), std::nullopt) << "UpdateLayeredWindow leaves no attributes to read";
@@ -180,7 +148,7 @@ TEST_F(SeeThroughTest, TheCrossHairsToolTipTellsBothDrags) {
 TEST_F(SeeThroughTest, ExitGivesWindowsStillOpenTheirLookBackAndSkipsClosedOnes) {
     AppInstance app;
     HWND dialog = StartAndWaitForDialog(app);
-    ForeignWindow kept("plain", 400, 300), closed("plain", 700, 300);
+    OtherProgramWindow kept("plain", 400, 300), closed("plain", 700, 300);
     ASSERT_TRUE(dialog && kept.Handle() && closed.Handle());
     const DWORD style = ExStyle(kept.Handle());
     ASSERT_TRUE(DropFinderAt(dialog, kept.Inside(), kRight));
@@ -196,7 +164,7 @@ TEST_F(SeeThroughTest, ExitGivesWindowsStillOpenTheirLookBackAndSkipsClosedOnes)
 TEST_F(SeeThroughTest, TheEndOfTheSessionGivesTheLookBack) {
     AppInstance app;
     HWND dialog = StartAndWaitForDialog(app);
-    ForeignWindow other("plain", 400, 300);
+    OtherProgramWindow other("plain", 400, 300);
     ASSERT_TRUE(dialog && other.Handle());
     ASSERT_TRUE(DropFinderAt(dialog, other.Inside(), kRight));
     ASSERT_TRUE(Shows(other.Handle(), 204));

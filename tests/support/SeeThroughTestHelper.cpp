@@ -1,13 +1,16 @@
-// A window of another program for the see-through tests:
+// A window of another program for the tests of what is done to such windows:
 //   SeeThroughTestHelper TITLE X Y plain|alpha|painted
 // shows a top-level window titled TITLE at X, Y with a text area in it;
 // "alpha" makes it layered itself at alpha 170, "painted" paints it with
-// UpdateLayeredWindow instead. It ends when the window is closed, and within
-// a minute in any case, so a failed test cannot leave it behind for long.
+// UpdateLayeredWindow instead. WM_APP(ms) posted to the window makes the
+// program stop answering anything for ms milliseconds, once it has set the
+// event named TITLE-stopped. It ends when the window is closed, and within a
+// minute in any case, so a failed test cannot leave it behind for long.
 #include <windows.h>
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -15,8 +18,19 @@ constexpr DWORD kLongestLifeMs = 60000;
 constexpr int kWidth = 240, kHeight = 160;
 constexpr BYTE kOwnAlpha = 170;
 
+const char* g_title = "";
+
+// A program busy loading, or stuck on a file: its thread takes no message.
+void StopAnswering(DWORD ms) {
+    HANDLE stopped = CreateEventA(nullptr, TRUE, FALSE, (std::string(g_title) + "-stopped").c_str());
+    if (stopped != nullptr) SetEvent(stopped);
+    Sleep(ms);
+    if (stopped != nullptr) CloseHandle(stopped);
+}
+
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DESTROY) PostQuitMessage(0);
+    if (message == WM_APP) StopAnswering(static_cast<DWORD>(wParam));
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
@@ -46,6 +60,7 @@ bool Paint(HWND window) {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     if (__argc != 5) return 2;
     const char* mode = __argv[4];
+    g_title = __argv[1];
     const bool own = std::strcmp(mode, "alpha") == 0, painted = std::strcmp(mode, "painted") == 0;
     WNDCLASSW windowClass = {};
     windowClass.lpfnWndProc = WindowProc;
