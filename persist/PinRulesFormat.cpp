@@ -20,8 +20,8 @@ bool DecodeInto(const unsigned char* bytes, std::size_t size, PinRules& out) {
     const std::size_t units = size / 2;
     if (bytes == nullptr || size % 2 != 0 || units < 3 || UnitAt(bytes, 0) != kTag[0] || UnitAt(bytes, 1) != kTag[1])
         return false;
+    // Past the bound, Add refuses the rule after the last one kept.
     const unsigned count = UnitAt(bytes, 2);
-    if (count > PinRules::kMaxRules) return false;
     std::size_t next = 3;
     wchar_t name[PinRules::kMaxNameLength + 1];
     for (unsigned rule = 0; rule < count; ++rule) {
