@@ -452,7 +452,8 @@ bool CPinDlg::SaveHotkey() {
     CString target;
     const bool located = GetUpdaterPath(updater) && GetModulePath(ModulePathFull, target);
     return SaveHotkeyRequest(AfxGetResourceHandle(), contract::kUpdaterResourceId,
-                             located ? SaveFlowPaths{updater, target} : SaveFlowPaths{}, m_hotkey, ReportSaveFailure);
+                             located ? SaveFlowPaths{updater, target} : SaveFlowPaths{}, m_hotkey, nullptr,
+                             ReportSaveFailure);
 }
 
 void CPinDlg::RunSaveFlow() {

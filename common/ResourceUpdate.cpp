@@ -1,8 +1,8 @@
 #include "common/ResourceUpdate.h"
 
-bool ResourceUpdate::Open(const char* path) {
+bool ResourceUpdate::Open(const char* path, bool dropExisting) {
     if (path == nullptr || m_update) return false;
-    m_update.reset(::BeginUpdateResourceA(path, FALSE));
+    m_update.reset(::BeginUpdateResourceA(path, dropExisting ? TRUE : FALSE));
     return static_cast<bool>(m_update);
 }
 

@@ -8,10 +8,11 @@
 
 class ResourceUpdate {
 public:
-    // Opens path for updating, keeping its existing resources. False when it
-    // cannot be opened (missing, not an executable, held), when path is null,
-    // or when an update is open already.
-    bool Open(const char* path);
+    // Opens path for updating, keeping its existing resources, or, with
+    // dropExisting, writing only what is put. False when it cannot be opened
+    // (missing, not an executable, held), when path is null, or when an
+    // update is open already.
+    bool Open(const char* path, bool dropExisting = false);
     // Adds or replaces resource (type, id, language) with size bytes of data.
     bool Put(const char* type, WORD id, WORD language, const void* data, DWORD size);
     // Writes every change to the file; the update is closed either way.

@@ -13,14 +13,21 @@ constexpr char kHotkeyResourceType[] = "HOTKEY";
 constexpr WORD kHotkeyLanguage = MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED);
 constexpr WORD kSavedModifiersId = 141;
 constexpr WORD kSavedVirtualKeyId = 143;
+// The rules that pin programs, beside the hotkey, of the same type and
+// language, in the form persist/PinRulesFormat.h gives. Missing until the
+// rules are first saved.
+constexpr WORD kSavedPinRulesId = 145;
 
 // The update request that the save flow writes into the updater, of the
 // same type and language: both values, the target's path in the ANSI code
-// page without a terminating zero, and that path's length.
+// page without a terminating zero, and that path's length. The rules ride
+// along only when they changed, in their stored form, and are written into
+// the target as they are.
 constexpr WORD kRequestModifiersId = 101;
 constexpr WORD kRequestVirtualKeyId = 102;
 constexpr WORD kRequestPathId = 103;
 constexpr WORD kRequestPathLengthId = 104;
+constexpr WORD kRequestPinRulesId = 105;
 
 // The updater rides inside the program and is written beside it under this
 // name, which a start of the program also takes for a leftover.

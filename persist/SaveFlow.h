@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "persist/HotkeySetting.h"
+#include "persist/PinRules.h"
 
 // Both null when the executable's own path did not fit: there is no place
 // for the updater then, which is reported as an updater that cannot be
@@ -20,6 +21,9 @@ struct SaveFlowPaths {
 using SaveFailureReport = void (*)(const char* message);
 
 // Writes the updater (resource EXE/id of module) to paths.updater and the
-// request into it. True when the request was committed to the file.
+// request into it: the hotkey, and the rules when changedRules is not null
+// (borrowed for the call). Null means the rules did not change, and the
+// request then holds none, so the program's stored rules stay byte for byte.
+// True when the request was committed to the file.
 bool SaveHotkeyRequest(HMODULE module, UINT updaterId, const SaveFlowPaths& paths, const HotkeySetting& hotkey,
-                       SaveFailureReport report);
+                       const PinRules* changedRules, SaveFailureReport report);

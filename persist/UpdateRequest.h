@@ -53,6 +53,8 @@ struct UpdateRequest {
     static constexpr unsigned short kVirtualKeyId = contract::kRequestVirtualKeyId;
     static constexpr unsigned short kPathId = contract::kRequestPathId;
     static constexpr unsigned short kPathLengthId = contract::kRequestPathLengthId;
+    // Written apart from the four payloads: present only when the rules changed.
+    static constexpr unsigned short kPinRulesId = contract::kRequestPinRulesId;
     static constexpr std::size_t kPayloadCount = 4;
 
     std::uint32_t modifiers = 0;

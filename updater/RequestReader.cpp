@@ -24,5 +24,6 @@ bool ReadUpdateRequest(TargetRequest& out) {
     if (!HeapString::CopyOf(request.path, request.pathLength, out.path)) return false;
     out.modifiers = request.modifiers;
     out.virtualKey = request.virtualKey;
+    out.pinRules = OwnRequestResource(UpdateRequest::kPinRulesId);
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ResourceView.h"
 #include "updater/HeapString.h"
 
 #include <cstdint>
@@ -9,6 +10,9 @@ struct TargetRequest {
     std::uint32_t modifiers = 0;
     std::uint32_t virtualKey = 0;
     HeapString path;
+    // The rules in their stored form, borrowed from the updater's own image;
+    // missing when they did not change.
+    ResourceView pinRules;
 };
 
 // False when the request is unusable: no path resource, a length that claims

@@ -50,13 +50,16 @@ bool PutHotkeyValue(ResourceUpdate& update, WORD id, std::uint32_t value) {
     return update.Put(contract::kHotkeyResourceType, id, contract::kHotkeyLanguage, bytes.bytes, sizeof(bytes.bytes));
 }
 
-CommitResult UpdateCopy(const char* copy, std::uint32_t modifiers, std::uint32_t virtualKey) {
+CommitResult UpdateCopy(const char* copy, std::uint32_t modifiers, std::uint32_t virtualKey,
+                        const ResourceView& pinRules) {
     ResourceUpdate update;
     if (!update.Open(copy)) return CommitResult::TargetNotOpened;
     // A value not taken would leave the old one in a file that looks updated:
     // the update is discarded instead, and the target stays as it was.
     if (!PutHotkeyValue(update, contract::kSavedModifiersId, modifiers) ||
-        !PutHotkeyValue(update, contract::kSavedVirtualKeyId, virtualKey))
+        !PutHotkeyValue(update, contract::kSavedVirtualKeyId, virtualKey) ||
+        (pinRules && !update.Put(contract::kHotkeyResourceType, contract::kSavedPinRulesId, contract::kHotkeyLanguage,
+                                 pinRules.data, static_cast<DWORD>(pinRules.size))))
         return CommitResult::Failed;
     if (!update.Commit() || !FlushFileToDisk(copy)) return CommitResult::Failed;
     return CommitResult::Committed;
@@ -65,7 +68,7 @@ CommitResult UpdateCopy(const char* copy, std::uint32_t modifiers, std::uint32_t
 }  // namespace
 
 CommitResult CommitHotkey(const char* target, std::uint32_t modifiers, std::uint32_t virtualKey,
-                          const Deadline& deadline) {
+                          const ResourceView& pinRules, const Deadline& deadline) {
     if (!IsExistingFile(target)) return CommitResult::TargetNotOpened;
     UniqueKernelHandle lock;
     if (RetryWhileBusy([&] { return LockTarget(target, lock); }, deadline, kRetryPauseMs) != AttemptResult::Done)
@@ -77,7 +80,7 @@ CommitResult CommitHotkey(const char* target, std::uint32_t modifiers, std::uint
         !CopyIntoFile(lock.get(), copy.path()))
         return CommitResult::Failed;
 
-    const CommitResult updated = UpdateCopy(copy.path(), modifiers, virtualKey);
+    const CommitResult updated = UpdateCopy(copy.path(), modifiers, virtualKey, pinRules);
     if (updated != CommitResult::Committed) return updated;
 
     // The rename needs the target closed. Given up, the copy goes with the

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/BusyRetry.h"
+#include "common/ResourceView.h"
 
 #include <cstdint>
 
@@ -11,8 +12,9 @@ enum class CommitResult {
 };
 
 // Writes modifiers and virtualKey into HOTKEY/141 and HOTKEY/143 of the
-// executable at target. A target another process holds is tried again until
-// deadline. Whatever happens, target is afterwards either exactly as before or
+// executable at target, and the bytes of pinRules, unless it is missing, into
+// HOTKEY/145. A target another process holds is tried again until deadline.
+// Whatever happens, target is afterwards either exactly as before or
 // completely updated.
 CommitResult CommitHotkey(const char* target, std::uint32_t modifiers, std::uint32_t virtualKey,
-                          const Deadline& deadline);
+                          const ResourceView& pinRules, const Deadline& deadline);

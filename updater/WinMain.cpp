@@ -25,7 +25,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
     WaitForMainInstance(deadline);
 
-    switch (CommitHotkey(request.path.c_str(), request.modifiers, request.virtualKey, deadline)) {
+    switch (CommitHotkey(request.path.c_str(), request.modifiers, request.virtualKey, request.pinRules, deadline)) {
     case CommitResult::TargetNotOpened:
         return 0;
     case CommitResult::Failed:

@@ -45,7 +45,7 @@ TEST(SaveFlow, AnUpdaterThatCannotBeWrittenIsReportedStepByStep) {
     ASSERT_TRUE(folder.Valid());
     const std::string updater = folder.File(std::string("no-such-folder\\deeper\\Brisklet.exe"));
     EXPECT_FALSE(SaveHotkeyRequest(::GetModuleHandleA(nullptr), kNoSuchResource, {updater.c_str(), "C:\\Zorvane.exe"},
-                                   {0x01, 0x77}, Record));
+                                   {0x01, 0x77}, nullptr, Record));
     EXPECT_EQ(g_reports, (std::vector<std::string>{"Extract Error!", "Open File Resource Failed!"}));
 }
 
@@ -58,7 +58,7 @@ TEST(SaveFlow, AnUpdaterAlreadyThereTakesTheRequestEvenWhenExtractionFails) {
 
     const char target[] = "C:\\games\\Zorvane.exe";
     EXPECT_TRUE(SaveHotkeyRequest(::GetModuleHandleA(nullptr), kNoSuchResource, {updater.c_str(), target}, {0x03, 0x77},
-                                  Record));
+                                  nullptr, Record));
     EXPECT_EQ(g_reports, std::vector<std::string>{"Extract Error!"});
 
     // Let go before the folder goes, even when an assertion below fails: a
@@ -86,7 +86,8 @@ TEST(SaveFlow, WithoutAPathOfItsOwnTheProgramReportsAnUpdaterThatCannotBeWritten
     // An updater that would take the request lies where the half-known path points.
     for (const SaveFlowPaths& paths : {SaveFlowPaths{}, SaveFlowPaths{updater.c_str(), nullptr}}) {
         g_reports.clear();
-        EXPECT_FALSE(SaveHotkeyRequest(::GetModuleHandleA(nullptr), kNoSuchResource, paths, {0x01, 0x77}, Record));
+        EXPECT_FALSE(
+            SaveHotkeyRequest(::GetModuleHandleA(nullptr), kNoSuchResource, paths, {0x01, 0x77}, nullptr, Record));
         EXPECT_EQ(g_reports, (std::vector<std::string>{"Extract Error!", "Open File Resource Failed!"}));
         EXPECT_EQ(FileContents::Read(updater), before);
     }
@@ -108,8 +109,10 @@ TEST(SaveFlow, AnUpdaterLeftByAnEarlierVersionIsReplacedWhole) {
 
     g_reports.clear();
     const char target[] = "C:\\Tools\\Zorvane.exe";
-    EXPECT_TRUE(SaveHotkeyRequest(program.get(), IDR_UPDATER_EXE, {leftover.c_str(), target}, {0x04, 0x77}, Record));
-    EXPECT_TRUE(SaveHotkeyRequest(program.get(), IDR_UPDATER_EXE, {fresh.c_str(), target}, {0x04, 0x77}, Record));
+    EXPECT_TRUE(
+        SaveHotkeyRequest(program.get(), IDR_UPDATER_EXE, {leftover.c_str(), target}, {0x04, 0x77}, nullptr, Record));
+    EXPECT_TRUE(
+        SaveHotkeyRequest(program.get(), IDR_UPDATER_EXE, {fresh.c_str(), target}, {0x04, 0x77}, nullptr, Record));
     EXPECT_EQ(g_reports, std::vector<std::string>{});
     // The measure is the same save where no updater was.
     const testsupport::Bytes replaced = testsupport::FileContents::Read(leftover);
