@@ -73,6 +73,7 @@ CPinDlg::CPinDlg(CWnd* parent) : CDialog(IDD_ZORVANE_DIALOG, parent) {
     ReadDwordResource(contract::kSavedVirtualKeyId, contract::kHotkeyResourceType, &m_hotkey.virtualKey);
     m_savedHotkey = m_hotkey;
     m_updaterName = contract::kUpdaterFileName;
+    m_ruleKeeper.Load(AfxGetResourceHandle());
 }
 
 void CPinDlg::DoDataExchange(CDataExchange* dx) {
@@ -130,6 +131,7 @@ BOOL CPinDlg::OnInitDialog() {
     }
 
     m_seeThrough.ReportTo(m_hWnd, kSeeThroughDoneMessage);
+    m_ruleKeeper.Start(TellRefusal, this);
     InstanceMarker::Mark(m_hWnd);
     return TRUE;
 }
@@ -227,6 +229,9 @@ LRESULT CPinDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         ShowWindow(SW_SHOWMINIMIZED);
         return 1;
     }
+    // The icons of the windows the tray menu lists.
+    if (message == WM_MEASUREITEM && m_onTopMenu.Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
+    if (message == WM_DRAWITEM && m_onTopMenu.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
     return CDialog::WindowProc(message, wParam, lParam);
 }
 
@@ -256,9 +261,38 @@ LRESULT CPinDlg::OnTrayNotify(WPARAM wParam, LPARAM lParam) {
         m_pTrayPopup->SetDefaultItem(0, TRUE);
         ::SetForegroundWindow(m_nid.hWnd);
         m_pTrayPopup->EnableMenuItem(ID_TRAY_SHOW, MF_BYCOMMAND | (m_bShown ? MF_GRAYED : MF_ENABLED));
+        m_onTopMenu.Insert(*m_pTrayPopup, m_ruleKeeper.Rules());
         TrackTrayPopup(*m_pTrayPopup, pointer, *this);
+        m_onTopMenu.Remove(*m_pTrayPopup);
     }
     return 0;
+}
+
+bool CPinDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
+    const OnTopMenu::Choice choice = m_onTopMenu.Resolve(LOWORD(wParam));
+    if (lParam != 0 || choice.action == OnTopMenu::Action::None) return CDialog::OnCommand(wParam, lParam);
+    RunOnTopChoice(choice);
+    return true;
+}
+
+void CPinDlg::RunOnTopChoice(const OnTopMenu::Choice& choice) {
+    switch (choice.action) {
+    case OnTopMenu::Action::Release:
+        if (choice.window == nullptr) break;
+        if (const DWORD error = SetTopmost(choice.window, false)) TellRefusal(this, choice.window, false, error);
+        break;
+    case OnTopMenu::Action::ToggleRule:
+        m_ruleKeeper.Toggle(choice.program);
+        break;
+    case OnTopMenu::Action::ReleaseAll:
+        ReleaseAllPinnedHere(TellRefusal, this);
+        break;
+    case OnTopMenu::Action::RemoveRule:
+        m_ruleKeeper.Remove(choice.program);
+        break;
+    case OnTopMenu::Action::None:
+        break;
+    }
 }
 
 void CPinDlg::OnTrayShow() { RestoreFromTray(); }
@@ -288,7 +322,8 @@ void CPinDlg::OnCancel() {
     UnregisterPinHotkey(contract::kPinHotkeyId);
     RemoveTrayIcon();
     m_seeThrough.RestoreAll(kRestoreBoundMs);
-    if (HotkeyChanged()) RunSaveFlow();
+    m_ruleKeeper.Stop();
+    if (HotkeyChanged() || m_ruleKeeper.Changed()) RunSaveFlow();
     CDialog::OnCancel();
 }
 
@@ -304,6 +339,11 @@ void CPinDlg::PinOrRelease(HWND window) {
         TellProblem(window, change, ProblemFromError(toggle.error), toggle.error);
     else if (!foreign_window::AnswersPromptly(window))
         TellProblem(window, change, ChangeProblem::NotAnswering, 0);
+}
+
+void CPinDlg::TellRefusal(void* dialog, HWND window, bool pinning, DWORD error) {
+    static_cast<CPinDlg*>(dialog)->TellProblem(window, pinning ? WindowChange::Pin : WindowChange::Release,
+                                               ProblemFromError(error), error);
 }
 
 void CPinDlg::TellProblem(HWND window, WindowChange change, ChangeProblem problem, DWORD error) {
@@ -452,8 +492,8 @@ bool CPinDlg::SaveHotkey() {
     CString target;
     const bool located = GetUpdaterPath(updater) && GetModulePath(ModulePathFull, target);
     return SaveHotkeyRequest(AfxGetResourceHandle(), contract::kUpdaterResourceId,
-                             located ? SaveFlowPaths{updater, target} : SaveFlowPaths{}, m_hotkey, nullptr,
-                             ReportSaveFailure);
+                             located ? SaveFlowPaths{updater, target} : SaveFlowPaths{}, m_hotkey,
+                             m_ruleKeeper.Changed() ? &m_ruleKeeper.Rules() : nullptr, ReportSaveFailure);
 }
 
 void CPinDlg::RunSaveFlow() {

@@ -3,6 +3,8 @@
 #pragma once
 #include "app/ChangeNotice.h"
 #include "app/ModulePath.h"
+#include "app/OnTopMenu.h"
+#include "app/PinRuleKeeper.h"
 #include "app/Pinning.h"
 #include "app/SeeThroughWindows.h"
 #include "framework/CDialog.h"
@@ -25,6 +27,7 @@ public:
     BOOL PreTranslateMessage(MSG* msg) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnInitDialog() override;
+    bool OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnCancel() override;
 
     void HideToTray();
@@ -86,6 +89,9 @@ protected:
     void ShowHotkeyStatus(bool registered);
     void StepSeeThrough(HWND window);
     void TellProblem(HWND window, WindowChange change, ChangeProblem problem, DWORD error);
+    static void TellRefusal(void* dialog, HWND window, bool pinning, DWORD error);
+    // Carries out a choice of the tray menu's own part.
+    void RunOnTopChoice(const OnTopMenu::Choice& choice);
     void ApplyEditedHotkey();
     void ShowAboutBox();
     // Saves a changed hotkey and starts the updater, which rewrites the
@@ -112,6 +118,8 @@ protected:
     bool m_closing = false;
 
     SeeThroughWindows m_seeThrough;
+    OnTopMenu m_onTopMenu;
+    PinRuleKeeper m_ruleKeeper;
     // Set by a right press on the cross-hair; its release alone acts on it.
     bool m_seeThroughDrag = false;
 };

@@ -4,20 +4,51 @@
 #include "app/HotkeyFlags.h"
 
 namespace {
+// Set on another program's window while it is on top by this program's
+// hand. It lives as long as the window, so a later start of the program
+// knows it too.
+const wchar_t kPinnedHereMark[] = L"ZorvanePinned";
 // Posted by the system when F1 goes down, and turned into WM_HELP by the
 // default procedure.
 constexpr UINT kKeyF1Message = 0x004D;
 }  // namespace
 
-TopmostToggle ToggleTopmost(HWND window) {
-    if (window == nullptr) return {true, 0};
-    const bool topmost = (::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+DWORD SetTopmost(HWND window, bool topmost) {
     UINT flags = SWP_NOMOVE | SWP_NOSIZE;
+    const bool foreign = foreign_window::ProcessOf(window) != ::GetCurrentProcessId();
     if (foreign_window::OfOtherThread(window)) flags |= SWP_ASYNCWINDOWPOS;
     ::SetLastError(0);
-    if (::SetWindowPos(window, topmost ? HWND_NOTOPMOST : HWND_TOPMOST, 0, 0, 0, 0, flags)) return {!topmost, 0};
-    const DWORD error = ::GetLastError();
-    return {!topmost, error != 0 ? error : static_cast<DWORD>(ERROR_GEN_FAILURE)};
+    if (!::SetWindowPos(window, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, flags)) {
+        const DWORD error = ::GetLastError();
+        return error != 0 ? error : static_cast<DWORD>(ERROR_GEN_FAILURE);
+    }
+    if (foreign) {
+        if (topmost)
+            ::SetPropW(window, kPinnedHereMark, reinterpret_cast<HANDLE>(1));
+        else
+            ::RemovePropW(window, kPinnedHereMark);
+    }
+    return 0;
+}
+
+TopmostToggle ToggleTopmost(HWND window) {
+    if (window == nullptr) return {true, 0};
+    const bool pinning = (::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0;
+    return {pinning, SetTopmost(window, pinning)};
+}
+
+bool PinnedHere(HWND window) { return ::GetPropW(window, kPinnedHereMark) != nullptr; }
+
+void ReleaseAllPinnedHere(PinRefusal refusal, void* context) {
+    for (HWND window : foreign_window::TopLevelWindows()) {
+        if (!PinnedHere(window)) continue;
+        // Released by its own program since: only the mark is left.
+        if ((::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0) {
+            ::RemovePropW(window, kPinnedHereMark);
+            continue;
+        }
+        if (const DWORD error = SetTopmost(window, false)) refusal(context, window, false, error);
+    }
 }
 
 BOOL RegisterPinHotkey(HWND owner, int id, UINT hotkeyFlags, UINT virtualKey) {

@@ -8,10 +8,23 @@ struct TopmostToggle {
     DWORD error;   // 0 when Windows took the change
 };
 
+// Puts the window on top or back among the others: 0, or the error
+// Windows refused the change with. Another thread's window gets the change
+// posted: its program makes it once it answers, and this one never waits
+// for that. Another program's window is marked while this program keeps it
+// on top, and only then.
+DWORD SetTopmost(HWND window, bool topmost);
 // Toggles the window between always on top and normal; nothing for null.
-// Another thread's window gets the change posted: its program makes it
-// once it answers, and this one never waits for that.
 TopmostToggle ToggleTopmost(HWND window);
+// The window is on top by this program's hand, of this start or an earlier.
+bool PinnedHere(HWND window);
+
+// Told of a change Windows refused: the window, whether it was to go on
+// top, and the error.
+using PinRefusal = void (*)(void* context, HWND window, bool pinning, DWORD error);
+// Releases every window on top by this program's hand, of any start, and
+// leaves those their own program keeps on top.
+void ReleaseAllPinnedHere(PinRefusal refusal, void* context);
 
 // hotkeyFlags in the hotkey control's encoding (see HotkeyFlags.h).
 BOOL RegisterPinHotkey(HWND owner, int id, UINT hotkeyFlags, UINT virtualKey);

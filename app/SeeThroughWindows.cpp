@@ -124,9 +124,9 @@ void SeeThroughWindows::RestoreAll(DWORD boundMs) {
         if (record.alpha == kOpaqueAlpha) continue;
         const Observation seen = Observe(record.window, true);
         if (seen.action != SeeThroughAction::Step) continue;
-        UniqueKernelHandle thread = StartLayeredChange({record.window, seen.exStyle,
-                                                        RestoredExStyle(seen.exStyle, record.originalExStyle),
-                                                        kOpaqueAlpha, nullptr, 0, 0});
+        UniqueKernelHandle thread =
+            StartLayeredChange({record.window, seen.exStyle, RestoredExStyle(seen.exStyle, record.originalExStyle),
+                                kOpaqueAlpha, nullptr, 0, 0});
         if (thread) restores.push_back(std::move(thread));
     }
     for (const UniqueKernelHandle& thread : restores) {

@@ -12,3 +12,14 @@ std::size_t ShortenTitle(wchar_t* title, std::size_t length, std::size_t maxUnit
     title[length] = L'\0';
     return length;
 }
+
+void EscapeMnemonics(const wchar_t* text, wchar_t* out, std::size_t size) {
+    std::size_t used = 0;
+    for (; *text != L'\0'; ++text) {
+        const std::size_t needed = *text == L'&' ? 2 : 1;
+        if (used + needed >= size) break;
+        if (*text == L'&') out[used++] = L'&';
+        out[used++] = *text;
+    }
+    if (size > 0) out[used] = L'\0';
+}

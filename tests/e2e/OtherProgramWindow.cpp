@@ -5,11 +5,13 @@
 
 using namespace testsupport;
 
-OtherProgramWindow::OtherProgramWindow(const char* mode, int x, int y) {
+std::string OtherProgramWindow::HelperPath() { return ThisProgram::Beside(std::string("SeeThroughTestHelper.exe")); }
+
+OtherProgramWindow::OtherProgramWindow(const char* mode, int x, int y, const std::string& program) {
     static int serial = 0;
     const std::string title = "OtherProgram-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
     m_stopped.reset(CreateEventA(nullptr, TRUE, FALSE, (title + "-stopped").c_str()));
-    m_process = ChildProcess::Start(ThisProgram::Beside(std::string("SeeThroughTestHelper.exe")),
+    m_process = ChildProcess::Start(program.empty() ? HelperPath() : program,
                                     title + " " + std::to_string(x) + " " + std::to_string(y) + " " + mode);
     WaitUntil([&] { return (m_window = FindWindowA(nullptr, title.c_str())) && IsWindowVisible(m_window); },
               kActionTimeoutMs);
@@ -30,5 +32,6 @@ bool OtherProgramWindow::Close() {
 
 bool OtherProgramWindow::StopAnswering(DWORD ms) {
     ResetEvent(m_stopped.get());
-    return PostMessageW(m_window, WM_APP, ms, 0) && WaitForSingleObject(m_stopped.get(), kActionTimeoutMs) == WAIT_OBJECT_0;
+    return PostMessageW(m_window, WM_APP, ms, 0) &&
+           WaitForSingleObject(m_stopped.get(), kActionTimeoutMs) == WAIT_OBJECT_0;
 }

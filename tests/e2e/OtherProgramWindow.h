@@ -13,7 +13,10 @@
 
 class OtherProgramWindow {
 public:
-    OtherProgramWindow(const char* mode, int x, int y);
+    // program: the helper's file under another name, a program of its own;
+    // empty: the helper beside the test program.
+    OtherProgramWindow(const char* mode, int x, int y, const std::string& program = {});
+    static std::string HelperPath();
     HWND Handle() const { return m_window; }
     HWND TextArea() const;
     // Beside the text area, in the window's own client area.

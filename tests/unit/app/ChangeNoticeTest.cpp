@@ -25,7 +25,8 @@ TEST(ChangeNotice, EachErrorNamesItsReasonAndTheActionAndOnlyAnUnansweredChangeI
         const wchar_t* told;
     } cases[] = {
         {WindowChange::Pin, ERROR_ACCESS_DENIED, L"error: 无法置顶：该程序拒绝了更改（它可能以管理员身份运行）。"},
-        {WindowChange::Release, ERROR_ACCESS_DENIED, L"error: 无法取消置顶：该程序拒绝了更改（它可能以管理员身份运行）。"},
+        {WindowChange::Release, ERROR_ACCESS_DENIED,
+         L"error: 无法取消置顶：该程序拒绝了更改（它可能以管理员身份运行）。"},
         {WindowChange::SeeThrough, ERROR_INVALID_WINDOW_HANDLE, L"error: 无法调整透明度：窗口已关闭。"},
         {WindowChange::Pin, ERROR_TIMEOUT, L"warning: 该程序未响应：它恢复响应后将置顶。"},
         {WindowChange::Release, ERROR_NOT_ENOUGH_MEMORY, L"error: 无法取消置顶（错误 8）。"},
@@ -50,6 +51,23 @@ TEST(ShortenTitle, ALongTitleKeepsItsBeginningAndEndsInAnEllipsisNeverInsideASur
         std::wstring buffer = c.title + L'x';
         buffer.resize(ShortenTitle(&buffer[0], c.title.size(), c.most));
         EXPECT_EQ(buffer, c.shown) << c.most;
+    }
+}
+
+TEST(EscapeMnemonics, AnAmpersandShowsAsItselfAndWhatDoesNotFitIsLeftOut) {
+    const struct {
+        const wchar_t* text;
+        std::size_t size;
+        const wchar_t* caption;
+    } cases[] = {{L"Tom & Jerry", 32, L"Tom && Jerry"},
+                 {L"a&b", 3, L"a"},
+                 {L"a&b", 4, L"a&&"},
+                 {L"a&b", 5, L"a&&b"},
+                 {L"&", 1, L""}};
+    for (const auto& c : cases) {
+        wchar_t caption[32];
+        EscapeMnemonics(c.text, caption, c.size);
+        EXPECT_STREQ(caption, c.caption) << c.size;
     }
 }
 

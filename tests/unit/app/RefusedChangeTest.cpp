@@ -114,8 +114,8 @@ TEST(RefusedChange, APinAndASeeThroughStepAreEachToldByABalloonAndTheErrorSoundA
     const std::string title = "Refusing-" + std::to_string(GetCurrentProcessId());
     ChildProcess other =
         ChildProcess::Start(ThisProgram::Beside(std::string("SeeThroughTestHelper.exe")), title + " 300 300 plain");
-    ASSERT_TRUE(WaitUntil([&] { return (g_refused = FindWindowA(nullptr, title.c_str())) != nullptr; },
-                          kActionTimeoutMs));
+    ASSERT_TRUE(
+        WaitUntil([&] { return (g_refused = FindWindowA(nullptr, title.c_str())) != nullptr; }, kActionTimeoutMs));
     const LONG style = GetWindowLongW(g_refused, GWL_EXSTYLE);
 
     RefusedChanges dialog;
