@@ -20,10 +20,10 @@ CMenu::~CMenu() {
 
 CMenu* CMenu::FromHandle(HMENU menu) {
     return MenuMap().FromHandle(
-        menu, [](HMENU h) { return ::IsMenu(h) != FALSE; },
-        [](HMENU h) {
+        menu, [](const void* h) { return ::IsMenu(static_cast<HMENU>(const_cast<void*>(h))) != FALSE; },
+        [](const void* h) -> std::unique_ptr<CObject> {
             auto wrapper = std::make_unique<CMenu>();
-            wrapper->m_hMenu = h;
+            wrapper->m_hMenu = static_cast<HMENU>(const_cast<void*>(h));
             wrapper->m_temporary = true;
             return wrapper;
         });

@@ -44,10 +44,10 @@ CWnd::~CWnd() {
 
 CWnd* CWnd::FromHandle(HWND hwnd) {
     return WindowMap().FromHandle(
-        hwnd, [](HWND h) { return ::IsWindow(h) != FALSE; },
-        [](HWND h) {
+        hwnd, [](const void* h) { return ::IsWindow(static_cast<HWND>(const_cast<void*>(h))) != FALSE; },
+        [](const void* h) -> std::unique_ptr<CObject> {
             auto wrapper = std::make_unique<CWnd>();
-            wrapper->m_hWnd = h;
+            wrapper->m_hWnd = static_cast<HWND>(const_cast<void*>(h));
             wrapper->m_temporary = true;
             return wrapper;
         });

@@ -6,79 +6,52 @@
 //
 // A process has a few dozen handles at most, so both maps are vectors kept
 // sorted by handle: a binary search over them is as fast as hashing here, and
-// they keep the C++ library's hash tables out of the executable.
+// they keep the C++ library's hash tables out of the executable. One untyped
+// map serves every kind of handle, so that its code is in the program once.
 #pragma once
-#include <algorithm>
-#include <functional>
 #include <memory>
-#include <utility>
 #include <vector>
 
-template <class Handle, class Object>
-class HandleMap {
+#include "framework/CObject.h"
+
+class HandleMapCore {
 public:
-    Object* FindPermanent(Handle h) const {
-        auto it = Find(m_permanent, h);
-        return it == m_permanent.end() ? nullptr : it->object;
-    }
+    using IsAlive = bool (*)(const void* handle);
+    // A new wrapper for the handle, which the map then owns.
+    using MakeWrapper = std::unique_ptr<CObject> (*)(const void* handle);
 
-    template <class IsAlive, class MakeWrapper>
-    Object* FromHandle(Handle h, IsAlive isAlive, MakeWrapper make) {
-        if (h == nullptr) return nullptr;
-        if (Object* p = FindPermanent(h)) return p;
-        auto it = Find(m_temporary, h);
-        if (it != m_temporary.end()) return it->object.get();
-        if (m_temporary.size() >= m_nextSweep) {
-            // The sweep keeps the order, so the vector stays sorted.
-            m_temporary.erase(std::remove_if(m_temporary.begin(), m_temporary.end(),
-                                             [&](const Temporary& t) { return !isAlive(t.handle); }),
-                              m_temporary.end());
-            m_nextSweep = m_temporary.size() * 2 + kSweepFloor;
-        }
-        std::unique_ptr<Object> wrapper = make(h);
-        Object* raw = wrapper.get();
-        m_temporary.insert(LowerBound(m_temporary, h), Temporary{h, std::move(wrapper)});
-        return raw;
-    }
-
-    void SetPermanent(Handle h, Object* p) {
-        auto it = LowerBound(m_permanent, h);
-        if (it != m_permanent.end() && it->handle == h)
-            it->object = p;
-        else
-            m_permanent.insert(it, Permanent{h, p});
-    }
-
-    void RemovePermanent(Handle h, const Object* p) {
-        auto it = Find(m_permanent, h);
-        if (it != m_permanent.end() && it->object == p) m_permanent.erase(it);
-    }
+    CObject* FindPermanent(const void* handle) const;
+    CObject* FromHandle(const void* handle, IsAlive isAlive, MakeWrapper make);
+    void SetPermanent(const void* handle, CObject* object);
+    void RemovePermanent(const void* handle, const CObject* object);
 
 private:
     struct Permanent {
-        Handle handle;
-        Object* object;  // borrowed: the object unbinds itself before it dies
+        const void* handle;
+        CObject* object;  // borrowed: the object unbinds itself before it dies
     };
     struct Temporary {
-        Handle handle;
-        std::unique_ptr<Object> object;
+        const void* handle;
+        std::unique_ptr<CObject> object;
     };
 
-    // Handles are unrelated pointers; std::less orders them totally.
-    template <class Vector>
-    static auto LowerBound(Vector& v, Handle h) {
-        return std::lower_bound(v.begin(), v.end(), h,
-                                [](const auto& entry, Handle key) { return std::less<Handle>()(entry.handle, key); });
-    }
-
-    template <class Vector>
-    static auto Find(Vector& v, Handle h) {
-        auto it = LowerBound(v, h);
-        return (it != v.end() && it->handle == h) ? it : v.end();
-    }
-
-    static constexpr size_t kSweepFloor = 64;
+    static constexpr std::size_t kSweepFloor = 64;
     std::vector<Permanent> m_permanent;
     std::vector<Temporary> m_temporary;
-    size_t m_nextSweep = kSweepFloor;
+    std::size_t m_nextSweep = kSweepFloor;
+};
+
+// The map of one kind of handle and the class bound to it.
+template <class Handle, class Object>
+class HandleMap {
+public:
+    Object* FindPermanent(Handle handle) const { return static_cast<Object*>(m_core.FindPermanent(handle)); }
+    Object* FromHandle(Handle handle, HandleMapCore::IsAlive isAlive, HandleMapCore::MakeWrapper make) {
+        return static_cast<Object*>(m_core.FromHandle(handle, isAlive, make));
+    }
+    void SetPermanent(Handle handle, Object* object) { m_core.SetPermanent(handle, object); }
+    void RemovePermanent(Handle handle, const Object* object) { m_core.RemovePermanent(handle, object); }
+
+private:
+    HandleMapCore m_core;
 };
