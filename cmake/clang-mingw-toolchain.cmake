@@ -5,18 +5,34 @@
 # link-time optimisation make the smaller executables (docs/PERFORMANCE.md).
 set(CMAKE_SYSTEM_NAME Windows)
 
-set(CMAKE_C_COMPILER   clang)
-set(CMAKE_CXX_COMPILER clang++)
+# One LLVM throughout. The linker and the archiver read the compiler's
+# link-time-optimisation bitcode, which a tool of an older LLVM cannot; called
+# by their bare names, they would be whichever PATH finds first, so a newer
+# clang-NN beside Debian's would mix versions. Every tool is therefore the one
+# in the folder of the clang found (/usr/lib/llvm-NN/bin on Debian).
+find_program(_zv_clang clang NO_CACHE NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+file(REAL_PATH "${_zv_clang}" _zv_clang)
+get_filename_component(ZORVANE_LLVM_BIN "${_zv_clang}" DIRECTORY)
+foreach(_zv_tool clang++ ld.lld llvm-ar llvm-ranlib llvm-nm llvm-dlltool)
+  if(NOT EXISTS "${ZORVANE_LLVM_BIN}/${_zv_tool}")
+    execute_process(COMMAND "${_zv_clang}" --version OUTPUT_VARIABLE _zv_version)
+    string(REGEX MATCH "version ([0-9]+)" _zv_version "${_zv_version}")
+    message(FATAL_ERROR "${_zv_clang} (clang ${CMAKE_MATCH_1}) has no ${_zv_tool} of its own LLVM beside it, "
+      "and the tools of another LLVM cannot read its bitcode. Install clang-${CMAKE_MATCH_1}, lld-${CMAKE_MATCH_1} and "
+      "llvm-${CMAKE_MATCH_1}, or put a clang whose lld and LLVM tools are installed first on PATH.")
+  endif()
+endforeach()
+set(CMAKE_C_COMPILER   ${ZORVANE_LLVM_BIN}/clang)
+set(CMAKE_CXX_COMPILER ${ZORVANE_LLVM_BIN}/clang++)
 set(CMAKE_C_COMPILER_TARGET   ${TOOLCHAIN_PREFIX})
 set(CMAKE_CXX_COMPILER_TARGET ${TOOLCHAIN_PREFIX})
 set(CMAKE_RC_COMPILER  ${TOOLCHAIN_PREFIX}-windres)
 # The MinGW-w64 headers and libraries, and never the host's /usr/include.
 set(CMAKE_SYSROOT /usr/${TOOLCHAIN_PREFIX})
 # Archives of link-time-optimised objects need an index of their bitcode,
-# which only LLVM's archiver writes. Unversioned names throughout: clang,
-# lld and the LLVM tools of one Debian release are of one LLVM version.
-set(CMAKE_AR     llvm-ar)
-set(CMAKE_RANLIB llvm-ranlib)
+# which only LLVM's archiver writes.
+set(CMAKE_AR     ${ZORVANE_LLVM_BIN}/llvm-ar)
+set(CMAKE_RANLIB ${ZORVANE_LLVM_BIN}/llvm-ranlib)
 
 # clang looks for the GCC it borrows the C++ library from in a folder named
 # by a bare version, which Debian's "12-posix" is not; so the library's
@@ -31,7 +47,7 @@ set(CMAKE_CXX_FLAGS_INIT
   "-isystem ${_zv_cxx_include} -isystem ${_zv_cxx_include}/${TOOLCHAIN_PREFIX} -isystem ${_zv_cxx_include}/backward")
 # The C++ library of the POSIX thread model needs the thread library; lld
 # searches every archive whatever its place on the command line.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-fuse-ld=lld -L${ZORVANE_GCC_LIB_DIR} -lpthread")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-fuse-ld=lld --ld-path=${ZORVANE_LLVM_BIN}/ld.lld -L${ZORVANE_GCC_LIB_DIR} -lpthread")
 # lld would mark its executables for Windows Vista and later (which older
 # systems refuse to load) and Terminal Server aware, and reserve half the
 # stack; the header says what GNU ld's does, the oldest Windows of the

@@ -57,8 +57,11 @@ if ((${#missing[@]} == 0 && want_wine32 == 0)); then
 fi
 
 export DEBIAN_FRONTEND=noninteractive
+# A fresh machine's own daily upgrade, or another checkout's setup, may hold
+# apt's lock for a while: wait for it rather than fail.
+apt_wait=(-o DPkg::Lock::Timeout=600)
 apt_install() {
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$@" </dev/null >/dev/null
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get "${apt_wait[@]}" install -y -qq "$@" </dev/null >/dev/null
 }
 
 # One broken list (a mirror in the middle of a sync) fails the update as a
@@ -68,7 +71,7 @@ apt_install() {
 lists_read=0
 update_lists() {
     lists_read=1
-    "${as_root[@]}" apt-get update -qq </dev/null && return 0
+    "${as_root[@]}" apt-get "${apt_wait[@]}" update -qq </dev/null && return 0
     echo "setup: apt-get update reported a failure; going on with the lists it read"
 }
 

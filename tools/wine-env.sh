@@ -143,13 +143,15 @@ _zv_install_marlett() {
     cmp -s "$src" "$dst" || cp "$src" "$dst"
 }
 
-# Sets the prefix's "Managed" switch of the X11 driver (Y or N); it is the
-# only value of that name in the user's registry. Read from the registry file
-# first, since that costs less than a Wine start.
-_zv_set_managed() {
-    grep -qx "\"Managed\"=\"$1\"" "$WINEPREFIX/user.reg" 2>/dev/null && return 0
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$1" /f \
-        </dev/null >>"$ZV_BUILD_DIR/wineboot.log" 2>&1
+# Sets NAME under KEY of the prefix's user registry to DATA, a string or
+# dword:HEX, on every start, so that prefixes made before a setting get it
+# too. NAME must be the only value of that name in the user's registry: the
+# registry file is read first, since that costs less than a Wine start.
+_zv_set_user_value() {
+    local key=$1 name=$2 data=$3 type=REG_SZ line="\"$2\"=\"$3\""
+    if [[ $data == dword:* ]]; then type=REG_DWORD line="\"$name\"=$data" data=$((16#${data#dword:})); fi
+    grep -qxF "$line" "$WINEPREFIX/user.reg" 2>/dev/null && return 0
+    wine reg add "$key" /v "$name" /t "$type" /d "$data" /f </dev/null >>"$ZV_BUILD_DIR/wineboot.log" 2>&1
 }
 
 zv_env_start() {
@@ -196,7 +198,13 @@ zv_env_start() {
 
     wineserver -p </dev/null || return 1
     _zv_server_started=1
-    _zv_set_managed "$managed" || { _zv_log "cannot configure the Wine prefix"; return 1; }
+    _zv_set_user_value 'HKCU\Software\Wine\X11 Driver' Managed "$managed" &&
+        # A crashing program starts Wine's debugger, which by default shows a
+        # dialog and waits, with the program and the output of whatever ran
+        # it held open, until somebody answers. Without the dialog it writes
+        # the backtrace to the program's output and ends the program at once.
+        _zv_set_user_value 'HKCU\Software\Wine\WineDbg' ShowCrashDialog dword:00000000 ||
+        { _zv_log "cannot configure the Wine prefix"; return 1; }
     # The first client after the server start also brings up the prefix's
     # services; a trivial command does it before any timed test runs.
     wine cmd /c exit </dev/null >/dev/null 2>&1 || true
