@@ -85,6 +85,8 @@ TEST_F(OnTopMenuTest, ReleaseAllReleasesWhatThisProgramPinnedAlsoBeforeARestartA
     {
         AppInstance app;
         HWND dialog = StartAndWaitForDialog(app);
+        // The dialog takes the foreground as it starts: F7 must not find it there.
+        ASSERT_TRUE(ShownInFront(dialog));
         ASSERT_TRUE(InputDriver::BringToForeground(pinned.Handle(), kActionTimeoutMs));
         ASSERT_TRUE(InputDriver::PressChord({VK_F7}));
         ASSERT_TRUE(BecomesTopmost(pinned.Handle()));
