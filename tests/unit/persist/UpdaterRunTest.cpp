@@ -184,7 +184,7 @@ private:
 
 }  // namespace
 
-TEST_F(UpdaterRun, ShipsWithAnEmptyResourceDirectory) {
+TEST_F(UpdaterRun, ShipsWithItsManifestAndVersionAlone) {
     const Bytes image = FileContents::Read(m_updater);
     ASSERT_GE(image.size(), 0x40u);
     const auto dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image.data());
@@ -201,7 +201,10 @@ TEST_F(UpdaterRun, ShipsWithAnEmptyResourceDirectory) {
                                                  : nt32->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_RESOURCE];
     EXPECT_NE(resources.VirtualAddress, 0u);
     EXPECT_GE(resources.Size, sizeof(IMAGE_RESOURCE_DIRECTORY));
-    EXPECT_TRUE(ExeResources::All(m_updater).empty());
+    // The save flow's request is then all the updater reads of its own.
+    std::vector<std::string> keys;
+    for (const auto& resource : ExeResources::All(m_updater)) keys.push_back(resource.first);
+    EXPECT_EQ(keys, (std::vector<std::string>{"#16/#1/2052", "#24/#1/0"}));
 }
 
 TEST_F(UpdaterRun, WithoutARequestEndsWithOneAndChangesNothing) {
