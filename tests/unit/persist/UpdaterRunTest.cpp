@@ -201,10 +201,7 @@ TEST_F(UpdaterRun, ShipsWithItsManifestAlone) {
                                                  : nt32->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_RESOURCE];
     EXPECT_NE(resources.VirtualAddress, 0u);
     EXPECT_GE(resources.Size, sizeof(IMAGE_RESOURCE_DIRECTORY));
-    // The save flow's request is then all the updater reads of its own.
-    std::vector<std::string> keys;
-    for (const auto& resource : ExeResources::All(m_updater)) keys.push_back(resource.first);
-    EXPECT_EQ(keys, (std::vector<std::string>{"#24/#1/0"}));
+    EXPECT_EQ(ExeResources::All(m_updater).size(), 1u);  // its manifest
 }
 
 TEST_F(UpdaterRun, WithoutARequestEndsWithOneAndChangesNothing) {
