@@ -163,7 +163,11 @@ void CPinDlg::AddTrayIcon() {
     m_nid.uID = contract::kTrayIconId;
     m_nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     m_nid.uCallbackMessage = contract::kTrayCallbackMessage;
-    m_nid.hIcon = ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_APP));
+    // The shell draws it at the small-icon size of the system's DPI; made at
+    // that size here, it is not a large icon shrunk. Shared, as LoadIcon's.
+    m_nid.hIcon = static_cast<HICON>(::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
+                                                  ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON),
+                                                  LR_SHARED));
     lstrcpynA(m_nid.szTip, "Quellbrand", sizeof(m_nid.szTip));
     ::Shell_NotifyIconA(NIM_ADD, &m_nid);
 }

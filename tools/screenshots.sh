@@ -8,6 +8,8 @@
 #   hotkey-taken.png  the same with Ctrl+F9, which another program holds:
 #                     the group box reads 热键无效
 #   about.png         the About box, opened through the tray command
+#   main-150.png,     the main dialog and the About box at 150 % (144 DPI)
+#   about-150.png
 #
 # usage: tools/screenshots.sh [BUILD_DIR]      (default: build-release, or
 #                                             build-release-x64 where no
@@ -61,14 +63,26 @@ trap 'zv_env_stop; rm -rf "$WORK"' EXIT
 
 # ---- The program in the virtual desktop --------------------------------------------
 cp "$EXE" "$WORK/Zorvane.exe"
-(cd "$WORK" && exec wine explorer "/desktop=$DESKTOP" Zorvane.exe) \
-    >"$WORK/app.log" 2>&1 </dev/null &
-APP_PID=$!
-
 desktop_shown() { xwininfo -root -tree 2>/dev/null | grep -q "\"$DESKTOP_NAME - Wine desktop\""; }
-zv_wait_for 60 desktop_shown || die "the virtual desktop did not appear"
-read -r DX DY < <(xwininfo -name "$DESKTOP_NAME - Wine desktop" 2>/dev/null |
-    awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}')
+start_program() {
+    (cd "$WORK" && exec wine explorer "/desktop=$DESKTOP" Zorvane.exe) \
+        >>"$WORK/app.log" 2>&1 </dev/null &
+    APP_PID=$!
+    zv_wait_for 60 desktop_shown || die "the virtual desktop did not appear"
+    read -r DX DY < <(xwininfo -name "$DESKTOP_NAME - Wine desktop" 2>/dev/null |
+        awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}')
+}
+# Ends the program as a user would, and waits for its desktop to go.
+end_program() {
+    zv quit 30000 >/dev/null
+    if ! zv_wait_for 30 bash -c "! kill -0 $APP_PID"; then
+        log "the desktop outlived the program; ending the prefix's processes"
+        wineserver -k
+    fi
+    wait "$APP_PID" 2>/dev/null || true
+    APP_PID=""
+}
+start_program
 
 zv() { zv_ctl "$DESKTOP" "$ZVCTL" "$@" || die "zvctl $1 failed"; }
 
@@ -164,11 +178,23 @@ read -r AX AY AW AH <<<"$answer"
 settle "$AX" "$AY" "$AW" "$AH" || die "the About box did not settle"
 save "$AX" "$AY" "$AW" "$AH" "$OUT/about.png"
 
-# End the program as a user would, and wait for its desktop to go.
-zv quit 30000 >/dev/null
-if ! zv_wait_for 30 bash -c "! kill -0 $APP_PID"; then
-    log "the desktop outlived the program; ending the prefix's processes"
-    wineserver -k
-fi
-wait "$APP_PID" 2>/dev/null || true
-APP_PID=""
+end_program
+
+# ---- At 150 % ----------------------------------------------------------------
+# Wine takes the DPI from the user's desktop settings as each program starts,
+# so the desktop, the program and zvctl started from here on run at 144 DPI.
+# The prefix is the build's and outlives this run: the setting goes again.
+DPI_KEY='HKCU\Control Panel\Desktop'
+trap 'wine reg delete "$DPI_KEY" /v LogPixels /f >/dev/null 2>&1; zv_env_stop; rm -rf "$WORK"' EXIT
+wine reg add "$DPI_KEY" /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1 || die "could not set 144 DPI"
+start_program
+answer=$(zv main 30000)
+read -r MX MY MW MH _ <<<"$answer"
+zv pointer $((W - 20)) $((H / 2)) >/dev/null
+settle "$MX" "$MY" "$MW" "$MH" || die "the main dialog at 150 % did not settle"
+save "$MX" "$MY" "$MW" "$MH" "$OUT/main-150.png"
+answer=$(zv about 30000)
+read -r AX AY AW AH <<<"$answer"
+settle "$AX" "$AY" "$AW" "$AH" || die "the About box at 150 % did not settle"
+save "$AX" "$AY" "$AW" "$AH" "$OUT/about-150.png"
+end_program
