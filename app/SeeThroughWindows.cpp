@@ -109,29 +109,23 @@ HWND SeeThroughWindows::Finish(UINT ticket, DWORD error) {
 
 void SeeThroughWindows::RestoreAll(DWORD boundMs) {
     const DWORD started = ::GetTickCount();
-    std::vector<UniqueKernelHandle> restores;
     for (Record& record : m_records) {
-        if (!::IsWindow(record.window) || foreign_window::ProcessOf(record.window) != record.process) continue;
-        if (record.ticket != 0) {
-            // A change still on its way to a program that does not answer
-            // is left to it; one that has landed counts.
-            DWORD error = 0;
-            if (::WaitForSingleObject(record.change.get(), 0) != WAIT_OBJECT_0 ||
-                !::GetExitCodeThread(record.change.get(), &error))
-                continue;
-            if (error == 0) record.alpha = record.pendingAlpha;
-        }
-        if (record.alpha == kOpaqueAlpha) continue;
+        // A change still on its way is left to a program that has not taken
+        // it: its result was handled before any later command.
+        record.change.reset();
+        if (record.ticket != 0 || record.alpha == kOpaqueAlpha || !::IsWindow(record.window) ||
+            foreign_window::ProcessOf(record.window) != record.process)
+            continue;
         const Observation seen = Observe(record.window, true);
         if (seen.action != SeeThroughAction::Step) continue;
-        UniqueKernelHandle thread =
-            StartLayeredChange({record.window, seen.exStyle, RestoredExStyle(seen.exStyle, record.originalExStyle),
-                                kOpaqueAlpha, nullptr, 0, 0});
-        if (thread) restores.push_back(std::move(thread));
+        record.change = StartLayeredChange({record.window, seen.exStyle,
+                                            RestoredExStyle(seen.exStyle, record.originalExStyle), kOpaqueAlpha,
+                                            nullptr, 0, 0});
     }
-    for (const UniqueKernelHandle& thread : restores) {
+    for (const Record& record : m_records) {
+        if (!record.change) continue;
         const DWORD elapsed = ::GetTickCount() - started;
-        ::WaitForSingleObject(thread.get(), elapsed < boundMs ? boundMs - elapsed : 0);
+        ::WaitForSingleObject(record.change.get(), elapsed < boundMs ? boundMs - elapsed : 0);
     }
     m_records.clear();
 }
