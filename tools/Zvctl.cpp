@@ -26,6 +26,15 @@
 //                                     only), moves the pointer to X, Y and
 //                                     reports the rectangle of the tool tip
 //                                     that shows there
+//   zvctl OUTFILE on-top CLASS COUNT TIMEOUT_MS
+//                                     waits for COUNT visible windows of the
+//                                     class and puts them on top, as their
+//                                     own program would
+//   zvctl OUTFILE menu-keys KEY...    types into the open menus: a letter as
+//                                     itself, anything else a virtual key
+//                                     (0x28 Down); reports the rectangle the
+//                                     open menus cover
+//   zvctl OUTFILE close CLASS         asks the windows of the class to close
 //   zvctl OUTFILE about TIMEOUT_MS    opens the About box, reports its rectangle
 //   zvctl OUTFILE quit TIMEOUT_MS     closes the About box, then the program
 //
@@ -37,6 +46,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "common/InstanceMarker.h"
 #include "common/SharedContract.h"
@@ -168,14 +178,58 @@ std::string Run(int argc, char** argv) {
         Settle(menu);
         return "ok " + RectText(menu);
     }
+    if (command == "on-top" && argc == 6) {
+        std::vector<HWND> found;
+        const DWORD count = Number(argv[4]);
+        const std::wstring className(argv[3], argv[3] + std::strlen(argv[3]));
+        WaitFor([&]() -> HWND {
+            found.clear();
+            for (HWND window = nullptr; (window = ::FindWindowExW(nullptr, window, className.c_str(), nullptr));)
+                if (::IsWindowVisible(window)) found.push_back(window);
+            return found.size() >= count ? found.front() : nullptr;
+        }, Number(argv[5]));
+        if (found.size() < count) return "error too few windows of the class";
+        for (HWND window : found) ::SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        return "ok";
+    }
+    if (command == "close" && argc == 4) {
+        const std::wstring className(argv[3], argv[3] + std::strlen(argv[3]));
+        for (HWND window = nullptr; (window = ::FindWindowExW(nullptr, window, className.c_str(), nullptr));)
+            ::PostMessageW(window, WM_CLOSE, 0, 0);
+        return "ok";
+    }
+    if (command == "menu-keys" && argc >= 4) {
+        HWND main = InstanceMarker::FindFirst();
+        if (main == nullptr) return "error no main dialog";
+        for (int i = 3; i < argc; ++i) {
+            HWND menu = FindMenu(main);
+            if (menu == nullptr) return "error no menu open";
+            // The menu's loop reads the keys posted to its thread; a letter
+            // chooses by its mnemonic.
+            const bool letter = std::strlen(argv[i]) == 1;
+            ::PostMessageW(menu, letter ? WM_CHAR : WM_KEYDOWN, letter ? argv[i][0] : Number(argv[i]), 0);
+            ::Sleep(300);
+        }
+        RECT covered = {};
+        for (HWND menu = nullptr; (menu = ::FindWindowExW(nullptr, menu, L"#32768", nullptr));) {
+            RECT rect;
+            if (::IsWindowVisible(menu) && ::GetWindowRect(menu, &rect)) ::UnionRect(&covered, &covered, &rect);
+        }
+        return "ok " + std::to_string(covered.left) + " " + std::to_string(covered.top) + " " +
+               std::to_string(covered.right - covered.left) + " " + std::to_string(covered.bottom - covered.top);
+    }
     if (command == "close-menu" && argc == 4) {
         HWND main = InstanceMarker::FindFirst();
         if (main == nullptr) return "error no main dialog";
         HWND menu = FindMenu(main);
         if (menu == nullptr) return "ok";
-        // The menu's loop reads the keys posted to its thread.
-        ::PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
-        if (!WaitUntil([menu] { return !::IsWindowVisible(menu); }, Number(argv[3]))) {
+        // The menu's loop reads the keys posted to its thread; one Escape
+        // closes one level.
+        if (!WaitUntil([main] {
+                HWND open = FindMenu(main);
+                if (open != nullptr) ::PostMessageW(open, WM_KEYDOWN, VK_ESCAPE, 0);
+                return open == nullptr;
+            }, Number(argv[3]))) {
             return "error the menu stayed open";
         }
         return "ok";

@@ -4,6 +4,8 @@
 #   main-hover.png    the main dialog, pointer over the Exit button
 #   finder-tip.png    the main dialog with the cross-hair's tool tip
 #   tray-menu.png     the tray icon's menu, open over the taskbar
+#   tray-on-top.png   the same menu listing two windows on top, with the
+#                     rules' submenu open on the rule for their program
 #   hotkey-new.png    the hotkey editor unlocked, Shift+F8 typed and taken
 #   hotkey-taken.png  the same with Ctrl+F9, which another program holds:
 #                     the group box reads 热键无效
@@ -151,6 +153,24 @@ TX=$((TX > 8 ? TX - 8 : 0)) TY=$((TY > 8 ? TY - 8 : 0))
 settle "$TX" "$TY" $((W - TX)) $((H - TY)) || die "the tray menu did not settle"
 save "$TX" "$TY" $((W - TX)) $((H - TY)) "$OUT/tray-menu.png"
 zv close-menu 30000 >/dev/null
+
+# Two windows of another program, on top by its own doing; a rule for that
+# program made from the first one's submenu (Down, Right, A), then the menu
+# opened again with the rules' submenu (P). The rule is removed again, so
+# that the program ends with nothing to save.
+for _ in 1 2; do (cd "$WORK" && exec wine explorer "/desktop=$DESKTOP" notepad) >/dev/null 2>&1 </dev/null & done
+zv on-top Notepad 2 60000 >/dev/null
+zv pointer $((W - 40)) $((H - 12)) >/dev/null
+zv tray-menu 30000 >/dev/null
+zv menu-keys 0x28 0x27 A >/dev/null
+zv tray-menu 30000 >/dev/null
+read -r RX RY RW RH <<<"$(zv menu-keys P)"
+RX=$((RX > 8 ? RX - 8 : 0)) RY=$((RY > 8 ? RY - 8 : 0))
+settle "$RX" "$RY" $((W - RX)) $((H - RY)) || die "the menu with its windows on top did not settle"
+save "$RX" "$RY" $((W - RX)) $((H - RY)) "$OUT/tray-on-top.png"
+zv menu-keys 0x28 0x0D >/dev/null
+zv close-menu 30000 >/dev/null
+zv close Notepad >/dev/null
 zv pointer $((W - 20)) $((H / 2)) >/dev/null
 
 # The hotkey editor: unlocked, Shift+F8 typed (control flags 0x01, key 0x77)

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "tests/e2e/OtherProgramWindow.h"
 #include "tests/e2e/ZorvaneFixture.h"
 #include "tests/support/WaitUntil.h"
@@ -22,66 +24,49 @@ bool AnswersWithin(HWND window, UINT ms) {
     return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, ms, &answer) != 0;
 }
 
-bool BecomesTopmost(HWND window) {
-    return WaitUntil([&] { return WindowProbe(window).Topmost(); }, kStopMs + kActionTimeoutMs);
+bool SeeThrough(HWND window) {
+    BYTE alpha = 0;
+    return GetLayeredWindowAttributes(window, nullptr, &alpha, nullptr) && alpha == 204;
 }
 
-class UnansweringProgramTest : public ZorvaneTest {
-protected:
-    // Hides the dialog to the tray and brings it back through the tray icon,
-    // each by a posted message, as a queue that is stuck would show; again and
-    // again until the other program answers once more.
-    static void ExpectTheDialogAnswersWhile(HWND dialog, HWND stuck) {
-        const DWORD started = GetTickCount();
+class UnansweringProgramTest : public ZorvaneTest {};
+
+TEST_F(UnansweringProgramTest, TheHotkeyAndBothDropsLeaveTheDialogAnsweringAndLandOnceTheProgramAnswers) {
+    const struct {
+        const char* what;
+        std::function<bool(HWND dialog, const OtherProgramWindow& other)> act;
+        std::function<bool(HWND other)> landed;
+    } cases[] = {
+        {"F7", [](HWND, const OtherProgramWindow&) { return InputDriver::PressChord({VK_F7}); },
+         [](HWND other) { return WindowProbe(other).Topmost(); }},
+        {"left drop", [](HWND dialog, const OtherProgramWindow& other) { return DropFinderAt(dialog, other.Inside()); },
+         [](HWND other) { return WindowProbe(other).Topmost(); }},
+        {"right drop",
+         [](HWND dialog, const OtherProgramWindow& other) {
+             return DropFinderAt(dialog, other.Inside(), MouseButton::Right);
+         },
+         SeeThrough},
+    };
+    for (const auto& c : cases) {
+        AppInstance app;
+        HWND dialog = StartAndWaitForDialog(app);
+        OtherProgramWindow other("plain", 400, 300);
+        ASSERT_TRUE(dialog && other.Handle()) << c.what;
+        ASSERT_TRUE(InputDriver::BringToForeground(other.Handle(), kActionTimeoutMs)) << c.what;
+        ASSERT_TRUE(other.StopAnswering(kStopMs) && c.act(dialog, other)) << c.what;
+        // Hidden to the tray and back through its icon, by posted messages,
+        // as a stuck queue would show; again until the other program answers.
         int rounds = 0;
-        do {
+        for (const DWORD started = GetTickCount();
+             GetTickCount() - started < kStopMs && !AnswersWithin(other.Handle(), 50); ++rounds) {
             PostMessageW(dialog, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-            ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }, kAnswerMs)) << "round " << rounds;
+            ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }, kAnswerMs)) << c.what;
             PostMessageW(dialog, kTrayCallback, kTrayIconId, WM_LBUTTONUP);
-            ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(dialog) != FALSE; }, kAnswerMs)) << "round " << rounds;
-            ++rounds;
-        } while (GetTickCount() - started < kStopMs && !AnswersWithin(stuck, 50));
-        EXPECT_GE(rounds, 2);
+            ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(dialog) != FALSE; }, kAnswerMs)) << c.what;
+        }
+        EXPECT_GE(rounds, 2) << c.what;
+        EXPECT_TRUE(WaitUntil([&] { return c.landed(other.Handle()); }, kStopMs + kActionTimeoutMs)) << c.what;
     }
-};
-
-TEST_F(UnansweringProgramTest, TheHotkeyOnItLeavesTheDialogAnsweringAndThePinLandsOnceItAnswers) {
-    AppInstance app;
-    HWND dialog = StartAndWaitForDialog(app);
-    OtherProgramWindow other("plain", 400, 300);
-    ASSERT_TRUE(dialog && other.Handle());
-    ASSERT_TRUE(InputDriver::BringToForeground(other.Handle(), kActionTimeoutMs));
-    ASSERT_TRUE(other.StopAnswering(kStopMs));
-    ASSERT_TRUE(InputDriver::PressChord({VK_F7}));
-    ExpectTheDialogAnswersWhile(dialog, other.Handle());
-    EXPECT_TRUE(BecomesTopmost(other.Handle()));
-}
-
-TEST_F(UnansweringProgramTest, ALeftDropOnItLeavesTheDialogAnsweringAndThePinLandsOnceItAnswers) {
-    AppInstance app;
-    HWND dialog = StartAndWaitForDialog(app);
-    OtherProgramWindow other("plain", 400, 300);
-    ASSERT_TRUE(dialog && other.Handle());
-    ASSERT_TRUE(other.StopAnswering(kStopMs));
-    ASSERT_TRUE(DropFinderAt(dialog, other.Inside()));
-    ExpectTheDialogAnswersWhile(dialog, other.Handle());
-    EXPECT_TRUE(BecomesTopmost(other.Handle()));
-}
-
-TEST_F(UnansweringProgramTest, ARightDropOnItLeavesTheDialogAnsweringAndTheStepLandsOnceItAnswers) {
-    AppInstance app;
-    HWND dialog = StartAndWaitForDialog(app);
-    OtherProgramWindow other("plain", 400, 300);
-    ASSERT_TRUE(dialog && other.Handle());
-    ASSERT_TRUE(other.StopAnswering(kStopMs));
-    ASSERT_TRUE(DropFinderAt(dialog, other.Inside(), MouseButton::Right));
-    ExpectTheDialogAnswersWhile(dialog, other.Handle());
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-            BYTE alpha = 0;
-            return GetLayeredWindowAttributes(other.Handle(), nullptr, &alpha, nullptr) && alpha == 204;
-        },
-        kStopMs + kActionTimeoutMs));
 }
 
 TEST_F(UnansweringProgramTest, ExitEndsTheProgramAtOnceThoughASeeThroughWindowDoesNotAnswer) {
@@ -90,8 +75,7 @@ TEST_F(UnansweringProgramTest, ExitEndsTheProgramAtOnceThoughASeeThroughWindowDo
     OtherProgramWindow other("plain", 400, 300);
     ASSERT_TRUE(dialog && other.Handle());
     ASSERT_TRUE(DropFinderAt(dialog, other.Inside(), MouseButton::Right));
-    ASSERT_TRUE(WaitUntil([&] { return (GetWindowLongW(other.Handle(), GWL_EXSTYLE) & WS_EX_LAYERED) != 0; },
-                          kActionTimeoutMs));
+    ASSERT_TRUE(WaitUntil([&] { return SeeThrough(other.Handle()); }, kActionTimeoutMs));
     ASSERT_TRUE(other.StopAnswering(3 * kStopMs));
     ASSERT_TRUE(InputDriver::ClickItem(dialog, kExitButton, kActionTimeoutMs));
     ASSERT_TRUE(app.WaitForExit(2000)) << "the way out waited on the program";
