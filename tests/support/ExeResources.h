@@ -30,11 +30,9 @@ public:
     static std::string Key(const char* type, WORD id, WORD language);
 
     // Adds or replaces HOTKEY resources of language 2052, as the program's
-    // save does; an empty value is written as a resource of no bytes.
+    // save does; an empty value is written as a resource of no bytes. Stored
+    // pin rules, valid or damaged, go to id contract::kSavedPinRulesId.
     static bool WriteHotkeys(const std::string& ansiPath, const std::vector<std::pair<WORD, Bytes>>& resources);
-    // Stores bytes as the program's saved pin rules (HOTKEY/145), valid or
-    // damaged, as a save through the updater would.
-    static bool WriteStoredPinRules(const std::string& ansiPath, const Bytes& stored);
 };
 
 }  // namespace testsupport
