@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/SharedContract.h"
 #include "tests/support/FileContents.h"
 
 namespace testsupport {
@@ -30,9 +31,12 @@ public:
     static std::string Key(const char* type, WORD id, WORD language);
 
     // Adds or replaces HOTKEY resources of language 2052, as the program's
-    // save does; an empty value is written as a resource of no bytes. Stored
-    // pin rules, valid or damaged, go to id contract::kSavedPinRulesId.
+    // save does; an empty value is written as a resource of no bytes.
     static bool WriteHotkeys(const std::string& ansiPath, const std::vector<std::pair<WORD, Bytes>>& resources);
+    // Stores bytes, valid or damaged, as the program's saved pin rules.
+    static bool WriteStoredPinRules(const std::string& ansiPath, const Bytes& stored) {
+        return WriteHotkeys(ansiPath, {{contract::kSavedPinRulesId, stored}});
+    }
 };
 
 }  // namespace testsupport

@@ -67,7 +67,7 @@ protected:
             << ThisProgram::Beside(std::string(ZORVANE_BRISKLET_FROM_TESTS));
         ASSERT_TRUE(CopyFileA(Helper().c_str(), m_target.c_str(), FALSE)) << Helper();
         // Only a request that carries rules changes them; the updater never reads them.
-        ASSERT_TRUE(ExeResources::WriteHotkeys(m_target, {{145, Text("rules saved before")}}));
+        ASSERT_TRUE(ExeResources::WriteStoredPinRules(m_target, Text("rules saved before")));
         m_originalTarget = FileContents::Read(m_target);
         m_originalResources = ExeResources::All(m_target);
         ASSERT_EQ(m_originalResources.at(ExeResources::Key("HOTKEY", IDR_HOTKEY_VIRTUAL_KEY, 2052)), Dword(0x76));
@@ -206,24 +206,19 @@ TEST_F(UpdaterRun, WritesTheHotkeyIntoTheTargetAndStartsIt) {
 }
 
 TEST_F(UpdaterRun, WritesSavedRulesWithTheHotkeyAndOnlyWhenTheyChanged) {
-    // No updater to extract: each save reuses this one, as after a failed extraction.
-    const auto save = [this](const PinRules* changed) {
-        return SaveHotkeyRequest(GetModuleHandleA(nullptr), 999, {m_updater.c_str(), m_target.c_str()}, {6, 0x41},
-                                 changed, [](const char*) {});
-    };
     PinRules rules;
     ASSERT_EQ(rules.Add(L"\x4E50\x8C31.exe"), PinRuleChange::Done);
     Bytes stored;
     EncodePinRules(rules, stored);
-    ASSERT_TRUE(save(&rules));
+    // No updater to extract: each save reuses this one, as after a failed extraction.
+    const SaveFlowPaths paths = {m_updater.c_str(), m_target.c_str()};
+    ASSERT_TRUE(SaveHotkeyRequest(GetModuleHandleA(nullptr), 999, paths, {6, 0x41}, &rules, [](const char*) {}));
     EXPECT_EQ(RunUpdater(), 0u);
     ExpectUpdatedTo(6, 0x41, &stored);
     const UniqueModule target(LoadLibraryExA(m_target.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
     PinRules read;
-    EXPECT_TRUE(ReadStoredPinRules(target.get(), read));
-    EXPECT_EQ(read, rules);
-
-    ASSERT_TRUE(save(nullptr));
+    EXPECT_TRUE(ReadStoredPinRules(target.get(), read) && read == rules);
+    ASSERT_TRUE(SaveHotkeyRequest(GetModuleHandleA(nullptr), 999, paths, {6, 0x41}, nullptr, [](const char*) {}));
     EXPECT_EQ(ExeResources::Read(testsupport::FromAnsi(m_updater), "HOTKEY", 105), std::nullopt) << "no stale rules";
     EXPECT_TRUE(TargetStarted());
 }
