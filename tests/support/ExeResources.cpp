@@ -2,7 +2,6 @@
 
 #include "common/LittleEndian.h"
 #include "common/ResourceView.h"
-#include "common/SharedContract.h"
 #include "common/UniqueHandle.h"
 
 namespace testsupport {
@@ -77,10 +76,6 @@ bool ExeResources::WriteHotkeys(const std::string& ansiPath, const std::vector<s
              ok;
     }
     return EndUpdateResourceA(update, ok ? FALSE : TRUE) && ok;
-}
-
-bool ExeResources::WriteStoredPinRules(const std::string& ansiPath, const Bytes& stored) {
-    return WriteHotkeys(ansiPath, {{contract::kSavedPinRulesId, stored}});
 }
 
 }  // namespace testsupport

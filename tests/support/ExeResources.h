@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/SharedContract.h"
 #include "tests/support/FileContents.h"
 
 namespace testsupport {
@@ -32,9 +33,10 @@ public:
     // Adds or replaces HOTKEY resources of language 2052, as the program's
     // save does; an empty value is written as a resource of no bytes.
     static bool WriteHotkeys(const std::string& ansiPath, const std::vector<std::pair<WORD, Bytes>>& resources);
-    // Stores bytes as the program's saved pin rules (HOTKEY/145), valid or
-    // damaged, as a save through the updater would.
-    static bool WriteStoredPinRules(const std::string& ansiPath, const Bytes& stored);
+    // Stores bytes, valid or damaged, as the program's saved pin rules.
+    static bool WriteStoredPinRules(const std::string& ansiPath, const Bytes& stored) {
+        return WriteHotkeys(ansiPath, {{contract::kSavedPinRulesId, stored}});
+    }
 };
 
 }  // namespace testsupport

@@ -110,9 +110,8 @@ TEST(SaveFlow, AnUpdaterLeftByAnEarlierVersionIsReplacedWhole) {
     g_reports.clear();
     const char target[] = "C:\\Tools\\Zorvane.exe";
     EXPECT_TRUE(
-        SaveHotkeyRequest(program.get(), IDR_UPDATER_EXE, {leftover.c_str(), target}, {0x04, 0x77}, nullptr, Record));
-    EXPECT_TRUE(
-        SaveHotkeyRequest(program.get(), IDR_UPDATER_EXE, {fresh.c_str(), target}, {0x04, 0x77}, nullptr, Record));
+        SaveHotkeyRequest(program.get(), IDR_UPDATER_EXE, {leftover.c_str(), target}, {4, 0x77}, nullptr, Record));
+    EXPECT_TRUE(SaveHotkeyRequest(program.get(), IDR_UPDATER_EXE, {fresh.c_str(), target}, {4, 0x77}, nullptr, Record));
     EXPECT_EQ(g_reports, std::vector<std::string>{});
     // The measure is the same save where no updater was.
     const testsupport::Bytes replaced = testsupport::FileContents::Read(leftover);

@@ -3,9 +3,9 @@
 // and runs as the main program would start it.
 
 #include "common/InstanceMarker.h"
-#include "common/SharedContract.h"
 #include "common/UniqueHandle.h"
 #include "persist/PinRulesFormat.h"
+#include "persist/SaveFlow.h"
 #include "persist/UpdateRequest.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/CodePage.h"
@@ -22,7 +22,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -50,16 +49,6 @@ Bytes Dword(std::uint32_t value) {
 
 Bytes Text(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
-Bytes StoredRules(std::initializer_list<const wchar_t*> names) {
-    PinRules rules;
-    for (const wchar_t* name : names) EXPECT_EQ(rules.Add(name), PinRuleChange::Done);
-    Bytes stored;
-    EncodePinRules(rules, stored);
-    return stored;
-}
-
-const std::string kSavedRulesKey = ExeResources::Key("HOTKEY", contract::kSavedPinRulesId, 2052);
-
 std::string MarkerText(std::uint32_t modifiers, std::uint32_t virtualKey) {
     char text[32];
     std::snprintf(text, sizeof(text), "%08lX %08lX", static_cast<unsigned long>(modifiers),
@@ -77,8 +66,8 @@ protected:
             CopyFileA(ThisProgram::Beside(std::string(ZORVANE_BRISKLET_FROM_TESTS)).c_str(), m_updater.c_str(), FALSE))
             << ThisProgram::Beside(std::string(ZORVANE_BRISKLET_FROM_TESTS));
         ASSERT_TRUE(CopyFileA(Helper().c_str(), m_target.c_str(), FALSE)) << Helper();
-        // Rules saved before, which only a request that carries rules changes.
-        ASSERT_TRUE(ExeResources::WriteStoredPinRules(m_target, StoredRules({L"SheetView.exe"})));
+        // Only a request that carries rules changes them; the updater never reads them.
+        ASSERT_TRUE(ExeResources::WriteStoredPinRules(m_target, Text("rules saved before")));
         m_originalTarget = FileContents::Read(m_target);
         m_originalResources = ExeResources::All(m_target);
         ASSERT_EQ(m_originalResources.at(ExeResources::Key("HOTKEY", IDR_HOTKEY_VIRTUAL_KEY, 2052)), Dword(0x76));
@@ -86,9 +75,8 @@ protected:
 
     static std::string Helper() { return ThisProgram::Beside(std::string("UpdaterTestHelper.exe")); }
 
-    // The request exactly as the save flow builds it; rules only when given.
-    void WriteRequest(std::uint32_t modifiers, std::uint32_t virtualKey, const std::string& path,
-                      const Bytes* rules = nullptr) {
+    // The request exactly as the save flow builds it.
+    void WriteRequest(std::uint32_t modifiers, std::uint32_t virtualKey, const std::string& path) {
         UpdateRequestPayloads payloads;
         ASSERT_TRUE(BuildUpdateRequestPayloads(modifiers, virtualKey, path.data(), path.size(), payloads));
         std::vector<std::pair<WORD, Bytes>> resources;
@@ -97,7 +85,6 @@ protected:
             const unsigned char* data = static_cast<const unsigned char*>(payload.data);
             resources.emplace_back(payload.id, Bytes(data, data + payload.size));
         }
-        if (rules != nullptr) resources.emplace_back(UpdateRequest::kPinRulesId, *rules);
         ASSERT_TRUE(ExeResources::WriteHotkeys(m_updater, resources));
     }
 
@@ -135,13 +122,11 @@ protected:
         return std::string(bytes.begin(), bytes.end());
     }
 
-    // Every other resource, the saved rules among them unless rules are
-    // given, byte for byte as before.
     void ExpectUpdatedTo(std::uint32_t modifiers, std::uint32_t virtualKey, const Bytes* rules = nullptr) const {
         ExeResources::Map expected = m_originalResources;
         expected[ExeResources::Key("HOTKEY", IDR_HOTKEY_MODIFIERS, 2052)] = Dword(modifiers);
         expected[ExeResources::Key("HOTKEY", IDR_HOTKEY_VIRTUAL_KEY, 2052)] = Dword(virtualKey);
-        if (rules != nullptr) expected[kSavedRulesKey] = *rules;
+        if (rules != nullptr) expected[ExeResources::Key("HOTKEY", 145, 2052)] = *rules;
         EXPECT_EQ(ExeResources::All(m_target), expected);
     }
 
@@ -220,12 +205,21 @@ TEST_F(UpdaterRun, WritesTheHotkeyIntoTheTargetAndStartsIt) {
               (std::vector<std::wstring>{L"Brisklet.exe", L"Zorvane.exe", L"Zorvane.exe.started"}));
 }
 
-TEST_F(UpdaterRun, WritesChangedRulesAsTheyCameTogetherWithTheHotkey) {
-    const Bytes rules = StoredRules({L"\x4E50\x8C31.exe", L"\x0416urnal.exe", L"Viewer.exe"});
-    ASSERT_NE(rules, m_originalResources.at(kSavedRulesKey));
-    WriteRequest(0x06, 0x41, m_target, &rules);
+TEST_F(UpdaterRun, WritesSavedRulesWithTheHotkeyAndOnlyWhenTheyChanged) {
+    PinRules rules;
+    ASSERT_EQ(rules.Add(L"\x4E50\x8C31.exe"), PinRuleChange::Done);
+    Bytes stored;
+    EncodePinRules(rules, stored);
+    // No updater to extract: each save reuses this one, as after a failed extraction.
+    const SaveFlowPaths paths = {m_updater.c_str(), m_target.c_str()};
+    ASSERT_TRUE(SaveHotkeyRequest(GetModuleHandleA(nullptr), 999, paths, {6, 0x41}, &rules, [](const char*) {}));
     EXPECT_EQ(RunUpdater(), 0u);
-    ExpectUpdatedTo(0x06, 0x41, &rules);
+    ExpectUpdatedTo(6, 0x41, &stored);
+    const UniqueModule target(LoadLibraryExA(m_target.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+    PinRules read;
+    EXPECT_TRUE(ReadStoredPinRules(target.get(), read) && read == rules);
+    ASSERT_TRUE(SaveHotkeyRequest(GetModuleHandleA(nullptr), 999, paths, {6, 0x41}, nullptr, [](const char*) {}));
+    EXPECT_EQ(ExeResources::Read(testsupport::FromAnsi(m_updater), "HOTKEY", 105), std::nullopt) << "no stale rules";
     EXPECT_TRUE(TargetStarted());
 }
 
@@ -241,8 +235,9 @@ TEST_F(UpdaterRun, AValueTheSystemDoesNotTakeLeavesTheTargetAsItWasAndEndsWithOn
     // names fails; with none named it works as the updater does.
     ASSERT_TRUE(
         CopyFileA(ThisProgram::Beside(std::string("BriskletRefusingWrite.exe")).c_str(), m_updater.c_str(), FALSE));
-    const Bytes rules = StoredRules({L"Viewer.exe"});
-    WriteRequest(2, 0x41, m_target, &rules);
+    const Bytes rules = Text("rules in the request");
+    WriteRequest(2, 0x41, m_target);
+    WriteRawRequest({{105, rules}});
     for (const wchar_t* refused : {L"141", L"143", L"145"}) {
         ChildProcess::Options options;
         options.variableName = L"ZORVANE_REFUSED_RESOURCE";
@@ -418,9 +413,7 @@ TEST_F(UpdaterRun, GivesUpWaitingAfterTwentySeconds) {
     ASSERT_TRUE(updater.WaitForExit(kUpdaterRunMs));
     const DWORD elapsed = GetTickCount() - start;
     EXPECT_GE(elapsed, 19500u);
-    // Waiting on to the end of the run's 30 s would leave a target that
-    // comes free late no time at all; the start and the commit take well
-    // under a second, the margin is for a busy machine.
+    // Not the whole run's 30 s: a target that comes free late needs time left.
     EXPECT_LT(elapsed, 26000u) << "the wait for the program outlasted its 20 s";
     EXPECT_EQ(updater.ExitCode(), 0u);
     EXPECT_TRUE(owner.process().Running());
