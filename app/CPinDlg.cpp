@@ -1,5 +1,6 @@
 #include "app/CPinDlg.h"
 
+#include <cstddef>
 #include <string>
 
 #include "app/CAboutDlg.h"
@@ -158,6 +159,10 @@ void CPinDlg::ShowHotkeyStatus(bool registered) {
 }
 
 void CPinDlg::AddTrayIcon() {
+    static_assert(sizeof(TrayRecord) == kTrayRecordSize &&
+                      offsetof(TrayRecord, szTip) == offsetof(NOTIFYICONDATAA, szTip) &&
+                      offsetof(TrayRecord, hIcon) == offsetof(NOTIFYICONDATAA, hIcon),
+                  "the tray record is the first form of the shell's");
     m_nid.cbSize = kTrayRecordSize;
     m_nid.hWnd = m_hWnd;
     m_nid.uID = contract::kTrayIconId;
@@ -165,17 +170,17 @@ void CPinDlg::AddTrayIcon() {
     m_nid.uCallbackMessage = contract::kTrayCallbackMessage;
     // The shell draws it at the small-icon size of the system's DPI; made at
     // that size here, it is not a large icon shrunk. Shared, as LoadIcon's.
-    m_nid.hIcon = static_cast<HICON>(::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
-                                                  ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON),
-                                                  LR_SHARED));
+    m_nid.hIcon =
+        static_cast<HICON>(::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
+                                        ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     lstrcpynA(m_nid.szTip, "Quellbrand", sizeof(m_nid.szTip));
-    ::Shell_NotifyIconA(NIM_ADD, &m_nid);
+    ::Shell_NotifyIconA(NIM_ADD, m_nid.Shell());
 }
 
 LRESULT CPinDlg::OnTaskbarCreated(WPARAM, LPARAM) {
     // Only an icon that is meant to be there comes back: not before it was
     // first added, nor once the way out has removed it.
-    if (m_nid.cbSize != 0 && !m_closing) ::Shell_NotifyIconA(NIM_ADD, &m_nid);
+    if (m_nid.cbSize != 0 && !m_closing) ::Shell_NotifyIconA(NIM_ADD, m_nid.Shell());
     return 0;
 }
 

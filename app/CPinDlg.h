@@ -100,7 +100,20 @@ protected:
 
     CMenu m_trayMenu;
     CMenu* m_pTrayPopup = nullptr;  // borrowed: a level of m_trayMenu, valid while it lives
-    NOTIFYICONDATAA m_nid = {};
+    // The first form of the tray record, the only one this program hands
+    // the shell (its size says which): the fields of today's record up to
+    // the tip, so that the dialog does not carry the rest.
+    struct TrayRecord {
+        DWORD cbSize;
+        HWND hWnd;
+        UINT uID;
+        UINT uFlags;
+        UINT uCallbackMessage;
+        HICON hIcon;
+        CHAR szTip[64];
+        NOTIFYICONDATAA* Shell() { return reinterpret_cast<NOTIFYICONDATAA*>(this); }
+    };
+    TrayRecord m_nid = {};
     int m_bShown = 0;
     HCURSOR m_hFinderCursor = nullptr;  // borrowed: shared resource cursor
     HotkeySetting m_hotkey = kShippedHotkey;
