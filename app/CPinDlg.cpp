@@ -37,6 +37,8 @@ void ReportSaveFailure(const char* message) { AfxMessageBox(message); }
 
 // Reported by a see-through change (LayeredChange.h) once it was made.
 constexpr UINT kSeeThroughDoneMessage = WM_APP + 1;
+// Posted by a watch over a pin that has not landed (Pinning.h).
+constexpr UINT kPinNotLandedMessage = WM_APP + 2;
 // How long the way out waits, in all, for programs to take their look back.
 constexpr DWORD kRestoreBoundMs = 500;
 }  // namespace
@@ -63,6 +65,7 @@ BEGIN_MESSAGE_MAP(CPinDlg, CDialog)
     ON_MESSAGE(contract::kTrayCallbackMessage, OnTrayNotify)
     ON_REGISTERED_MESSAGE(g_taskbarCreatedMessage, OnTaskbarCreated)
     ON_MESSAGE(kSeeThroughDoneMessage, OnSeeThroughDone)
+    ON_MESSAGE(kPinNotLandedMessage, OnPinNotLanded)
 END_MESSAGE_MAP()
 
 CPinDlg::CPinDlg(CWnd* parent) : CDialog(IDD_ZORVANE_DIALOG, parent) {
@@ -278,7 +281,7 @@ LRESULT CPinDlg::OnTrayNotify(WPARAM wParam, LPARAM lParam) {
 }
 
 bool CPinDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
-    const OnTopMenu::Choice choice = m_onTopMenu.Resolve(LOWORD(wParam));
+    const OnTopMenu::Choice choice = m_onTopMenu.Resolve(LOWORD(wParam), m_ruleKeeper.Rules());
     if (lParam != 0 || choice.action == OnTopMenu::Action::None) return CDialog::OnCommand(wParam, lParam);
     RunOnTopChoice(choice);
     return true;
@@ -346,8 +349,8 @@ void CPinDlg::PinOrRelease(HWND window) {
     const WindowChange change = toggle.pinning ? WindowChange::Pin : WindowChange::Release;
     if (toggle.error != 0)
         TellProblem(window, change, ProblemFromError(toggle.error), toggle.error);
-    else if (!foreign_window::AnswersPromptly(window))
-        TellProblem(window, change, ChangeProblem::NotAnswering, 0);
+    else if (foreign_window::OfOtherThread(window))
+        WatchTopmostChange(window, toggle.pinning, m_hWnd, kPinNotLandedMessage);
 }
 
 void CPinDlg::TellRefusal(void* dialog, HWND window, bool pinning, DWORD error) {
@@ -476,6 +479,11 @@ void CPinDlg::StepSeeThrough(HWND window) {
     case SeeThroughWindows::StepStart::LeftAlone:
         break;
     }
+}
+
+LRESULT CPinDlg::OnPinNotLanded(WPARAM pinning, LPARAM window) {
+    TellRefusal(this, reinterpret_cast<HWND>(window), pinning != 0, ERROR_TIMEOUT);
+    return 0;
 }
 
 LRESULT CPinDlg::OnSeeThroughDone(WPARAM ticket, LPARAM error) {

@@ -79,6 +79,7 @@ protected:
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
     LRESULT OnTaskbarCreated(WPARAM wParam, LPARAM lParam);
     LRESULT OnSeeThroughDone(WPARAM ticket, LPARAM error);
+    LRESULT OnPinNotLanded(WPARAM pinning, LPARAM window);
 
     // The cross-hair icon, in client coordinates: where a drag starts.
     CRect FinderArea() const;

@@ -29,7 +29,7 @@ std::size_t Title(HWND window, wchar_t* out, std::size_t size) {
     const std::size_t room = size < 257 ? size : 257;
     const int length = ::InternalGetWindowText(window, title, static_cast<int>(room + 1));
     const std::size_t cut = ShortenTitle(title, length > 0 ? static_cast<std::size_t>(length) : 0, room - 1);
-    for (std::size_t i = 0; i <= cut; ++i) out[i] = title[i];
+    lstrcpynW(out, title, static_cast<int>(cut + 1));
     return cut;
 }
 
@@ -52,16 +52,14 @@ HICON SmallIcon(HWND window, DWORD deadline) {
     // The longest one program may take; a program that has not answered for
     // a while is not asked at all.
     constexpr DWORD kIconAnswerMs = 50;
-    if (static_cast<LONG>(deadline - ::GetTickCount()) > 0) {
-        // ICON_SMALL2 is XP's: the small icon the system would make from
-        // the large one. Windows 2000 answers it with none.
-        for (WPARAM kind : {WPARAM{ICON_SMALL2}, WPARAM{ICON_SMALL}}) {
-            if (::SendMessageTimeoutW(window, WM_GETICON, kind, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, kIconAnswerMs,
-                                      &icon) &&
-                icon != 0)
-                return reinterpret_cast<HICON>(icon);
-        }
-    }
+    // ICON_SMALL2 is XP's: the small icon, or the one the system makes from
+    // the large one. Windows 2000 answers it with none, and the class's
+    // icons stand in.
+    if (static_cast<LONG>(deadline - ::GetTickCount()) > 0 &&
+        ::SendMessageTimeoutW(window, WM_GETICON, ICON_SMALL2, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, kIconAnswerMs,
+                              &icon) &&
+        icon != 0)
+        return reinterpret_cast<HICON>(icon);
     icon = ::GetClassLongPtrW(window, GCLP_HICONSM);
     if (icon == 0) icon = ::GetClassLongPtrW(window, GCLP_HICON);
     return reinterpret_cast<HICON>(icon);

@@ -30,7 +30,6 @@ void InsertAt(HMENU popup, UINT position, UINT flags, UINT_PTR id, const wchar_t
 }  // namespace
 
 void OnTopMenu::Insert(HMENU popup, const PinRules& rules) {
-    m_rules = rules;
     m_windows.clear();
     const DWORD deadline = ::GetTickCount() + kIconAskingMs;
     bool anyPinnedHere = false;
@@ -86,10 +85,10 @@ void OnTopMenu::Remove(HMENU popup) {
     for (; m_inserted > 0; --m_inserted) ::DeleteMenu(popup, 0, MF_BYPOSITION);
 }
 
-OnTopMenu::Choice OnTopMenu::Resolve(UINT command) const {
+OnTopMenu::Choice OnTopMenu::Resolve(UINT command, const PinRules& rules) const {
     if (command == kReleaseAllId) return {Action::ReleaseAll, nullptr, nullptr};
-    if (command >= kFirstRuleId && command - kFirstRuleId < m_rules.Count())
-        return {Action::RemoveRule, nullptr, m_rules.At(command - kFirstRuleId)};
+    if (command >= kFirstRuleId && command - kFirstRuleId < rules.Count())
+        return {Action::RemoveRule, nullptr, rules.At(command - kFirstRuleId)};
     if (command < kFirstWindowId || (command - kFirstWindowId) / 2 >= m_windows.size())
         return {Action::None, nullptr, nullptr};
     const Listed& listed = m_windows[(command - kFirstWindowId) / 2];
@@ -109,11 +108,13 @@ bool OnTopMenu::Measure(MEASUREITEMSTRUCT& item) const {
 bool OnTopMenu::Draw(const DRAWITEMSTRUCT& item) const {
     if (item.CtlType != ODT_MENU || (item.itemData & kTagMask) != kIconTag) return false;
     const std::size_t index = item.itemData & ~kTagMask;
-    if (index < m_windows.size() && m_windows[index].icon != nullptr) {
+    if (index < m_windows.size()) {
+        // A window without an icon shows the system's (IDI_APPLICATION), as its taskbar button would.
+        HICON icon =
+            m_windows[index].icon != nullptr ? m_windows[index].icon : ::LoadIconW(nullptr, MAKEINTRESOURCEW(32512));
         const int cx = ::GetSystemMetrics(SM_CXSMICON), cy = ::GetSystemMetrics(SM_CYSMICON);
         const RECT& area = item.rcItem;
-        ::DrawIconEx(item.hDC, (area.left + area.right - cx) / 2, (area.top + area.bottom - cy) / 2,
-                     m_windows[index].icon, cx, cy, 0, nullptr, DI_NORMAL);
+        ::DrawIconEx(item.hDC, area.left, (area.top + area.bottom - cy) / 2, icon, cx, cy, 0, nullptr, DI_NORMAL);
     }
     return true;
 }

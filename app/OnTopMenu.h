@@ -15,7 +15,7 @@ public:
     struct Choice {
         Action action;
         HWND window;             // borrowed: checked to be still the one listed, or null
-        const wchar_t* program;  // the program's file name, valid until the next Insert
+        const wchar_t* program;  // the program's file name, valid until the next Insert or rules change
     };
 
     OnTopMenu() = default;
@@ -26,7 +26,8 @@ public:
     void Insert(HMENU popup, const PinRules& rules);
     void Remove(HMENU popup);
     // What the command of an item of ours asks for; None for other commands.
-    Choice Resolve(UINT command) const;
+    // rules are those the menu showed: only a command changes them.
+    Choice Resolve(UINT command, const PinRules& rules) const;
     // The windows' icons, drawn by the menu's owner: true for an item of ours.
     bool Measure(MEASUREITEMSTRUCT& item) const;
     bool Draw(const DRAWITEMSTRUCT& item) const;
@@ -40,6 +41,5 @@ private:
     };
 
     std::vector<Listed> m_windows;
-    PinRules m_rules;
     int m_inserted = 0;
 };

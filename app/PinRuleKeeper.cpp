@@ -16,9 +16,13 @@ void PinRuleKeeper::Start(PinRefusal refusal, void* context) {
     m_refusal = refusal;
     m_context = context;
     m_started = true;
-    if (m_rules.Count() == 0) return;
-    for (HWND window : foreign_window::TopLevelWindows()) PinIfRuled(window, m_rules);
+    PinOpenWindows();
     FollowRules();
+}
+
+void PinRuleKeeper::PinOpenWindows() {
+    if (m_rules.Count() == 0) return;
+    for (HWND window : foreign_window::TopLevelWindows()) PinIfRuled(window);
 }
 
 void PinRuleKeeper::Stop() {
@@ -32,9 +36,7 @@ bool PinRuleKeeper::Toggle(const wchar_t* program) {
         return true;
     }
     if (m_rules.Add(program) != PinRuleChange::Done) return false;
-    PinRules added;
-    added.Add(program);
-    for (HWND window : foreign_window::TopLevelWindows()) PinIfRuled(window, added);
+    PinOpenWindows();
     FollowRules();
     return true;
 }
@@ -63,10 +65,10 @@ void CALLBACK PinRuleKeeper::OnWindowEvent(HWINEVENTHOOK, DWORD event, HWND wind
                                            DWORD) {
     if (event == EVENT_OBJECT_DESTROY || object != OBJID_WINDOW || child != CHILDID_SELF || s_following == nullptr)
         return;
-    s_following->PinIfRuled(window, s_following->m_rules);
+    s_following->PinIfRuled(window);
 }
 
-void PinRuleKeeper::PinIfRuled(HWND window, const PinRules& rules) {
+void PinRuleKeeper::PinIfRuled(HWND window) {
     if (::GetAncestor(window, GA_PARENT) != ::GetDesktopWindow()) return;
     wchar_t className[64];
     const WindowTraits traits = foreign_window::Traits(window, className);
@@ -74,7 +76,7 @@ void PinRuleKeeper::PinIfRuled(HWND window, const PinRules& rules) {
     if (!TakenByRule(traits) || (traits.exStyle & WS_EX_TOPMOST) != 0) return;
     wchar_t program[MAX_PATH];
     if (!foreign_window::ProgramName(foreign_window::ProcessOf(window), program)) return;
-    if (!rules.Contains(program)) return;
+    if (!m_rules.Contains(program)) return;
     const DWORD error = SetTopmost(window, true);
     if (error != 0 && m_refusal != nullptr) m_refusal(m_context, window, true, error);
 }

@@ -23,17 +23,19 @@ public:
 
     const PinRules& Rules() const { return m_rules; }
     bool Changed() const { return m_rules != m_stored; }
-    // Adds the rule for the program, and pins its open windows; or removes
-    // it when there is one. False when the rule could not be added.
+    // Adds the rule for the program, and pins the open windows of the rules'
+    // programs; or removes it when there is one. False when the rule could
+    // not be added.
     bool Toggle(const wchar_t* program);
     void Remove(const wchar_t* program);
 
 private:
     static void CALLBACK OnWindowEvent(HWINEVENTHOOK hook, DWORD event, HWND window, LONG object, LONG child,
                                        DWORD thread, DWORD time);
-    // Pins the window when it is one a rule takes (WindowSelection.h) and one
-    // of rules names its program.
-    void PinIfRuled(HWND window, const PinRules& rules);
+    // Pins the window when it is one a rule takes (WindowSelection.h) and a
+    // rule names its program.
+    void PinIfRuled(HWND window);
+    void PinOpenWindows();
     // Hooks window events while there are rules, and only then.
     void FollowRules();
 

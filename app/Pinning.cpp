@@ -11,6 +11,8 @@ const wchar_t kPinnedHereMark[] = L"ZorvanePinned";
 // Posted by the system when F1 goes down, and turned into WM_HELP by the
 // default procedure.
 constexpr UINT kKeyF1Message = 0x004D;
+
+bool IsTopmost(HWND window) { return (::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 }  // namespace
 
 DWORD SetTopmost(HWND window, bool topmost) {
@@ -33,8 +35,41 @@ DWORD SetTopmost(HWND window, bool topmost) {
 
 TopmostToggle ToggleTopmost(HWND window) {
     if (window == nullptr) return {true, 0};
-    const bool pinning = (::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0;
+    const bool pinning = !IsTopmost(window);
     return {pinning, SetTopmost(window, pinning)};
+}
+
+namespace {
+
+struct TopmostWatch {
+    HWND window;  // borrowed: another program's window
+    bool topmost;
+    HWND notify;  // borrowed: the dialog
+    UINT message;
+};
+
+DWORD WINAPI WatchTopmost(void* parameter) {
+    const TopmostWatch watch = *static_cast<TopmostWatch*>(parameter);
+    delete static_cast<TopmostWatch*>(parameter);
+    constexpr DWORD kLookEveryMs = 10;
+    for (DWORD waited = 0; waited < foreign_window::kAnswerMs; waited += kLookEveryMs) {
+        if (!::IsWindow(watch.window) || IsTopmost(watch.window) == watch.topmost) return 0;
+        ::Sleep(kLookEveryMs);
+    }
+    ::PostMessageW(watch.notify, watch.message, watch.topmost, reinterpret_cast<LPARAM>(watch.window));
+    return 0;
+}
+
+}  // namespace
+
+void WatchTopmostChange(HWND window, bool topmost, HWND notify, UINT message) {
+    TopmostWatch* watch = new TopmostWatch{window, topmost, notify, message};
+    if (watch == nullptr) return;
+    HANDLE thread = ::CreateThread(nullptr, 64 * 1024, WatchTopmost, watch, STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
+    if (thread == nullptr)
+        delete watch;
+    else
+        ::CloseHandle(thread);
 }
 
 bool PinnedHere(HWND window) { return ::GetPropW(window, kPinnedHereMark) != nullptr; }

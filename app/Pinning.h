@@ -14,6 +14,11 @@ struct TopmostToggle {
 // for that. Another program's window is marked while this program keeps it
 // on top, and only then.
 DWORD SetTopmost(HWND window, bool topmost);
+// Watches, on a thread of its own, whether a change posted to another
+// thread's window lands within foreign_window::kAnswerMs; when it has not,
+// posts message(topmost, window) to notify. The window's program is not
+// asked anything: it is left to take the change in its own time.
+void WatchTopmostChange(HWND window, bool topmost, HWND notify, UINT message);
 // Toggles the window between always on top and normal; nothing for null.
 TopmostToggle ToggleTopmost(HWND window);
 // The window is on top by this program's hand, of this start or an earlier.

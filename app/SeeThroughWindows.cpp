@@ -118,9 +118,9 @@ void SeeThroughWindows::RestoreAll(DWORD boundMs) {
             continue;
         const Observation seen = Observe(record.window, true);
         if (seen.action != SeeThroughAction::Step) continue;
-        record.change = StartLayeredChange({record.window, seen.exStyle,
-                                            RestoredExStyle(seen.exStyle, record.originalExStyle), kOpaqueAlpha,
-                                            nullptr, 0, 0});
+        record.change =
+            StartLayeredChange({record.window, seen.exStyle, RestoredExStyle(seen.exStyle, record.originalExStyle),
+                                kOpaqueAlpha, nullptr, 0, 0});
     }
     for (const Record& record : m_records) {
         if (!record.change) continue;
