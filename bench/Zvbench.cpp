@@ -157,8 +157,10 @@ void SendKey(WORD key, bool up) {
 // topmost window; the floor runs beside the same dialog, so it pays alike.
 enum class HotkeyScene { DialogHidden, DialogShown };
 
-// The floor's key: Zorvane holds F7, and both run at once.
+// The floor's key: Zorvane holds F7, and both run at once. The method's own
+// check runs a second floor on F9 in Zorvane's place.
 const WORD kFloorKey = VK_F8;
+const WORD kSecondFloorKey = VK_F9;
 
 // Presses key while the probe window is in the foreground and returns the
 // time from the press to the flip of the probe's topmost bit.
@@ -186,9 +188,11 @@ std::optional<double> PressAndTime(ProbeWindow* probe, WORD key, std::string* er
 // side, then `patterns` patterns of four presses, Zorvane's key and the
 // floor's in the order ABBA or BAAB, alternately. Each press flips the probe's
 // topmost bit, so within a pattern each program both sets it and clears it,
-// and both meet the same load of the machine within milliseconds.
-bool MeasureHotkeySession(HotkeyScene scene, int patterns, const Options& o, std::vector<SampleBlock>* blocks,
-                          std::string* error) {
+// and both meet the same load of the machine within milliseconds. With
+// floorAgainstFloor, a second floor takes Zorvane's turns (Zorvane still runs,
+// in its tray): the ratio must then come out at 1 within its interval.
+bool MeasureHotkeySession(HotkeyScene scene, bool floorAgainstFloor, int patterns, const Options& o,
+                          std::vector<SampleBlock>* blocks, std::string* error) {
     // Zorvane first: a start that finds another marked window hands over to it.
     BenchProcess zorvane, floor;
     if (!zorvane.Start(o.zorvane, FreshFolder(o, L"hotkey"), error)) return false;
@@ -208,15 +212,23 @@ bool MeasureHotkeySession(HotkeyScene scene, int patterns, const Options& o, std
     if (!floor.Start(o.floorHotkey, FreshFolder(o, L"hotkey"), error, L"--key=" + std::to_wstring(kFloorKey)))
         return false;
     HWND floorWindow = floor.WaitForMarkedWindow(false, kStartLimitMs, nullptr);
-    if (floorWindow == nullptr) {
+    BenchProcess secondFloor;
+    HWND secondWindow = nullptr;
+    if (floorWindow != nullptr && floorAgainstFloor) {
+        if (!secondFloor.Start(o.floorHotkey, FreshFolder(o, L"hotkey"), error,
+                               L"--key=" + std::to_wstring(kSecondFloorKey)))
+            return false;
+        secondWindow = secondFloor.WaitForMarkedWindow(false, kStartLimitMs, nullptr);
+    }
+    if (floorWindow == nullptr || (floorAgainstFloor && secondWindow == nullptr)) {
         *error = "the hotkey floor did not register its key within the time limit";
         return false;
     }
     // Hiding, and a window showing up, keep a program busy for a while under
     // Wine; the presses start once both programs answer a message at once.
-    for (HWND w : {dialog, floorWindow}) {
+    for (HWND w : {dialog, floorWindow, secondWindow}) {
         DWORD_PTR ignored = 0;
-        if (!::SendMessageTimeoutW(w, WM_NULL, 0, 0, SMTO_NORMAL, kInputLimitMs, &ignored)) {
+        if (w != nullptr && !::SendMessageTimeoutW(w, WM_NULL, 0, 0, SMTO_NORMAL, kInputLimitMs, &ignored)) {
             *error = "a program did not answer";
             return false;
         }
@@ -231,7 +243,8 @@ bool MeasureHotkeySession(HotkeyScene scene, int patterns, const Options& o, std
         for (int step = 0; step < 4; ++step) {
             const bool zorvaneFirst = p % 2 == 0;
             const bool zorvanesTurn = (step == 0 || step == 3) == zorvaneFirst;
-            std::optional<double> ms = PressAndTime(&probe, zorvanesTurn ? VK_F7 : kFloorKey, error);
+            const WORD subjectKey = floorAgainstFloor ? kSecondFloorKey : VK_F7;
+            std::optional<double> ms = PressAndTime(&probe, zorvanesTurn ? subjectKey : kFloorKey, error);
             if (!ms) return false;
             (zorvanesTurn ? block.subject : block.floor).push_back(*ms);
         }
@@ -239,6 +252,7 @@ bool MeasureHotkeySession(HotkeyScene scene, int patterns, const Options& o, std
     }
     bool ended = zorvane.Quit(dialog, kQuitLimitMs);
     ended = floor.Quit(floorWindow, kQuitLimitMs) && ended;
+    if (secondWindow != nullptr) ended = secondFloor.Quit(secondWindow, kQuitLimitMs) && ended;
     if (!ended) *error = "did not end on the exit command";
     return ended;
 }
@@ -472,20 +486,23 @@ int wmain(int argc, wchar_t** argv) {
     }
 
     // Sessions of both scenes in turn, each on fresh starts of both programs.
-    std::vector<SampleBlock> keyBlocks, keyShownBlocks;
+    std::vector<SampleBlock> keyBlocks, keyShownBlocks, keyCheckBlocks;
     if (o.Wants(L"hotkey")) {
-        std::printf("zvbench: hotkey latency, %d presses each, dialog hidden and shown ...\n", o.presses);
+        std::printf("zvbench: hotkey latency, %d presses each: dialog hidden, shown, and a floor in its place ...\n", o.presses);
         std::fflush(stdout);
         const int patterns = (o.presses + 1) / 2;
         const int sessions = std::min(kHotkeySessions, patterns);
         for (int i = 0; i < sessions; ++i) {
             const int count = patterns / sessions + (i < patterns % sessions ? 1 : 0);
             error.clear();
-            if (!MeasureHotkeySession(HotkeyScene::DialogHidden, count, o, &keyBlocks, &error))
+            if (!MeasureHotkeySession(HotkeyScene::DialogHidden, false, count, o, &keyBlocks, &error))
                 fail("hotkey, dialog hidden", error);
             error.clear();
-            if (!MeasureHotkeySession(HotkeyScene::DialogShown, count, o, &keyShownBlocks, &error))
+            if (!MeasureHotkeySession(HotkeyScene::DialogShown, false, count, o, &keyShownBlocks, &error))
                 fail("hotkey, dialog shown", error);
+            error.clear();
+            if (!MeasureHotkeySession(HotkeyScene::DialogHidden, true, count, o, &keyCheckBlocks, &error))
+                fail("hotkey, floor against floor", error);
         }
     }
     auto side = [](const std::vector<SampleBlock>& blocks, std::vector<double> SampleBlock::*part) {
@@ -546,6 +563,9 @@ int wmain(int argc, wchar_t** argv) {
     addRatioRow("  floor adding the tray icon too (ms)", trayBlocks, 1, std::nullopt);
     addRatioRow("hotkey latency, in tray (ms)", keyBlocks, 2, 1.10);
     addRatioRow("hotkey latency, shown (ms)", keyShownBlocks, 2, 1.10);
+    // The method's check: the same program on another key, which no real
+    // difference separates.
+    addRatioRow("  a second floor against the floor, in tray (ms)", keyCheckBlocks, 2, std::nullopt);
     Summary pz = Summarise(privZ), pf = Summarise(privF), wz = Summarise(wsZ), wf = Summarise(wsF);
     table.AddRow({"private bytes after start (KB)", SummaryText(pz, 0), SummaryText(pf, 0),
                   RatioText(Ratio(pz.median, pf.median)), "<= 1.30", VerdictOnRatio(Ratio(pz.median, pf.median), 1.30)});
