@@ -373,11 +373,6 @@ bool MeasureIdle(const Options& o, IdleSubject* zorvane, IdleSubject* floor, std
 
 std::string RatioText(std::optional<double> ratio) { return ratio ? Fixed(*ratio, 2) : "-"; }
 
-std::string VerdictOnRatio(std::optional<double> ratio, double limit) {
-    if (!ratio) return "n/a";
-    return *ratio <= limit ? "met" : "NOT MET";
-}
-
 std::string VerdictText(Verdict verdict) {
     switch (verdict) {
     case Verdict::Met:
@@ -387,6 +382,12 @@ std::string VerdictText(Verdict verdict) {
     default:
         return "n/a";
     }
+}
+
+// Memory varies by a few pages between starts: its ratio stands alone.
+std::string VerdictOnRatio(std::optional<double> ratio, double limit) {
+    if (!ratio) return VerdictText(Verdict::Unknown);
+    return VerdictText(*ratio <= limit ? Verdict::Met : Verdict::NotMet);
 }
 
 std::string IntervalText(const std::optional<RatioInterval>& r) {
