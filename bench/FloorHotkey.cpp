@@ -1,15 +1,15 @@
 // Hotkey floor: registers a key (F7, or the virtual key given as "--key=N",
 // so that it can run beside Zorvane, which holds F7) and toggles the
 // foreground window's topmost state in its window procedure, nothing else.
-// The toggle is Zorvane's own function, compiled from the same source, so
-// that the comparison measures the way from the key to that call.
-// Its hidden window carries the instance marker once the hotkey is
-// registered, which tells zvbench that it is ready.
+// It moves the window with the flags Zorvane passes for another program's
+// window (app/Pinning.cpp: not waiting on that program), so that the
+// comparison measures the way from the key to that call. Its hidden window
+// carries the instance marker once the hotkey is registered, which tells
+// zvbench that it is ready.
 #include <windows.h>
 
 #include <cwchar>
 
-#include "app/Pinning.h"
 #include "common/InstanceMarker.h"
 #include "common/SharedContract.h"
 #include "res/resource.h"
@@ -21,7 +21,16 @@ const UINT kExitCommand = ID_TRAY_EXIT;
 LRESULT CALLBACK FloorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_HOTKEY:
-        if (wParam == contract::kPinHotkeyId) ToggleTopmost(::GetForegroundWindow());
+        if (wParam == contract::kPinHotkeyId) {
+            // The floor's own windows are hidden: the foreground is always
+            // another program's.
+            HWND foreground = ::GetForegroundWindow();
+            if (foreground != nullptr) {
+                bool topmost = (::GetWindowLongW(foreground, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+                ::SetWindowPos(foreground, topmost ? HWND_NOTOPMOST : HWND_TOPMOST, 0, 0, 0, 0,
+                               SWP_NOMOVE | SWP_NOSIZE | SWP_ASYNCWINDOWPOS);
+            }
+        }
         return 0;
     case WM_COMMAND:
         if (LOWORD(wParam) == kExitCommand) ::DestroyWindow(window);
