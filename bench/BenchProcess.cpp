@@ -64,7 +64,7 @@ bool BenchProcess::Start(const std::wstring& exe, const std::wstring& folder, st
     m_createdAt = ClockNow();
     if (!::CreateProcessW(m_copy.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                           &startup, &info)) {
-        *error = "cannot start " + Narrow(m_copy);
+        *error = "cannot start " + Narrow(m_copy) + " (error " + std::to_string(::GetLastError()) + ")";
         return false;
     }
     ::CloseHandle(info.hThread);

@@ -42,7 +42,73 @@ bool FieldValue(std::string_view text, std::string_view name, std::optional<uint
     return true;
 }
 
+// splitmix64: a fixed, portable sequence, unlike the standard library's
+// distributions, whose output differs between implementations.
+uint64_t NextRandom(uint64_t* state) {
+    uint64_t z = (*state += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+double Median(std::vector<double>* values) {
+    const size_t mid = values->size() / 2;
+    std::nth_element(values->begin(), values->begin() + mid, values->end());
+    const double upper = (*values)[mid];
+    if (values->size() % 2 != 0) return upper;
+    return (*std::max_element(values->begin(), values->begin() + mid) + upper) / 2.0;
+}
+
+// The value at fraction q of the sorted values, interpolated between neighbours.
+double Quantile(const std::vector<double>& sorted, double q) {
+    const double position = q * static_cast<double>(sorted.size() - 1);
+    const size_t below = static_cast<size_t>(position);
+    if (below + 1 >= sorted.size()) return sorted.back();
+    return sorted[below] + (position - static_cast<double>(below)) * (sorted[below + 1] - sorted[below]);
+}
+
+// Median of one side over the chosen blocks; not positive when it has no values.
+double MedianOf(const std::vector<SampleBlock>& blocks, const std::vector<size_t>& chosen,
+                std::vector<double> SampleBlock::*side, std::vector<double>* scratch) {
+    scratch->clear();
+    for (size_t i : chosen) scratch->insert(scratch->end(), (blocks[i].*side).begin(), (blocks[i].*side).end());
+    return scratch->empty() ? 0.0 : Median(scratch);
+}
+
 }  // namespace
+
+std::optional<RatioInterval> MedianRatioInterval(const std::vector<SampleBlock>& blocks, double confidence,
+                                                 int resamples, uint64_t seed) {
+    std::vector<size_t> chosen(blocks.size());
+    for (size_t i = 0; i < chosen.size(); ++i) chosen[i] = i;
+    std::vector<double> scratch;
+    const double subject = MedianOf(blocks, chosen, &SampleBlock::subject, &scratch);
+    const double floor = MedianOf(blocks, chosen, &SampleBlock::floor, &scratch);
+    if (!(subject > 0.0) || !(floor > 0.0) || resamples < 1) return std::nullopt;
+
+    std::vector<double> ratios;
+    ratios.reserve(static_cast<size_t>(resamples));
+    uint64_t state = seed;
+    for (int r = 0; r < resamples; ++r) {
+        for (size_t& c : chosen) c = static_cast<size_t>(NextRandom(&state) % blocks.size());
+        const double s = MedianOf(blocks, chosen, &SampleBlock::subject, &scratch);
+        const double f = MedianOf(blocks, chosen, &SampleBlock::floor, &scratch);
+        // A draw without any floor value says nothing of the ratio.
+        if (s > 0.0 && f > 0.0) ratios.push_back(s / f);
+    }
+    if (ratios.empty()) return std::nullopt;
+    std::sort(ratios.begin(), ratios.end());
+    RatioInterval interval;
+    interval.ratio = subject / floor;
+    interval.low = Quantile(ratios, (1.0 - confidence) / 2.0);
+    interval.high = Quantile(ratios, (1.0 + confidence) / 2.0);
+    return interval;
+}
+
+Verdict VerdictOnInterval(const std::optional<RatioInterval>& interval, double limit) {
+    if (!interval) return Verdict::Unknown;
+    return interval->high <= limit ? Verdict::Met : Verdict::NotMet;
+}
 
 Summary Summarise(std::vector<double> values) {
     Summary s;

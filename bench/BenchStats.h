@@ -25,6 +25,34 @@ Summary Summarise(std::vector<double> values);
 // value / floor, or nothing when the floor is not positive.
 std::optional<double> Ratio(double value, double floor);
 
+// Measurements of a program and its floor taken close together in time (one
+// round of starts, one pattern of presses): resampled as a whole, so that the
+// machine's load, which drifts over seconds, stays paired as it was measured.
+struct SampleBlock {
+    std::vector<double> subject;
+    std::vector<double> floor;
+};
+
+// The ratio of the subject's median to the floor's over all blocks, with a
+// bootstrap percentile interval: `resamples` draws of as many blocks, with
+// replacement, from a generator seeded with `seed`, so that the same values
+// give the same interval. Nothing when either side has no values or a
+// median is not positive.
+struct RatioInterval {
+    double ratio = 0.0;
+    double low = 0.0;
+    double high = 0.0;
+    // Half the interval's width relative to the ratio: 0.05 is "within 5 %".
+    double HalfWidth() const { return (high - low) / (2.0 * ratio); }
+};
+std::optional<RatioInterval> MedianRatioInterval(const std::vector<SampleBlock>& blocks, double confidence,
+                                                 int resamples, uint64_t seed);
+
+// A ratio held to "at most limit": met only when the interval's upper bound
+// is, so that a noisy run cannot pass on a lucky median.
+enum class Verdict { Met, NotMet, Unknown };
+Verdict VerdictOnInterval(const std::optional<RatioInterval>& interval, double limit);
+
 // The context switches of one Linux task, voluntary plus involuntary, from
 // the text of its /proc/PID/task/TID/status file. Nothing when neither line
 // is there or a number is malformed.

@@ -2,6 +2,15 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+std::vector<double> side(const std::vector<SampleBlock>& blocks, bool subject) {
+    std::vector<double> all;
+    for (const SampleBlock& b : blocks) all.insert(all.end(), (subject ? b.subject : b.floor).begin(),
+                                                   (subject ? b.subject : b.floor).end());
+    return all;
+}
+}  // namespace
+
 TEST(Summarise, OddCountTakesTheMiddleOfTheSortedValues) {
     Summary s = Summarise({9.0, 1.0, 5.0, 3.0, 7.0});
     EXPECT_EQ(s.count, 5u);
@@ -90,4 +99,59 @@ TEST(Formatting, FixedRoundsAndGroupedSeparatesThousands) {
     EXPECT_EQ(Grouped(1000), "1,000");
     EXPECT_EQ(Grouped(102400), "102,400");
     EXPECT_EQ(Grouped(1234567), "1,234,567");
+}
+
+TEST(MedianRatioInterval, RatioOfMediansWithAnIntervalThatDependsOnTheSeedOnly) {
+    std::vector<SampleBlock> blocks;
+    uint64_t noise = 7;
+    for (int i = 0; i < 60; ++i) {
+        noise = noise * 6364136223846793005ull + 1442695040888963407ull;
+        const double jitter = static_cast<double>(noise >> 54) / 1024.0;  // 0 to 1
+        blocks.push_back({{1.2 + jitter, 1.3}, {1.0 + jitter / 2}});
+    }
+    auto a = MedianRatioInterval(blocks, 0.95, 500, 1);
+    ASSERT_TRUE(a.has_value());
+    EXPECT_DOUBLE_EQ(a->ratio, Summarise(side(blocks, true)).median / Summarise(side(blocks, false)).median);
+    EXPECT_LT(a->low, a->ratio);
+    EXPECT_GT(a->high, a->ratio);
+    auto again = MedianRatioInterval(blocks, 0.95, 500, 1);
+    EXPECT_EQ(again->low, a->low);
+    EXPECT_EQ(again->high, a->high);
+    auto otherSeed = MedianRatioInterval(blocks, 0.95, 500, 2);
+    EXPECT_TRUE(otherSeed->low != a->low || otherSeed->high != a->high);
+    auto narrower = MedianRatioInterval(blocks, 0.5, 500, 1);
+    EXPECT_GT(narrower->low, a->low);
+    EXPECT_LT(narrower->high, a->high);
+}
+
+// Drift that both sides of a block share cancels out: resampled by blocks,
+// every draw keeps the ratio, where values drawn one by one would scatter it.
+TEST(MedianRatioInterval, ResamplesWholeBlocksSoSharedDriftCancels) {
+    std::vector<SampleBlock> blocks;
+    for (int i = 1; i <= 41; ++i) blocks.push_back({{1.1 * i}, {1.0 * i}});
+    auto r = MedianRatioInterval(blocks, 0.95, 1000, 3);
+    ASSERT_TRUE(r.has_value());
+    EXPECT_NEAR(r->ratio, 1.1, 1e-12);
+    EXPECT_NEAR(r->low, 1.1, 1e-12);
+    EXPECT_NEAR(r->high, 1.1, 1e-12);
+    EXPECT_NEAR(r->HalfWidth(), 0.0, 1e-12);
+}
+
+TEST(MedianRatioInterval, NothingWithoutPositiveMediansOnBothSides) {
+    EXPECT_FALSE(MedianRatioInterval({}, 0.95, 100, 1));
+    EXPECT_FALSE(MedianRatioInterval({{{1.0}, {}}}, 0.95, 100, 1));
+    EXPECT_FALSE(MedianRatioInterval({{{1.0}, {0.0}}}, 0.95, 100, 1));
+}
+
+TEST(VerdictOnInterval, TakesTheUpperBound) {
+    struct Case {
+        std::optional<RatioInterval> interval;
+        Verdict expected;
+    } cases[] = {
+        {RatioInterval{1.02, 0.98, 1.10}, Verdict::Met},
+        {RatioInterval{1.02, 0.98, 1.11}, Verdict::NotMet},  // the median alone would pass
+        {RatioInterval{1.20, 1.15, 1.25}, Verdict::NotMet},
+        {std::nullopt, Verdict::Unknown},
+    };
+    for (const Case& c : cases) EXPECT_EQ(VerdictOnInterval(c.interval, 1.10), c.expected);
 }

@@ -1,8 +1,15 @@
-// Hotkey floor: registers F7 and toggles the foreground window's topmost
-// state in its window procedure, nothing else. Its hidden window carries the
-// instance marker once the hotkey is registered, which tells zvbench that it
-// is ready.
+// Hotkey floor: registers a key (F7, or the virtual key given as "--key=N",
+// so that it can run beside Zorvane, which holds F7) and toggles the
+// foreground window's topmost state in its window procedure, nothing else.
+// It moves the window with the flags Zorvane passes for another program's
+// window (app/Pinning.cpp: not waiting on that program), so that the
+// comparison measures the way from the key to that call. Its hidden window
+// carries the instance marker once the hotkey is registered, which tells
+// zvbench that it is ready.
 #include <windows.h>
+
+#include <cwchar>
+
 #include "common/InstanceMarker.h"
 #include "common/SharedContract.h"
 #include "res/resource.h"
@@ -15,11 +22,13 @@ LRESULT CALLBACK FloorProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     switch (message) {
     case WM_HOTKEY:
         if (wParam == contract::kPinHotkeyId) {
+            // The floor's own windows are hidden: the foreground is always
+            // another program's.
             HWND foreground = ::GetForegroundWindow();
             if (foreground != nullptr) {
                 bool topmost = (::GetWindowLongW(foreground, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
                 ::SetWindowPos(foreground, topmost ? HWND_NOTOPMOST : HWND_TOPMOST, 0, 0, 0, 0,
-                               SWP_NOMOVE | SWP_NOSIZE);
+                               SWP_NOMOVE | SWP_NOSIZE | SWP_ASYNCWINDOWPOS);
             }
         }
         return 0;
@@ -47,7 +56,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     HWND window = ::CreateWindowExW(0, windowClass.lpszClassName, L"Zorvane hotkey floor", WS_OVERLAPPED, 0, 0, 100, 50,
                                     nullptr, nullptr, instance, nullptr);
     if (window == nullptr) return 1;
-    if (!::RegisterHotKey(window, contract::kPinHotkeyId, 0, VK_F7)) {
+    const wchar_t* key = std::wcsstr(::GetCommandLineW(), L"--key=");
+    const UINT virtualKey = key != nullptr ? static_cast<UINT>(std::wcstoul(key + 6, nullptr, 10)) : VK_F7;
+    if (!::RegisterHotKey(window, contract::kPinHotkeyId, 0, virtualKey)) {
         ::DestroyWindow(window);
         return 2;
     }

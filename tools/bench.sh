@@ -4,12 +4,16 @@
 # floor programs under Wine (start-up, hotkey latency, idle cost, memory,
 # size). Prints the table; docs/PERFORMANCE.md explains the method.
 #
-#   bash tools/bench.sh [--quick] [--runs=N] [--presses=N] [--idle=SECONDS]
+#   bash tools/bench.sh [--quick] [--runs=N] [--presses=N] [--idle=SECONDS] [--no-realtime]
 #
-# --quick measures 10 starts and presses and 10 s of idling per phase
-# (about a minute and a half after the build) instead of 30, 60 and 60 s
-# (about ten minutes). ZORVANE_BENCH_BUILD_DIR overrides the build folder
-# (default build-release, or build-release-x64 where no 32-bit code runs); ZORVANE_DISPLAY_FROM the first X display tried.
+# --quick measures 10 starts, 100 presses and 10 s of idling per phase (about
+# a minute after the build) instead of 60, 1000 and 60 s (about five
+# minutes). The measuring runs at real-time priority where the system allows
+# it, so that other work on the machine does not come between a key press and
+# its handling; --no-realtime measures at normal priority.
+# ZORVANE_BENCH_BUILD_DIR overrides the build folder (default build-release,
+# or build-release-x64 where no 32-bit code runs); ZORVANE_DISPLAY_FROM the
+# first X display tried.
 set -euo pipefail
 
 # shellcheck source=tools/wine-env.sh
@@ -19,14 +23,16 @@ zv_choose_release_build bench "measuring the x64 build of the release under 64-b
 preset=$ZV_RELEASE_PRESET
 build=$ZV_RELEASE_BUILD
 
-runs=30 presses=60 idle=60
+runs=60 presses=1000 idle=60 realtime=1
 for arg in "$@"; do
     case "$arg" in
-        --quick) runs=10 presses=10 idle=10 ;;
+        --quick) runs=10 presses=100 idle=10 ;;
         --runs=*) runs=${arg#*=} ;;
         --presses=*) presses=${arg#*=} ;;
         --idle=*) idle=${arg#*=} ;;
-        *) echo "usage: bash tools/bench.sh [--quick] [--runs=N] [--presses=N] [--idle=SECONDS]" >&2; exit 2 ;;
+        --no-realtime) realtime=0 ;;
+        *) echo "usage: bash tools/bench.sh [--quick] [--runs=N] [--presses=N] [--idle=SECONDS] [--no-realtime]" >&2
+           exit 2 ;;
     esac
 done
 
@@ -42,6 +48,20 @@ echo "system:  $(uname -sr), $(wine --version 2>/dev/null || echo 'wine: unknown
 brisklet="$build/updater/Brisklet.exe"
 echo "sizes:   Zorvane.exe $(stat -c %s "$bin/Zorvane.exe") bytes, Brisklet.exe $(stat -c %s "$brisklet") bytes"
 
+# Everything from here on, Xvfb and the wineserver included, inherits the
+# priority. Under the load of parallel compiles, presses at normal priority
+# took 0.5 to 40 ms, in two clusters, and the spread hid a difference of
+# 10 %; at real-time priority they took 1.5 to 6 ms (docs/PERFORMANCE.md).
+priority="normal"
+if ((realtime)); then
+    if chrt --fifo --pid 1 $$ 2>/dev/null; then
+        priority="real-time (SCHED_FIFO 1)"
+    else
+        priority="normal (real-time scheduling not allowed here; the intervals are wider under load)"
+    fi
+fi
+echo "priority: $priority"
+echo "load:    $(cut -d' ' -f1-3 /proc/loadavg) (1, 5, 15 minutes) at the start"
 zv_env_start "$build"
 
 status=0
@@ -72,5 +92,6 @@ wine "$bin/zvbench.exe" \
     "--work=$(zv_winpath "$work")" \
     "--runs=$runs" "--presses=$presses" "--idle=$idle" </dev/null || status=$?
 
+echo "load:    $(cut -d' ' -f1-3 /proc/loadavg) (1, 5, 15 minutes) at the end"
 zv_env_stop
 exit "$status"
