@@ -5,8 +5,8 @@
 namespace {
 std::vector<double> side(const std::vector<SampleBlock>& blocks, bool subject) {
     std::vector<double> all;
-    for (const SampleBlock& b : blocks) all.insert(all.end(), (subject ? b.subject : b.floor).begin(),
-                                                   (subject ? b.subject : b.floor).end());
+    for (const SampleBlock& b : blocks)
+        all.insert(all.end(), (subject ? b.subject : b.floor).begin(), (subject ? b.subject : b.floor).end());
     return all;
 }
 }  // namespace

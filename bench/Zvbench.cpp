@@ -489,7 +489,8 @@ int wmain(int argc, wchar_t** argv) {
     // Sessions of both scenes in turn, each on fresh starts of both programs.
     std::vector<SampleBlock> keyBlocks, keyShownBlocks, keyCheckBlocks;
     if (o.Wants(L"hotkey")) {
-        std::printf("zvbench: hotkey latency, %d presses each: dialog hidden, shown, and a floor in its place ...\n", o.presses);
+        std::printf("zvbench: hotkey latency, %d presses each: dialog hidden, shown, and a floor in its place ...\n",
+                    o.presses);
         std::fflush(stdout);
         const int patterns = (o.presses + 1) / 2;
         const int sessions = std::min(kHotkeySessions, patterns);
@@ -511,7 +512,8 @@ int wmain(int argc, wchar_t** argv) {
         for (const SampleBlock& b : blocks) all.insert(all.end(), (b.*part).begin(), (b.*part).end());
         return all;
     };
-    const std::vector<double> keyZ = side(keyBlocks, &SampleBlock::subject), keyF = side(keyBlocks, &SampleBlock::floor);
+    const std::vector<double> keyZ = side(keyBlocks, &SampleBlock::subject),
+                              keyF = side(keyBlocks, &SampleBlock::floor);
     const std::vector<double> keyShownZ = side(keyShownBlocks, &SampleBlock::subject),
                               keyShownF = side(keyShownBlocks, &SampleBlock::floor);
 
@@ -569,9 +571,11 @@ int wmain(int argc, wchar_t** argv) {
     addRatioRow("  a second floor against the floor, in tray (ms)", keyCheckBlocks, 2, std::nullopt);
     Summary pz = Summarise(privZ), pf = Summarise(privF), wz = Summarise(wsZ), wf = Summarise(wsF);
     table.AddRow({"private bytes after start (KB)", SummaryText(pz, 0), SummaryText(pf, 0),
-                  RatioText(Ratio(pz.median, pf.median)), "<= 1.30", VerdictOnRatio(Ratio(pz.median, pf.median), 1.30)});
+                  RatioText(Ratio(pz.median, pf.median)), "<= 1.30",
+                  VerdictOnRatio(Ratio(pz.median, pf.median), 1.30)});
     table.AddRow({"working set after start (KB)", SummaryText(wz, 0), SummaryText(wf, 0),
-                  RatioText(Ratio(wz.median, wf.median)), "<= 1.30", VerdictOnRatio(Ratio(wz.median, wf.median), 1.30)});
+                  RatioText(Ratio(wz.median, wf.median)), "<= 1.30",
+                  VerdictOnRatio(Ratio(wz.median, wf.median), 1.30)});
     if (idleOk) {
         AddIdleRows(&table, "shown", idleZ.shown, idleF.shown, o.idleSeconds);
         AddIdleRows(&table, "hidden", idleZ.hidden, idleF.hidden, o.idleSeconds);

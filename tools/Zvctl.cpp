@@ -182,12 +182,14 @@ std::string Run(int argc, char** argv) {
         std::vector<HWND> found;
         const DWORD count = Number(argv[4]);
         const std::wstring className(argv[3], argv[3] + std::strlen(argv[3]));
-        WaitFor([&]() -> HWND {
-            found.clear();
-            for (HWND window = nullptr; (window = ::FindWindowExW(nullptr, window, className.c_str(), nullptr));)
-                if (::IsWindowVisible(window)) found.push_back(window);
-            return found.size() >= count ? found.front() : nullptr;
-        }, Number(argv[5]));
+        WaitFor(
+            [&]() -> HWND {
+                found.clear();
+                for (HWND window = nullptr; (window = ::FindWindowExW(nullptr, window, className.c_str(), nullptr));)
+                    if (::IsWindowVisible(window)) found.push_back(window);
+                return found.size() >= count ? found.front() : nullptr;
+            },
+            Number(argv[5]));
         if (found.size() < count) return "error too few windows of the class";
         for (HWND window : found) ::SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         return "ok";
@@ -225,11 +227,13 @@ std::string Run(int argc, char** argv) {
         if (menu == nullptr) return "ok";
         // The menu's loop reads the keys posted to its thread; one Escape
         // closes one level.
-        if (!WaitUntil([main] {
-                HWND open = FindMenu(main);
-                if (open != nullptr) ::PostMessageW(open, WM_KEYDOWN, VK_ESCAPE, 0);
-                return open == nullptr;
-            }, Number(argv[3]))) {
+        if (!WaitUntil(
+                [main] {
+                    HWND open = FindMenu(main);
+                    if (open != nullptr) ::PostMessageW(open, WM_KEYDOWN, VK_ESCAPE, 0);
+                    return open == nullptr;
+                },
+                Number(argv[3]))) {
             return "error the menu stayed open";
         }
         return "ok";
