@@ -44,9 +44,9 @@ DWORD WINAPI RunChange(void* parameter) {
 UniqueKernelHandle StartLayeredChange(const LayeredChange& change) {
     LayeredChange* copy = new LayeredChange(change);
     if (copy == nullptr) return UniqueKernelHandle();
-    // A small stack: the thread makes three calls.
-    UniqueKernelHandle thread(
-        ::CreateThread(nullptr, 64 * 1024, RunChange, copy, STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr));
+    // The program's own stack size: a smaller reservation would need a flag
+    // that Windows 2000 does not know.
+    UniqueKernelHandle thread(::CreateThread(nullptr, 0, RunChange, copy, 0, nullptr));
     if (!thread) delete copy;
     return thread;
 }

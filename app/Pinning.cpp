@@ -65,7 +65,7 @@ DWORD WINAPI WatchTopmost(void* parameter) {
 void WatchTopmostChange(HWND window, bool topmost, HWND notify, UINT message) {
     TopmostWatch* watch = new TopmostWatch{window, topmost, notify, message};
     if (watch == nullptr) return;
-    HANDLE thread = ::CreateThread(nullptr, 64 * 1024, WatchTopmost, watch, STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
+    HANDLE thread = ::CreateThread(nullptr, 0, WatchTopmost, watch, 0, nullptr);
     if (thread == nullptr)
         delete watch;
     else
