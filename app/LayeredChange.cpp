@@ -1,5 +1,7 @@
 #include "app/LayeredChange.h"
 
+#include "app/DetachedWork.h"
+
 namespace {
 
 // The error a failed call left, or one that says so when it left none.
@@ -30,23 +32,15 @@ DWORD Apply(const LayeredChange& change) {
     return 0;
 }
 
-DWORD WINAPI RunChange(void* parameter) {
-    LayeredChange* change = static_cast<LayeredChange*>(parameter);
-    const DWORD error = Apply(*change);
-    if (change->notify != nullptr)
-        ::PostMessageW(change->notify, change->notifyMessage, change->ticket, static_cast<LPARAM>(error));
-    delete change;
+DWORD ApplyAndReport(const LayeredChange& change) {
+    const DWORD error = Apply(change);
+    if (change.notify != nullptr)
+        ::PostMessageW(change.notify, change.notifyMessage, change.ticket, static_cast<LPARAM>(error));
     return error;
 }
 
 }  // namespace
 
 UniqueKernelHandle StartLayeredChange(const LayeredChange& change) {
-    LayeredChange* copy = new LayeredChange(change);
-    if (copy == nullptr) return UniqueKernelHandle();
-    // The program's own stack size: a smaller reservation would need a flag
-    // that Windows 2000 does not know.
-    UniqueKernelHandle thread(::CreateThread(nullptr, 0, RunChange, copy, 0, nullptr));
-    if (!thread) delete copy;
-    return thread;
+    return StartDetachedWork<LayeredChange, ApplyAndReport>(change);
 }

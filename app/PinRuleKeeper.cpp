@@ -30,15 +30,14 @@ void PinRuleKeeper::Stop() {
     FollowRules();
 }
 
-bool PinRuleKeeper::Toggle(const wchar_t* program) {
+void PinRuleKeeper::Toggle(const wchar_t* program) {
     if (m_rules.Remove(program)) {
         FollowRules();
-        return true;
+        return;
     }
-    if (m_rules.Add(program) != PinRuleChange::Done) return false;
+    if (m_rules.Add(program) != PinRuleChange::Done) return;
     PinOpenWindows();
     FollowRules();
-    return true;
 }
 
 void PinRuleKeeper::Remove(const wchar_t* program) {

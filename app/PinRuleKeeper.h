@@ -24,9 +24,9 @@ public:
     const PinRules& Rules() const { return m_rules; }
     bool Changed() const { return m_rules != m_stored; }
     // Adds the rule for the program, and pins the open windows of the rules'
-    // programs; or removes it when there is one. False when the rule could
-    // not be added.
-    bool Toggle(const wchar_t* program);
+    // programs; or removes it when there is one. At the bound, or for a name
+    // no rule may hold, nothing changes.
+    void Toggle(const wchar_t* program);
     void Remove(const wchar_t* program);
 
 private:

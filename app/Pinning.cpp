@@ -1,5 +1,6 @@
 #include "app/Pinning.h"
 
+#include "app/DetachedWork.h"
 #include "app/ForeignWindow.h"
 #include "app/HotkeyFlags.h"
 
@@ -48,9 +49,7 @@ struct TopmostWatch {
     UINT message;
 };
 
-DWORD WINAPI WatchTopmost(void* parameter) {
-    const TopmostWatch watch = *static_cast<TopmostWatch*>(parameter);
-    delete static_cast<TopmostWatch*>(parameter);
+DWORD WatchTopmost(const TopmostWatch& watch) {
     constexpr DWORD kLookEveryMs = 10;
     for (DWORD waited = 0; waited < foreign_window::kAnswerMs; waited += kLookEveryMs) {
         if (!::IsWindow(watch.window) || IsTopmost(watch.window) == watch.topmost) return 0;
@@ -63,13 +62,8 @@ DWORD WINAPI WatchTopmost(void* parameter) {
 }  // namespace
 
 void WatchTopmostChange(HWND window, bool topmost, HWND notify, UINT message) {
-    TopmostWatch* watch = new TopmostWatch{window, topmost, notify, message};
-    if (watch == nullptr) return;
-    HANDLE thread = ::CreateThread(nullptr, 0, WatchTopmost, watch, 0, nullptr);
-    if (thread == nullptr)
-        delete watch;
-    else
-        ::CloseHandle(thread);
+    // Nobody waits for the watch: its handle is closed at once.
+    StartDetachedWork<TopmostWatch, WatchTopmost>({window, topmost, notify, message});
 }
 
 bool PinnedHere(HWND window) { return ::GetPropW(window, kPinnedHereMark) != nullptr; }
